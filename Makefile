@@ -1,0 +1,44 @@
+# Numorra: set-up, build, run and test in one place.
+#   make run   install what is missing, build, start the program
+#   make test  install what is missing, build, run every test through CTest
+#   make lint  clang-format check and clang-tidy over the sources
+
+PRESET    ?= default
+BUILD_DIR ?= build
+
+# Debian 12 packages the build, the program and the tests need.
+PACKAGES := cmake ninja-build g++ pkg-config \
+            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
+            fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
+            clang-format clang-tidy
+
+.PHONY: all deps configure build run test lint format bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh $(PACKAGES)
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+run: build
+	@scripts/run.sh $(BUILD_DIR)/numorra
+
+test: build
+	@ctest --preset $(PRESET)
+
+lint: build
+	@scripts/lint.sh $(BUILD_DIR)
+
+format: deps
+	@scripts/format-check.sh --fix
+
+bench: build
+	@$(BUILD_DIR)/bench/numorra_bench
+
+clean:
+	@rm -rf $(BUILD_DIR)

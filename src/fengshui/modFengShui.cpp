@@ -1,0 +1,114 @@
+#include "modFengShui.h"
+
+#include "ElementDescriptions.h"
+#include "reading/ReadingResults.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace modFengShui {
+
+namespace {
+
+int DigitValue(QChar character)
+{
+    if (character < QLatin1Char('0') || character > QLatin1Char('9'))
+        throw std::invalid_argument("year characters are not digits");
+    return character.unicode() - '0';
+}
+
+int DigitSum(int value)
+{
+    return value / 10 + value % 10;
+}
+
+// Sets `holder` to the key equal to `caption`; a caption matching no key
+// leaves the holder as it was.
+void ChoosePicture(QString &holder, const QStringList &keys, const QString &caption)
+{
+    for (const QString &key : keys) {
+        if (key == caption) {
+            holder = key;
+            return;
+        }
+    }
+}
+
+} // namespace
+
+const FengShuiProfile *FengShuiProfileTable(int number)
+{
+    static const std::array<FengShuiProfile, 9> table = {{
+        {QStringLiteral("East"), QStringLiteral("Water"), QStringLiteral("Kan")},
+        {QStringLiteral("West"), QStringLiteral("Earth"), QStringLiteral("Kun")},
+        {QStringLiteral("East"), QStringLiteral("Wood"), QStringLiteral("Chen")},
+        {QStringLiteral("East"), QStringLiteral("Wood"), QStringLiteral("Sun")},
+        {QStringLiteral("West"), QStringLiteral("Earth"), QStringLiteral("Kun")},
+        {QStringLiteral("West"), QStringLiteral("Metal"), QStringLiteral("Chien")},
+        {QStringLiteral("West"), QStringLiteral("Metal"), QStringLiteral("Tui")},
+        {QStringLiteral("West"), QStringLiteral("Earth"), QStringLiteral("Ken")},
+        {QStringLiteral("West"), QStringLiteral("Fire"), QStringLiteral("Li")},
+    }};
+    if (number < 1 || number > 9)
+        return nullptr;
+    return &table[static_cast<size_t>(number - 1)];
+}
+
+const QStringList &ElementPictureKeys()
+{
+    static const QStringList keys = {QStringLiteral("Earth"), QStringLiteral("Fire"),
+                                     QStringLiteral("Metal"), QStringLiteral("Water"),
+                                     QStringLiteral("Wood")};
+    return keys;
+}
+
+const QStringList &TrigramPictureKeys()
+{
+    static const QStringList keys = {
+        QStringLiteral("Chen"), QStringLiteral("Chien"), QStringLiteral("Kan"),
+        QStringLiteral("Ken"),  QStringLiteral("Kun"),   QStringLiteral("Li"),
+        QStringLiteral("Sun"),  QStringLiteral("Tui"),
+    };
+    return keys;
+}
+
+qint16 ComputeFengShuiNumber(const QString &yearDigits)
+{
+    if (yearDigits.isEmpty())
+        throw std::invalid_argument("no year characters");
+    int sum = DigitValue(yearDigits.front()) + DigitValue(yearDigits.back());
+    if (sum >= 10)
+        sum = DigitSum(sum); // reduced once: 10 to 18 become 1 to 9
+    int number = 10 - sum;
+    if (number >= 10)
+        number = DigitSum(number); // only "00" gets here: 10 becomes 1
+    return static_cast<qint16>(number);
+}
+
+void ShowFengShuiProfile(ReadingResults &results, qint16 number)
+{
+    const FengShuiProfile *profile = FengShuiProfileTable(number);
+    if (profile == nullptr)
+        return;
+    results.lblFengShuiGroup = profile->group;
+    results.lblFengShuiElement = profile->element;
+    results.lblFengShuiTrigram = profile->trigram;
+}
+
+void ShowElementDescription(ReadingResults &results)
+{
+    for (const ElementDescription &description : ElementDescriptions()) {
+        if (description.element == results.lblFengShuiElement) {
+            results.lblElementDesc = description.text();
+            return;
+        }
+    }
+}
+
+void ShowFengShuiPictures(ReadingResults &results)
+{
+    ChoosePicture(results.imgElement, ElementPictureKeys(), results.lblFengShuiElement);
+    ChoosePicture(results.imgTrigram, TrigramPictureKeys(), results.lblFengShuiTrigram);
+}
+
+} // namespace modFengShui

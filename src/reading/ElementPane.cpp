@@ -1,0 +1,108 @@
+#include "ElementPane.h"
+
+#include "PictureList.h"
+#include "ReadingResults.h"
+#include "support/Twips.h"
+#include "support/WidgetStyle.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+const QColor kPaneGrey(128, 128, 128);
+const QColor kCream(255, 255, 192);
+const QColor kYellow(255, 255, 128);
+const QColor kFrameCaption(128, 255, 128);
+
+QLabel *AddCaption(QWidget *parent, const QString &name, const QString &text, int left, int top,
+                   int width, int height, const QFont &font, const QColor &colour)
+{
+    QLabel *label = WidgetStyle::AddLabel(parent, name, text, left, top, width, height);
+    label->setFont(font);
+    WidgetStyle::SetColours(label, colour);
+    return label;
+}
+
+QLabel *AddPictureHolder(QWidget *parent, const QString &name, int left, int top)
+{
+    QLabel *holder = WidgetStyle::AddLabel(parent, name, QString(), left, top, 1005, 1005);
+    holder->setScaledContents(true); // the picture is stretched to the holder
+    return holder;
+}
+
+} // namespace
+
+ElementPane::ElementPane(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picNineStar"));
+    WidgetStyle::SetColours(this, kCream, kPaneGrey);
+    AddCaption(this, QStringLiteral("lblIntro"),
+               QStringLiteral("Nine Star Ki Astrology corresponds with five elements namely, "
+                              "Fire, Earth, Metal, Water and Wood."),
+               180, 480, 6165, 1215, WidgetStyle::WindowFont(), kCream);
+    buildTrigramFrame();
+    buildElementFrame();
+}
+
+QGroupBox *ElementPane::addFrame(const QString &objectName, const QString &caption, int left,
+                                 int top, int width, int height)
+{
+    auto *frame = new QGroupBox(caption, this);
+    frame->setObjectName(objectName);
+    frame->setGeometry(Twips::Rect(left, top, width, height));
+    frame->setFont(WidgetStyle::Verdana(8.25, true));
+    WidgetStyle::SetColours(frame, kFrameCaption, kPaneGrey);
+    return frame;
+}
+
+void ElementPane::buildTrigramFrame()
+{
+    QGroupBox *frame = addFrame(QStringLiteral("fraTrigram"), QStringLiteral("Your Trigram is: "),
+                                6540, 480, 2775, 1455);
+    lblFengShuiTrigram = AddCaption(frame, QStringLiteral("lblFengShuiTrigram"), QString(), 240,
+                                    600, 1125, 270, WidgetStyle::Verdana(11.25, true), kYellow);
+    lblFengShuiTrigram->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    imgTrigram = AddPictureHolder(frame, QStringLiteral("imgTrigram"), 1560, 240);
+}
+
+void ElementPane::buildElementFrame()
+{
+    QGroupBox *frame = addFrame(QStringLiteral("fraElement"), QStringLiteral("Your Element is: "),
+                                180, 2040, 9135, 3135);
+    lblFengShuiElement = AddCaption(frame, QStringLiteral("lblFengShuiElement"), QString(), 1200,
+                                    240, 1695, 375, WidgetStyle::Verdana(12, true), kYellow);
+    imgElement = AddPictureHolder(frame, QStringLiteral("imgElement"), 120, 240);
+    lblElementDesc = AddCaption(frame, QStringLiteral("lblElementDesc"), QString(), 120, 1320, 8895,
+                                1755, WidgetStyle::WindowFont(), kCream);
+    buildGroupFrame(frame);
+}
+
+void ElementPane::buildGroupFrame(QWidget *elementFrame)
+{
+    QWidget *frame = WidgetStyle::AddPanel(elementFrame, QStringLiteral("fraGroup"), kPaneGrey,
+                                           6720, 120, 2295, 1095);
+    const QFont windowFont = WidgetStyle::WindowFont();
+    AddCaption(frame, QStringLiteral("lblGroupLeadIn"), QStringLiteral("Your are a"), 600, 120, 900,
+               195, windowFont, kYellow);
+    lblFengShuiGroup =
+        AddCaption(frame, QStringLiteral("lblFengShuiGroup"), QString(), 240, 360, 1800, 270,
+                   WidgetStyle::Verdana(11.25, true), QColor(192, 255, 192));
+    lblFengShuiGroup->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    AddCaption(frame, QStringLiteral("lblGroupClosing"), QStringLiteral("Group Person"), 480, 720,
+               1170, 195, windowFont, kYellow);
+}
+
+void ElementPane::showResults(const ReadingResults &results)
+{
+    lblFengShuiGroup->setText(results.lblFengShuiGroup);
+    lblFengShuiElement->setText(results.lblFengShuiElement);
+    lblFengShuiTrigram->setText(results.lblFengShuiTrigram);
+    QString description = results.lblElementDesc;
+    description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lblElementDesc->setText(description);
+    if (!results.imgElement.isEmpty())
+        imgElement->setPixmap(PictureList::Elements().picture(results.imgElement));
+    if (!results.imgTrigram.isEmpty())
+        imgTrigram->setPixmap(PictureList::Trigrams().picture(results.imgTrigram));
+}

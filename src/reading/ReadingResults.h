@@ -1,0 +1,43 @@
+#pragma once
+
+#include "RichPane.h"
+
+#include <QString>
+#include <array>
+
+// What one calculation produces: one member per field of the reading window,
+// each starting at the window's design caption. The engine steps write these
+// members (later steps read back what earlier ones wrote); the reading window
+// displays them.
+class ReadingResults
+{
+public:
+    ReadingResults();
+    ReadingResults(const ReadingResults &) = delete;
+    ReadingResults &operator=(const ReadingResults &) = delete;
+
+    // Design captions of the fields, before any engine has written them.
+    static QString DesignGridCaption(int index);
+    static QString DesignGroupCaption() { return QStringLiteral("FengShui nnnn"); }
+    static QString DesignElementCaption() { return QStringLiteral("Element"); }
+    static QString DesignTrigramCaption() { return QStringLiteral("Trigram"); }
+    static QString DesignElementDescCaption() { return QStringLiteral("Element Description"); }
+    static QString DesignRelationshipCaption() { return QStringLiteral("Relationship"); }
+
+    // The style a new pane starts with: not bold, in the window's font size.
+    static RichPane::Style NewPaneStyle(quint32 colour);
+
+    qint16 FengShuiNumber = 0;
+    QString lblFengShuiGroup;
+    QString lblFengShuiElement;
+    QString lblFengShuiTrigram;
+    QString lblElementDesc;
+    QString lblRelationship;
+    // Keys of the pictures chosen from the element and trigram picture lists;
+    // empty while the holder shows no picture.
+    QString imgElement;
+    QString imgTrigram;
+    std::array<QString, 9> lblLoshuGrid;
+    RichPane RTBLoshu;
+    RichPane RTB;
+};

@@ -1,0 +1,57 @@
+#include "RichPaneView.h"
+
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+RichPaneView::RichPaneView(RichPane &pane, const QString &fontFamily, QWidget *parent)
+    : QTextEdit(parent), m_fontFamily(fontFamily)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setMouseTracking(true);
+    for (const RichPane::Run &run : pane.runs())
+        appendRun(run);
+    connect(&pane, &RichPane::cleared, this, [this] { clear(); });
+    connect(&pane, &RichPane::appended, this, &RichPaneView::appendRun);
+    connect(this, &QTextEdit::textChanged, this, &RichPaneView::activity);
+}
+
+void RichPaneView::appendRun(const RichPane::Run &run)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({m_fontFamily});
+    format.setFontPointSize(run.style.pointSize);
+    format.setFontWeight(run.style.bold ? QFont::Bold : QFont::Normal);
+    format.setForeground(QColor::fromRgb(static_cast<QRgb>(run.style.colour | 0xFF000000U)));
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    QString text = run.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    cursor.insertText(text, format);
+}
+
+void RichPaneView::mousePressEvent(QMouseEvent *event)
+{
+    emit activity();
+    QTextEdit::mousePressEvent(event);
+}
+
+void RichPaneView::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit activity();
+    QTextEdit::mouseReleaseEvent(event);
+}
+
+void RichPaneView::mouseMoveEvent(QMouseEvent *event)
+{
+    emit activity();
+    QTextEdit::mouseMoveEvent(event);
+}
+
+void RichPaneView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit activity();
+    QTextEdit::mouseDoubleClickEvent(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "RichPane.h"
+
+#include <QTextEdit>
+
+// Shows a RichPane in a read-only text view, run by run, in the window's font
+// face. Reports every change of its text and every mouse event over it, so the
+// window can empty the clipboard.
+class RichPaneView : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    RichPaneView(RichPane &pane, const QString &fontFamily, QWidget *parent = nullptr);
+
+signals:
+    // The text changed, or the mouse was clicked, pressed, released or moved over the view.
+    void activity();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void appendRun(const RichPane::Run &run);
+
+    QString m_fontFamily;
+};

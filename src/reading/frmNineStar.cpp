@@ -1,0 +1,165 @@
+#include "frmNineStar.h"
+
+#include "ElementPane.h"
+#include "LoShuChartPane.h"
+#include "RelationshipPane.h"
+#include "RichPaneView.h"
+#include "shell/ApplicationShell.h"
+#include "shell/HelpMenu.h"
+#include "shell/ProductTexts.h"
+#include "support/LinkLabel.h"
+#include "support/Platform.h"
+#include "support/Twips.h"
+#include "support/WidgetStyle.h"
+#include "support/modHelp.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace {
+const QColor kWindowGreen(0, 64, 0);
+const QColor kButtonGreen(0, 192, 0);
+} // namespace
+
+frmNineStar::frmNineStar(ApplicationShell &shell, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      m_shell(shell)
+{
+    setObjectName(QStringLiteral("frmNineStar"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Numorra v1.75"));
+    setWindowIcon(WidgetStyle::ApplicationIcon());
+    setFont(WidgetStyle::WindowFont());
+    WidgetStyle::SetColours(this, QColor(128, 255, 128), kWindowGreen);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(client);
+    buildMenus();
+    buildPanes(client);
+    buildButtons(client);
+    connectClipboardClearing();
+    // Opens at the designed client size; the user may drag the border to see
+    // the tab strip and the panes below it. No field ever moves.
+    resize(Twips::Size(9555, 6450) + QSize(0, menuBar()->sizeHint().height()));
+
+    // Load step: the first tab is selected and the chart pane is in front.
+    TS->setCurrentIndex(0);
+    SelectTab(0);
+    connect(TS, &QTabBar::currentChanged, this, &frmNineStar::SelectTab);
+}
+
+void frmNineStar::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuBack = file->addAction(QStringLiteral("&Back"));
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuBack, &QAction::triggered, this, &frmNineStar::GoBack);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    HelpMenu::Add(menuBar(), m_shell, this);
+}
+
+void frmNineStar::buildPanes(QWidget *client)
+{
+    auto *link = new LinkLabel(ProductTexts::ReadingLinkCaption(), client);
+    link->setObjectName(QStringLiteral("lblLink"));
+    link->setGeometry(Twips::Rect(30, 0, 9495, 195));
+    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    WidgetStyle::SetColours(link, QColor(Qt::white));
+    connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_shell.platform()); });
+
+    picLoShuSquare = new LoShuChartPane(m_results, client);
+    picLoShuSquare->setGeometry(Twips::Rect(27, 360, 9500, 5350));
+    picNineStar = new ElementPane(client);
+    picNineStar->setGeometry(Twips::Rect(27, 7000, 9500, 6000));
+    picRelationship = new RelationshipPane(m_results, client);
+    picRelationship->setGeometry(Twips::Rect(27, 7000, 9500, 5350));
+
+    // The strip's tabs run along the top edge of the lower panes, over their
+    // empty margin; the panes themselves are the strip's body.
+    TS = new QTabBar(client);
+    TS->setObjectName(QStringLiteral("TS"));
+    TS->setDrawBase(false);
+    TS->setExpanding(false);
+    for (const char *caption :
+         {"Nine Star Ki Chart", "Nine Star Ki Element", "Nine Star Ki Relationship Analysis"})
+        TS->addTab(QString::fromLatin1(caption));
+    const QRect strip = Twips::Rect(30, 7000, 9495, 6000);
+    TS->setGeometry(strip.x(), strip.y(), strip.width(), TS->sizeHint().height());
+}
+
+void frmNineStar::buildButtons(QWidget *client)
+{
+    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setGeometry(Twips::Rect(7200, 5880, 1100, 400));
+    cmdSave = new QPushButton(QStringLiteral("&Save"), client);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setGeometry(Twips::Rect(8400, 5880, 1100, 400));
+    for (QPushButton *button : {cmdBack, cmdSave}) {
+        button->setFont(WidgetStyle::Verdana(8.25, true));
+        WidgetStyle::SetColours(button, QColor(Qt::black), kButtonGreen);
+    }
+    connect(cmdBack, &QPushButton::clicked, this, &frmNineStar::GoBack);
+    connect(cmdSave, &QPushButton::clicked, this, &frmNineStar::OpenReport);
+}
+
+void frmNineStar::connectClipboardClearing()
+{
+    Platform &platform = m_shell.platform();
+    for (RichPaneView *pane : {picLoShuSquare->RTBLoshu, picRelationship->RTB})
+        connect(pane, &RichPaneView::activity, this, [&platform] { platform.clearClipboard(); });
+}
+
+void frmNineStar::SelectTab(int index)
+{
+    if (index == 0)
+        picLoShuSquare->raise();
+    else if (index == 1)
+        picNineStar->raise();
+    else
+        picRelationship->raise();
+    TS->raise(); // the tabs stay reachable over whichever pane is in front
+}
+
+void frmNineStar::GoBack()
+{
+    m_shell.ShowMainWindow();
+    m_goingBack = true;
+    close();
+}
+
+void frmNineStar::OpenReport() {}
+
+void frmNineStar::showResults()
+{
+    picLoShuSquare->showCaptions(m_results);
+    picNineStar->showResults(m_results);
+}
+
+void frmNineStar::showEvent(QShowEvent *event)
+{
+    showResults();
+    QMainWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        WidgetStyle::CentreOnScreen(this);
+    }
+}
+
+void frmNineStar::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_goingBack || m_shell.isClosingApplication())
+        return;
+    // Closing the reading window, or Exit, ends the program.
+    m_shell.CloseApplication();
+}

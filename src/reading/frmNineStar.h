@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ReadingResults.h"
+
+#include <QMainWindow>
+
+class ApplicationShell;
+class ElementPane;
+class LoShuChartPane;
+class QAction;
+class QPushButton;
+class QTabBar;
+class RelationshipPane;
+
+// The reading window: the chart and the reading, and below the designed
+// client area the tab strip with the element and relationship panes.
+class frmNineStar : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmNineStar(ApplicationShell &shell, QWidget *parent = nullptr);
+
+    ReadingResults &results() { return m_results; }
+
+    // Brings the pane of the selected tab to the front (0-based tab index).
+    void SelectTab(int index);
+    // A fresh main window, then this window closes without ending the program.
+    void GoBack();
+    // The report preview; it arrives with the report feature.
+    void OpenReport();
+
+    LoShuChartPane *picLoShuSquare = nullptr;
+    ElementPane *picNineStar = nullptr;
+    RelationshipPane *picRelationship = nullptr;
+    QTabBar *TS = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QAction *mnuBack = nullptr;
+    QAction *mnuExit = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildPanes(QWidget *client);
+    void buildButtons(QWidget *client);
+    void connectClipboardClearing();
+    void showResults();
+
+    ApplicationShell &m_shell;
+    ReadingResults m_results;
+    bool m_goingBack = false;
+    bool m_centred = false;
+};

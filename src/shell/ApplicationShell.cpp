@@ -1,0 +1,77 @@
+#include "ApplicationShell.h"
+
+#include "frmAbout.h"
+#include "frmMain.h"
+#include "reading/frmNineStar.h"
+#include "support/Platform.h"
+
+#include <QApplication>
+#include <QWidget>
+
+ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
+    : QObject(parent), m_platform(platform)
+{}
+
+void ApplicationShell::StartApplication()
+{
+    if (!m_platform.claimSingleInstance()) {
+        m_platform.showMessage(QStringLiteral("Application is already running"),
+                               Platform::Icon::Information, Platform::Buttons::Ok);
+        CloseApplication();
+        return;
+    }
+    ShowMainWindow();
+}
+
+void ApplicationShell::CloseApplication()
+{
+    m_closingApplication = true;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        try {
+            if (window->isVisible())
+                window->close();
+        } catch (...) {
+            // a window that fails to close does not keep the others open
+        }
+    }
+    m_platform.endProcess(0);
+}
+
+frmMain *ApplicationShell::ShowMainWindow()
+{
+    auto *window = new frmMain(*this);
+    m_mainWindow = window;
+    window->show();
+    return window;
+}
+
+frmNineStar *ApplicationShell::CreateReadingWindow()
+{
+    if (m_readingWindow)
+        delete m_readingWindow.data(); // discarded without its close actions
+    m_readingWindow = new frmNineStar(*this);
+    return m_readingWindow;
+}
+
+void ApplicationShell::ShowAbout(QWidget *owner)
+{
+    frmAbout about(m_platform, owner);
+    about.exec();
+}
+
+frmMain *ApplicationShell::mainWindow() const
+{
+    return m_mainWindow;
+}
+
+frmNineStar *ApplicationShell::readingWindow() const
+{
+    return m_readingWindow;
+}
+
+void ApplicationShell::editSteps(CalculationStepList &steps) const
+{
+    if (m_stepEditor)
+        m_stepEditor(steps);
+}

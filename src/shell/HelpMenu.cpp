@@ -1,0 +1,42 @@
+#include "HelpMenu.h"
+
+#include "ApplicationShell.h"
+#include "support/modHelp.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace HelpMenu {
+
+namespace {
+
+QAction *AddEntry(QMenu *menu, const char *objectName, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
+} // namespace
+
+QMenu *Add(QMenuBar *menuBar, ApplicationShell &shell, QWidget *owner)
+{
+    QMenu *menu = menuBar->addMenu(QStringLiteral("&Help"));
+    menu->setObjectName(QStringLiteral("mnuHelp"));
+    Platform &platform = shell.platform();
+    QObject::connect(AddEntry(menu, "mnuOnline", QStringLiteral("&Online Help")),
+                     &QAction::triggered, menu, [&platform] { modHelp::OpenHelpPage(platform); });
+    QObject::connect(AddEntry(menu, "mnuVisit", QStringLiteral("&Visit Us Online")),
+                     &QAction::triggered, menu, [&platform] { modHelp::OpenHomePage(platform); });
+    menu->addSeparator();
+    QObject::connect(AddEntry(menu, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+                     &QAction::triggered, menu,
+                     [&platform] { modHelp::OpenDownloadPage(platform); });
+    menu->addSeparator();
+    QObject::connect(AddEntry(menu, "mnuAbout", QStringLiteral("&About Software")),
+                     &QAction::triggered, menu, [&shell, owner] { shell.ShowAbout(owner); });
+    return menu;
+}
+
+} // namespace HelpMenu

@@ -1,0 +1,7 @@
+#include "PersonalDetails.h"
+
+PersonalDetails &PersonalDetails::Shared()
+{
+    static PersonalDetails details;
+    return details;
+}

@@ -1,0 +1,106 @@
+#include "PersonalDetailsGroup.h"
+
+#include "PersonalDetails.h"
+#include "PersonalDetailsRules.h"
+#include "support/Platform.h"
+#include "support/Twips.h"
+#include "support/WidgetStyle.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+const QColor kLightGreen(128, 255, 128);
+const QColor kDarkGrey(64, 64, 64);
+const QColor kWindowGreen(0, 64, 0);
+} // namespace
+
+PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
+    : QGroupBox(QStringLiteral("Personal Details"), parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("fraDetails"));
+    setFont(WidgetStyle::Verdana(8.25, true));
+    WidgetStyle::SetColours(this, kLightGreen, kWindowGreen);
+
+    QLabel *nameLabel = WidgetStyle::AddLabel(this, QStringLiteral("lblName"),
+                                              QStringLiteral("Name"), 480, 480, 495, 195);
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    txtName->setGeometry(Twips::Rect(1050, 390, 3175, 345));
+    nameLabel->setBuddy(txtName);
+
+    QLabel *dayLabel = WidgetStyle::AddLabel(this, QStringLiteral("lblBirthDay"),
+                                             QStringLiteral("Birth Day"), 180, 930, 810, 195);
+    cboDate = addList(QStringLiteral("cboDate"), QStringLiteral("Birth day"), 1050, 645);
+    cboMonth = addList(QStringLiteral("cboMonth"), QStringLiteral("Birth month"), 1755, 1305);
+    cboYear = addList(QStringLiteral("cboYear"), QStringLiteral("Birth year"), 3120, 1095);
+    dayLabel->setBuddy(cboDate);
+
+    for (QWidget *field : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(dayLabel)}) {
+        field->setFont(WidgetStyle::WindowFont());
+        WidgetStyle::SetColours(field, kLightGreen);
+        static_cast<QLabel *>(field)->setWordWrap(false);
+    }
+    txtName->setFont(WidgetStyle::WindowFont());
+    WidgetStyle::SetColours(txtName, kLightGreen, kDarkGrey);
+
+    setTabOrder(txtName, cboDate);
+    setTabOrder(cboDate, cboMonth);
+    setTabOrder(cboMonth, cboYear);
+}
+
+QComboBox *PersonalDetailsGroup::addList(const QString &objectName, const QString &accessibleName,
+                                         int left, int width)
+{
+    auto *list = new QComboBox(this);
+    list->setObjectName(objectName);
+    list->setAccessibleName(accessibleName);
+    list->setEditable(false);
+    list->setMaxVisibleItems(12);
+    list->setGeometry(Twips::Rect(left, 840, width, 315));
+    list->setFont(WidgetStyle::WindowFont());
+    WidgetStyle::SetColours(list, kLightGreen, kDarkGrey);
+    return list;
+}
+
+void PersonalDetailsGroup::FillPersonalDetailsLists()
+{
+    cboDate->clear();
+    cboMonth->clear();
+    cboYear->clear();
+    cboDate->addItems(PersonalDetailsRules::DayItems());
+    cboMonth->addItems(PersonalDetailsRules::MonthItems());
+    cboYear->addItems(PersonalDetailsRules::YearItems());
+    cboDate->setCurrentIndex(PersonalDetailsRules::kPresetDayIndex);
+    cboMonth->setCurrentIndex(PersonalDetailsRules::kPresetMonthIndex);
+    cboYear->setCurrentIndex(PersonalDetailsRules::kPresetYearIndex);
+}
+
+bool PersonalDetailsGroup::ValidatePersonalDetails()
+{
+    const auto failure = PersonalDetailsRules::Validate(
+        txtName->text(), cboDate->currentIndex(), cboMonth->currentIndex(), cboYear->currentText());
+    if (!failure)
+        return true;
+    m_platform.showMessage(failure->message, failure->icon, Platform::Buttons::Ok);
+    if (failure->focusName)
+        txtName->setFocus();
+    return false;
+}
+
+void PersonalDetailsGroup::CapturePersonalDetails()
+{
+    PersonalDetails::Shared() = PersonalDetailsRules::Capture(
+        txtName->text(), cboDate->currentText(), cboMonth->currentText(), cboYear->currentText());
+}
+
+bool PersonalDetailsGroup::SelectListItem(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return false;
+    list->setCurrentIndex(index);
+    return true;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QGroupBox>
+
+class Platform;
+class QComboBox;
+class QLineEdit;
+
+// The "Personal Details" group: the name field and the day, month and year lists.
+class PersonalDetailsGroup : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    PersonalDetailsGroup(Platform &platform, QWidget *parent = nullptr);
+
+    // Fills the three lists from scratch and presets them to 1, January, 1970.
+    void FillPersonalDetailsLists();
+    // Tells the user what is wrong, if anything; only an empty name takes the focus.
+    bool ValidatePersonalDetails();
+    // Copies the fields into the process's PersonalDetails record.
+    void CapturePersonalDetails();
+
+    // Selects the item equal to `text`; any other text keeps the selection.
+    static bool SelectListItem(QComboBox *list, const QString &text);
+
+    QLineEdit *txtName = nullptr;
+    QComboBox *cboDate = nullptr;
+    QComboBox *cboMonth = nullptr;
+    QComboBox *cboYear = nullptr;
+
+private:
+    QComboBox *addList(const QString &objectName, const QString &accessibleName, int left,
+                       int width);
+
+    Platform &m_platform;
+};

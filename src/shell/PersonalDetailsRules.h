@@ -1,0 +1,48 @@
+#pragma once
+
+#include "PersonalDetails.h"
+#include "support/Platform.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The contents of the personal-details lists, the validation of an entry and
+// its capture into a PersonalDetails record, free of any widget.
+namespace PersonalDetailsRules {
+
+// The list items: days "1" to "31", the twelve month names, years "1900" to "2050".
+QStringList DayItems();
+QStringList MonthItems();
+QStringList YearItems();
+
+// The items selected when the window opens: 1, January, 1970.
+constexpr int kPresetDayIndex = 0;
+constexpr int kPresetMonthIndex = 0;
+constexpr int kPresetYearIndex = 70;
+
+// What a failed check tells the user; `focusName` says whether the focus goes
+// to the name field.
+struct ValidationFailure
+{
+    QString message;
+    Platform::Icon icon;
+    bool focusName;
+};
+
+// Checks an entry in order: empty name, February, then the thirty-day months.
+// `dayIndex` and `monthIndex` are list positions (0-based); `yearText` the
+// selected year. Returns the first failure, or nothing when the entry is good.
+std::optional<ValidationFailure> Validate(const QString &nameText, int dayIndex, int monthIndex,
+                                          const QString &yearText);
+
+// The record built from the selected texts; BirthDate is read from
+// "day month year" (English month name).
+PersonalDetails Capture(const QString &nameText, const QString &dayText, const QString &monthText,
+                        const QString &yearText);
+
+// The calendar date of day text, English month name and year text; an
+// invalid QDate when they name no day.
+QDate BirthDateOf(const QString &day, const QString &monthName, const QString &year);
+
+} // namespace PersonalDetailsRules

@@ -1,0 +1,171 @@
+#include "frmMain.h"
+
+#include "ApplicationShell.h"
+#include "HelpMenu.h"
+#include "PersonalDetails.h"
+#include "PersonalDetailsGroup.h"
+#include "ProductTexts.h"
+#include "reading/frmNineStar.h"
+#include "support/LinkLabel.h"
+#include "support/Twips.h"
+#include "support/WidgetStyle.h"
+#include "support/WrappingButton.h"
+#include "support/modHelp.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+const QColor kWindowGreen(0, 64, 0);
+const QColor kLightGreen(128, 255, 128);
+
+QLabel *AddTextLine(QWidget *client, const QString &name, const QString &text, int top, int height,
+                    const QFont &font, const QColor &colour)
+{
+    QLabel *label = WidgetStyle::AddLabel(client, name, text, 97, top, 7320, height);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(font);
+    WidgetStyle::SetColours(label, colour);
+    return label;
+}
+} // namespace
+
+frmMain::frmMain(ApplicationShell &shell, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_shell(shell)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Numorra v1.75"));
+    setWindowIcon(WidgetStyle::ApplicationIcon());
+    setFont(WidgetStyle::WindowFont());
+    WidgetStyle::SetColours(this, kLightGreen, kWindowGreen);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(Twips::Size(7515, 6150));
+    setCentralWidget(client);
+    buildMenus();
+    buildClientArea(client);
+    buildCommands(client);
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+
+    // Load step: the lists are filled and preset; the name field takes the focus.
+    fraDetails->FillPersonalDetailsLists();
+    fraDetails->txtName->setFocus();
+}
+
+void frmMain::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuCalculate = file->addAction(QStringLiteral("Calculate My &Favourable Number"));
+    mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    mnuCalculate->setVisible(false);
+    QAction *hiddenSeparator = file->addSeparator();
+    hiddenSeparator->setVisible(false);
+    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuCalculate, &QAction::triggered, this, &frmMain::RunCalculation);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    HelpMenu::Add(menuBar(), m_shell, this);
+}
+
+void frmMain::buildClientArea(QWidget *client)
+{
+    auto *link = new LinkLabel(ProductTexts::MainLinkCaption(), client);
+    link->setObjectName(QStringLiteral("lblLink"));
+    link->setGeometry(Twips::Rect(1312, 0, 4890, 435));
+    link->setAlignment(Qt::AlignCenter);
+    WidgetStyle::SetColours(link, QColor(Qt::white));
+    connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_shell.platform()); });
+
+    QLabel *heading = WidgetStyle::AddLabel(client, QStringLiteral("lblHeading"),
+                                            QStringLiteral("Numorra"), 1785, 480, 3945, 345);
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    heading->setFont(WidgetStyle::Verdana(14.25, true));
+    WidgetStyle::SetColours(heading, QColor(Qt::white));
+
+    const QFont bold = WidgetStyle::Verdana(8.25, true);
+    AddTextLine(client, QStringLiteral("lblIntroduction"), ProductTexts::Introduction(), 960, 1635,
+                bold, kLightGreen);
+    AddTextLine(client, QStringLiteral("lblInstruction"), ProductTexts::Instruction(), 2640, 435,
+                bold, kLightGreen);
+
+    fraDetails = new PersonalDetailsGroup(m_shell.platform(), client);
+    fraDetails->setGeometry(Twips::Rect(495, 3180, 4400, 1335));
+}
+
+void frmMain::buildCommands(QWidget *client)
+{
+    cmdOpen = new WrappingButton(QStringLiteral("&Open Previously Saved Reading"), client);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdOpen->setGeometry(Twips::Rect(5040, 3255, 1900, 1900));
+    cmdOpen->setFont(WidgetStyle::Verdana(9, true));
+
+    cmdProceed = new WrappingButton(
+        QStringLiteral("Calculate My &Favourable Number By Chinese Numerology"), client);
+    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
+    cmdProceed->setGeometry(Twips::Rect(495, 4605, 4400, 525));
+    cmdProceed->setFont(WidgetStyle::Verdana(8.25, true));
+    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::RunCalculation);
+
+    for (QPushButton *button : {cmdOpen, cmdProceed})
+        WidgetStyle::SetColours(button, QColor(Qt::black), QColor(192, 192, 192));
+
+    setTabOrder(fraDetails->cboYear, cmdProceed);
+    setTabOrder(cmdProceed, cmdOpen);
+}
+
+void frmMain::RunCalculation()
+{
+    if (!fraDetails->ValidatePersonalDetails())
+        return;
+
+    // Every step from the capture on runs isolated: a failing one is
+    // abandoned, keeps what it wrote, and the next one runs.
+    CalculationSteps::RunIsolated({{QStringLiteral("CapturePersonalDetails"), [this] {
+                                        fraDetails->CapturePersonalDetails();
+                                    }}});
+    frmNineStar *reading = m_shell.CreateReadingWindow();
+    CalculationStepList steps =
+        CalculationSteps::EngineSteps(PersonalDetails::Shared(), reading->results());
+    m_shell.editSteps(steps);
+    steps.push_back({QStringLiteral("ShowReadingWindow"), [reading] {
+                         reading->show();
+                     }});
+    steps.push_back({QStringLiteral("CloseMainWindow"), [this] {
+                         closeForCalculation();
+                     }});
+    CalculationSteps::RunIsolated(steps);
+}
+
+void frmMain::closeForCalculation()
+{
+    m_closingForCalculation = true;
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // Closed by a calculation, or as part of ending the program: nothing follows.
+    if (m_closingForCalculation || m_shell.isClosingApplication())
+        return;
+    // The close box, the system menu and Exit end the program at once.
+    m_shell.CloseApplication();
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    WidgetStyle::CentreOnScreen(this);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMainWindow>
+
+class ApplicationShell;
+class PersonalDetailsGroup;
+class QAction;
+class QPushButton;
+
+// The main window: the introduction, the personal details and the two
+// commands that produce a reading.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(ApplicationShell &shell, QWidget *parent = nullptr);
+
+    // Validates, captures, runs the engine steps, shows the reading window and
+    // closes this window (which does not end the program).
+    void RunCalculation();
+
+    PersonalDetailsGroup *fraDetails = nullptr;
+    QPushButton *cmdOpen = nullptr;
+    QPushButton *cmdProceed = nullptr;
+    QAction *mnuCalculate = nullptr;
+    QAction *mnuExit = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildClientArea(QWidget *client);
+    void buildCommands(QWidget *client);
+    void closeForCalculation();
+
+    ApplicationShell &m_shell;
+    bool m_closingForCalculation = false;
+    bool m_centred = false;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Everything the program asks of the desktop goes through this interface, so
+// that windows can be driven in tests without a modal dialog, a printer or a
+// browser. QtPlatform is the real desktop; tests use a recording stand-in.
+class Platform
+{
+public:
+    enum class Icon { Critical, Information, Question, Warning };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    // What a file dialog shows and accepts. A filter is written "Label|pattern".
+    struct FileDialogRequest
+    {
+        QString title;
+        QString filter;
+        QString defaultSuffix;
+        QString initialName;
+        bool confirmOverwrite = false;
+        bool fileMustExist = false;
+    };
+
+    virtual ~Platform() = default;
+
+    // A modal message box captioned "Numorra"; returns the button pressed.
+    virtual Answer showMessage(const QString &text, Icon icon, Buttons buttons) = 0;
+
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString chooseOpenFile(const FileDialogRequest &request) = 0;
+    virtual QString chooseSaveFile(const FileDialogRequest &request) = 0;
+
+    // Prints plain text on the default printer as one job, in the given font.
+    virtual bool printText(const QString &text, const QString &fontFamily, double pointSize) = 0;
+
+    virtual void clearClipboard() = 0;
+    virtual void openUrl(const QString &address) = 0;
+
+    // The per-user settings store; a missing value reads as empty text.
+    virtual QString readSetting(const QString &application, const QString &section,
+                                const QString &key) = 0;
+    virtual bool writeSetting(const QString &application, const QString &section,
+                              const QString &key, const QString &value) = 0;
+
+    // True when this process is the only running instance for this user; the
+    // claim lasts until the process ends.
+    virtual bool claimSingleInstance() = 0;
+
+    virtual QDate today() = 0;
+
+    // Ends the process once control returns to the event loop (or at once
+    // when none runs yet); callers return straight after calling it.
+    virtual void endProcess(int exitCode) = 0;
+
+    static QString applicationTitle() { return QStringLiteral("Numorra"); }
+};

@@ -1,0 +1,75 @@
+#include "WidgetStyle.h"
+
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+namespace WidgetStyle {
+
+QFont Verdana(double pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont WindowFont()
+{
+    return Verdana(8.25);
+}
+
+void SetColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    if (background.isValid()) {
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel *AddLabel(QWidget *parent, const QString &objectName, const QString &text, int left, int top,
+                 int width, int height)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setGeometry(Twips::Rect(left, top, width, height));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget *AddPanel(QWidget *parent, const QString &objectName, const QColor &background, int left,
+                  int top, int width, int height)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(objectName);
+    panel->setGeometry(Twips::Rect(left, top, width, height));
+    SetColours(panel, QColor(Qt::black), background);
+    return panel;
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+const QIcon &ApplicationIcon()
+{
+    static const QIcon icon(QStringLiteral(":/icons/numorra.svg"));
+    return icon;
+}
+
+} // namespace WidgetStyle
