@@ -1,0 +1,264 @@
+#include "RecordingPlatform.h"
+#include "TestWindows.h"
+#include "reading/ReadingResults.h"
+#include "reading/frmNineStar.h"
+#include "shell/ApplicationShell.h"
+#include "shell/PersonalDetails.h"
+#include "shell/PersonalDetailsGroup.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <stdexcept>
+
+Q_DECLARE_METATYPE(Platform::Icon)
+
+namespace {
+const QString kName = QStringLiteral("Please Enter Your Name");
+const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kThirtyDays = QStringLiteral("Please Enter Correct Date Or Month !");
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void opensWithDefaults();
+    void keyboardOrder();
+    void listKeepsSelectionForUnknownText();
+    void validationMessages_data();
+    void validationMessages();
+    void calculationShowsReadingAndClosesMain();
+    void failingStepStillShowsReading();
+    void secondCalculationKeepsOnlySecondPerson();
+    void calculationEmptiesClipboard();
+
+private:
+    frmMain *enter(const QString &name, const QString &day, const QString &month,
+                   const QString &year);
+
+    RecordingPlatform *m_platform = nullptr;
+    ApplicationShell *m_shell = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    m_platform = new RecordingPlatform;
+    m_shell = new ApplicationShell(*m_platform);
+    m_shell->ShowMainWindow();
+    PersonalDetails::Shared() = PersonalDetails{};
+}
+
+void TestMainWindow::cleanup()
+{
+    DeleteAllWindows();
+    delete m_shell;
+    delete m_platform;
+}
+
+frmMain *TestMainWindow::enter(const QString &name, const QString &day, const QString &month,
+                               const QString &year)
+{
+    frmMain *window = m_shell->mainWindow();
+    window->fraDetails->txtName->setText(name);
+    PersonalDetailsGroup::SelectListItem(window->fraDetails->cboDate, day);
+    PersonalDetailsGroup::SelectListItem(window->fraDetails->cboMonth, month);
+    PersonalDetailsGroup::SelectListItem(window->fraDetails->cboYear, year);
+    return window;
+}
+
+void TestMainWindow::opensWithDefaults()
+{
+    frmMain *window = m_shell->mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->fraDetails->txtName->text(), QString());
+    QCOMPARE(window->fraDetails->cboDate->count(), 31);
+    QCOMPARE(window->fraDetails->cboMonth->count(), 12);
+    QCOMPARE(window->fraDetails->cboYear->count(), 151);
+    QCOMPARE(window->fraDetails->cboDate->currentText(), QStringLiteral("1"));
+    QCOMPARE(window->fraDetails->cboMonth->currentText(), QStringLiteral("January"));
+    QCOMPARE(window->fraDetails->cboYear->currentText(), QStringLiteral("1970"));
+    QVERIFY(!window->fraDetails->cboDate->isEditable());
+    QCOMPARE(window->fraDetails->title(), QStringLiteral("Personal Details"));
+    QCOMPARE(window->cmdProceed->text(),
+             QStringLiteral("Calculate My &Favourable Number By Chinese Numerology"));
+    QCOMPARE(window->fraDetails->geometry(), QRect(33, 212, 293, 89));
+    QCOMPARE(window->cmdProceed->geometry(), QRect(33, 307, 293, 35));
+    QCOMPARE(window->fraDetails->txtName->geometry(), QRect(70, 26, 212, 23));
+    QCOMPARE(window->fraDetails->txtName->palette().color(QPalette::Text), QColor(128, 255, 128));
+    QCOMPARE(window->fraDetails->txtName->palette().color(QPalette::Base), QColor(64, 64, 64));
+}
+
+void TestMainWindow::keyboardOrder()
+{
+    frmMain *window = m_shell->mainWindow();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), window->fraDetails->txtName);
+    const QList<QWidget *> order = {window->fraDetails->cboDate,
+                                    window->fraDetails->cboMonth,
+                                    window->fraDetails->cboYear,
+                                    window->cmdProceed,
+                                    window->cmdOpen,
+                                    window->fraDetails->txtName};
+    for (QWidget *expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
+}
+
+void TestMainWindow::listKeepsSelectionForUnknownText()
+{
+    QComboBox *months = m_shell->mainWindow()->fraDetails->cboMonth;
+    QVERIFY(PersonalDetailsGroup::SelectListItem(months, "March"));
+    QVERIFY(!PersonalDetailsGroup::SelectListItem(months, "march"));
+    QVERIFY(!PersonalDetailsGroup::SelectListItem(months, "Smarch"));
+    QCOMPARE(months->currentText(), QStringLiteral("March"));
+}
+
+void TestMainWindow::validationMessages_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<Platform::Icon>("icon");
+    QTest::newRow("empty name") << ""
+                                << "1"
+                                << "January"
+                                << "1970" << kName << Platform::Icon::Critical;
+    QTest::newRow("empty name and 31 February") << ""
+                                                << "31"
+                                                << "February"
+                                                << "1970" << kName << Platform::Icon::Critical;
+    QTest::newRow("30 February") << "Anna"
+                                 << "30"
+                                 << "February"
+                                 << "1980" << kFebruary << Platform::Icon::Information;
+    QTest::newRow("29 February 1900") << "Anna"
+                                      << "29"
+                                      << "February"
+                                      << "1900" << kFebruary << Platform::Icon::Information;
+    QTest::newRow("31 June") << "Anna"
+                             << "31"
+                             << "June"
+                             << "1980" << kThirtyDays << Platform::Icon::Information;
+}
+
+void TestMainWindow::validationMessages()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, message);
+    QFETCH(Platform::Icon, icon);
+    frmMain *window = enter(name, day, month, year);
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->cmdOpen->setFocus();
+    window->cmdProceed->click();
+
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, message);
+    QCOMPARE(m_platform->messages[0].icon, icon);
+    QCOMPARE(m_platform->messages[0].buttons, Platform::Buttons::Ok);
+    // Only the name message moves the focus; nothing is captured, no window opens.
+    QWidget *expectedFocus =
+        message == kName ? static_cast<QWidget *>(window->fraDetails->txtName) : window->cmdOpen;
+    QCOMPARE(QApplication::focusWidget(), expectedFocus);
+    QVERIFY(PersonalDetails::Shared().Name.isEmpty());
+    QVERIFY(m_shell->readingWindow() == nullptr);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->fraDetails->txtName->text(), name);
+}
+
+void TestMainWindow::calculationShowsReadingAndClosesMain()
+{
+    QPointer<frmMain> window = enter("  Anna Lee ", "5", "March", "1980");
+    QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
+
+    QVERIFY(m_platform->messages.isEmpty());
+    frmNineStar *reading = m_shell->readingWindow();
+    QVERIFY(reading != nullptr);
+    QVERIFY(reading->isVisible());
+    QVERIFY(window.isNull() || !window->isVisible());
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(m_platform->endedWith.isEmpty()); // closing the main window did not end the program
+
+    const PersonalDetails &details = PersonalDetails::Shared();
+    QCOMPARE(details.Name, QStringLiteral("Anna Lee"));
+    QCOMPARE(details.BirthDate, QDate(1980, 3, 5));
+    const QString text = reading->results().RTBLoshu.PlainText();
+    QVERIFY(text.endsWith("Most Favorable Direction by Chinese Numerology\r\n"
+                          "North\r\nEast\r\n\r\nNorth-East\r\nSouth\r\n"));
+    QCOMPARE(reading->results().lblFengShuiTrigram, QStringLiteral("Kun"));
+}
+
+void TestMainWindow::failingStepStillShowsReading()
+{
+    // The profile step writes its group, then fails before the rest.
+    m_shell->setStepEditor([](CalculationStepList &steps) {
+        const auto original = steps[1].run;
+        steps[1].run = [original] {
+            original();
+            throw std::runtime_error("made to fail");
+        };
+        steps[2].run = [] {
+            throw std::logic_error("description fails at once");
+        };
+    });
+    QPointer<frmMain> window = enter("Anna", "1", "May", "1987");
+    window->RunCalculation();
+
+    frmNineStar *reading = m_shell->readingWindow();
+    QVERIFY(reading != nullptr && reading->isVisible());
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(m_platform->messages.isEmpty());
+    const ReadingResults &results = reading->results();
+    // 1987 gives 4: what the failing step wrote stays, the steps after it ran.
+    QCOMPARE(results.lblFengShuiGroup, QStringLiteral("East"));
+    QCOMPARE(results.lblElementDesc, ReadingResults::DesignElementDescCaption());
+    QCOMPARE(results.imgElement, QStringLiteral("Wood"));
+    QVERIFY(results.RTBLoshu.PlainText().endsWith("North"));
+}
+
+void TestMainWindow::secondCalculationKeepsOnlySecondPerson()
+{
+    enter("Anna Lee", "5", "March", "1980")->RunCalculation();
+    QPointer<frmNineStar> first = m_shell->readingWindow();
+    first->GoBack();
+    QTRY_VERIFY(first.isNull());
+    frmMain *fresh = m_shell->mainWindow();
+    QVERIFY(fresh != nullptr && fresh->isVisible());
+    QCOMPARE(fresh->fraDetails->txtName->text(), QString());
+    QCOMPARE(fresh->fraDetails->cboYear->currentText(), QStringLiteral("1970"));
+    QVERIFY(m_platform->endedWith.isEmpty());
+
+    enter("Bo", "11", "November", "1911")->RunCalculation();
+    frmNineStar *second = m_shell->readingWindow();
+    QCOMPARE(PersonalDetails::Shared().Name, QStringLiteral("Bo"));
+    QCOMPARE(PersonalDetails::Shared().BirthDate, QDate(1911, 11, 11));
+    const QString text = second->results().RTBLoshu.PlainText();
+    QVERIFY(text.startsWith("Most Favorable Number by Chinese Numerology\r\n1\r\n"
+                            "Number of occurrence: 7\r\n"));
+    QVERIFY(!text.contains("North-East"));
+    QCOMPARE(second->results().lblLoshuGrid[0], QStringLiteral("[1]\r\n1111111"));
+    QCOMPARE(second->results().lblFengShuiTrigram, QStringLiteral("Ken"));
+}
+
+void TestMainWindow::calculationEmptiesClipboard()
+{
+    enter("Anna", "5", "March", "1980")->RunCalculation();
+    QVERIFY(m_platform->clipboardClears > 0);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
