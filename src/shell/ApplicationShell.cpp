@@ -20,6 +20,13 @@ void ApplicationShell::StartApplication()
         CloseApplication();
         return;
     }
+    if (m_updateReminder) {
+        try {
+            m_updateReminder();
+        } catch (...) {
+            // the reminder never keeps the program from starting
+        }
+    }
     ShowMainWindow();
 }
 

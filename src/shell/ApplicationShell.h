@@ -38,6 +38,13 @@ public:
     frmMain *mainWindow() const;
     frmNineStar *readingWindow() const;
 
+    // The update reminder run at start-up before the main window appears; a
+    // failure in it is ignored.
+    void setUpdateReminder(std::function<void()> reminder)
+    {
+        m_updateReminder = std::move(reminder);
+    }
+
     // Lets a test change the engine steps a calculation runs (e.g. make one fail).
     using StepEditor = std::function<void(CalculationStepList &)>;
     void setStepEditor(StepEditor editor) { m_stepEditor = std::move(editor); }
@@ -48,5 +55,6 @@ private:
     QPointer<frmMain> m_mainWindow;
     QPointer<frmNineStar> m_readingWindow;
     StepEditor m_stepEditor;
+    std::function<void()> m_updateReminder;
     bool m_closingApplication = false;
 };

@@ -1,0 +1,283 @@
+#include "RecordingPlatform.h"
+#include "TestWindows.h"
+#include "reading/frmNineStar.h"
+#include "shell/ApplicationShell.h"
+#include "shell/PersonalDetailsGroup.h"
+#include "shell/ProductTexts.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMain.h"
+#include "support/WidgetStyle.h"
+#include "support/modHelp.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+// Runs `action` on the modal window that opens next, once it is shown.
+void WhenModalOpens(std::function<void(QWidget *)> action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
+}
+
+QStringList MenuCaptions(QMainWindow *window, bool includeHidden)
+{
+    QStringList captions;
+    for (QAction *menu : window->menuBar()->actions()) {
+        captions << menu->text();
+        for (QAction *entry : menu->menu()->actions()) {
+            if (includeHidden || entry->isVisible())
+                captions << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        }
+    }
+    return captions;
+}
+
+} // namespace
+
+class TestApplicationShell : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startShowsMainWindow();
+    void secondInstanceIsRefused();
+    void reminderRunsBeforeMainWindowAndMayFail();
+    void mainWindowCaptions();
+    void mainWindowMenus();
+    void introductionText();
+    void helpEntriesOpenPages();
+    void aboutClosesOnEscapeAndEnter_data();
+    void aboutClosesOnEscapeAndEnter();
+    void aboutFromReadingWindow();
+    void exitEndsProgram_data();
+    void exitEndsProgram();
+    void closeApplicationStartsNoFollowUp();
+
+private:
+    RecordingPlatform *m_platform = nullptr;
+    ApplicationShell *m_shell = nullptr;
+};
+
+void TestApplicationShell::init()
+{
+    m_platform = new RecordingPlatform;
+    m_shell = new ApplicationShell(*m_platform);
+}
+
+void TestApplicationShell::cleanup()
+{
+    DeleteAllWindows();
+    delete m_shell;
+    delete m_platform;
+}
+
+void TestApplicationShell::startShowsMainWindow()
+{
+    m_shell->StartApplication();
+    frmMain *window = m_shell->mainWindow();
+    QVERIFY(window != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_platform->endedWith.isEmpty());
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), window->fraDetails->txtName);
+}
+
+void TestApplicationShell::secondInstanceIsRefused()
+{
+    m_platform->otherInstanceRunning = true;
+    m_shell->StartApplication();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Application is already running"));
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
+    QCOMPARE(m_platform->messages[0].buttons, Platform::Buttons::Ok);
+    QCOMPARE(m_platform->endedWith, QList<int>{0});
+    QVERIFY(m_shell->mainWindow() == nullptr);
+}
+
+void TestApplicationShell::reminderRunsBeforeMainWindowAndMayFail()
+{
+    bool mainWindowExisted = true;
+    m_shell->setUpdateReminder([&] {
+        mainWindowExisted = m_shell->mainWindow() != nullptr;
+        throw std::runtime_error("settings store unreadable");
+    });
+    m_shell->StartApplication();
+    QVERIFY(!mainWindowExisted);
+    QVERIFY(m_shell->mainWindow() != nullptr);
+    QVERIFY(m_shell->mainWindow()->isVisible());
+}
+
+void TestApplicationShell::mainWindowCaptions()
+{
+    frmMain *window = m_shell->ShowMainWindow();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Numorra v1.75"));
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(!WidgetStyle::ApplicationIcon().pixmap(32, 32).isNull());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->centralWidget()->size(), QSize(501, 410));
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(0, 64, 0));
+    QCOMPARE(window->cmdOpen->text(), QStringLiteral("&Open Previously Saved Reading"));
+    QCOMPARE(window->cmdOpen->geometry(), QRect(336, 217, 127, 127));
+    QCOMPARE(window->cmdOpen->font().pointSizeF(), 9.0);
+    QCOMPARE(window->cmdProceed->text(),
+             QStringLiteral("Calculate My &Favourable Number By Chinese Numerology"));
+    auto *heading = window->findChild<QLabel *>("lblHeading");
+    QCOMPARE(heading->text(), QStringLiteral("Numorra"));
+    QCOMPARE(heading->font().pointSizeF(), 14.25);
+    QVERIFY(heading->font().bold());
+    QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(window->findChild<QLabel *>("lblInstruction")->text(),
+             QStringLiteral("Just input your name and date of birth and get to know your lucky "
+                            "Chinese Numerology Number!"));
+    // The access keys reach their commands: Alt+O the open button.
+    QCOMPARE(QKeySequence::mnemonic(window->cmdOpen->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+    QCOMPARE(QKeySequence::mnemonic(window->cmdProceed->text()), QKeySequence(Qt::ALT | Qt::Key_F));
+}
+
+void TestApplicationShell::mainWindowMenus()
+{
+    frmMain *window = m_shell->ShowMainWindow();
+    QCOMPARE(MenuCaptions(window, false),
+             (QStringList{"&File", "E&xit", "&Help", "&Online Help", "&Visit Us Online", "-",
+                          "Check for Software &Update", "-", "&About Software"}));
+    QCOMPARE(MenuCaptions(window, true).mid(0, 4),
+             (QStringList{"&File", "Calculate My &Favourable Number", "-", "E&xit"}));
+    QVERIFY(!window->mnuCalculate->isVisible());
+    for (const char *name :
+         {"mnuFile", "mnuExit", "mnuHelp", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout"})
+        QVERIFY2(window->findChild<QObject *>(name) != nullptr, name);
+}
+
+void TestApplicationShell::introductionText()
+{
+    const QString text = ProductTexts::Introduction();
+    QCOMPARE(text.size(), 514);
+    QVERIFY(text.startsWith(
+        "Numerology is an age old subject, the origin of which is unknown till date;"));
+    QVERIFY(
+        ProductTexts::About().startsWith("Numorra is an excellent and thought provoking program."));
+    frmMain *window = m_shell->ShowMainWindow();
+    auto *label = window->findChild<QLabel *>("lblIntroduction");
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->geometry(), QRect(6, 64, 488, 109));
+}
+
+void TestApplicationShell::helpEntriesOpenPages()
+{
+    frmMain *window = m_shell->ShowMainWindow();
+    for (const char *name : {"mnuOnline", "mnuVisit", "mnuUpdate"})
+        window->findChild<QAction *>(name)->trigger();
+    QCOMPARE(m_platform->openedUrls.size(), 3);
+    QCOMPARE(QSet<QString>(m_platform->openedUrls.begin(), m_platform->openedUrls.end()).size(), 3);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestApplicationShell::aboutClosesOnEscapeAndEnter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+}
+
+void TestApplicationShell::aboutClosesOnEscapeAndEnter()
+{
+    QFETCH(int, key);
+    frmMain *window = m_shell->ShowMainWindow();
+    window->fraDetails->txtName->setText("Anna");
+    PersonalDetailsGroup::SelectListItem(window->fraDetails->cboMonth, "May");
+    QString caption;
+    QString okText;
+    WhenModalOpens([&](QWidget *modal) {
+        caption = modal->windowTitle();
+        auto *about = qobject_cast<frmAbout *>(modal);
+        okText = about ? about->cmdOK->text() : QString();
+        QTest::keyClick(modal, Qt::Key(key));
+    });
+    window->findChild<QAction *>("mnuAbout")->trigger(); // returns once the window closed
+    QCOMPARE(caption, QStringLiteral("Numorra v1.75"));
+    QCOMPARE(okText, QStringLiteral("OK"));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(window->fraDetails->txtName->text(), QStringLiteral("Anna"));
+    QCOMPARE(window->fraDetails->cboMonth->currentText(), QStringLiteral("May"));
+    QVERIFY(window->isVisible());
+    QVERIFY(m_platform->endedWith.isEmpty());
+}
+
+void TestApplicationShell::aboutFromReadingWindow()
+{
+    frmMain *window = m_shell->ShowMainWindow();
+    window->fraDetails->txtName->setText("Anna");
+    window->RunCalculation();
+    frmNineStar *reading = m_shell->readingWindow();
+    QWidget *parentSeen = nullptr;
+    WhenModalOpens([&](QWidget *modal) {
+        parentSeen = modal->parentWidget();
+        auto *about = qobject_cast<frmAbout *>(modal);
+        QVERIFY(about != nullptr);
+        QVERIFY(about->cmdOK->isDefault());
+        QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
+        about->cmdOK->click();
+    });
+    reading->findChild<QAction *>("mnuAbout")->trigger();
+    QCOMPARE(parentSeen, reading);
+    QCOMPARE(m_platform->openedUrls, QStringList{modHelp::HomePageAddress()});
+    QVERIFY(reading->isVisible());
+}
+
+void TestApplicationShell::exitEndsProgram_data()
+{
+    QTest::addColumn<bool>("useMenu");
+    QTest::newRow("E&xit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestApplicationShell::exitEndsProgram()
+{
+    QFETCH(bool, useMenu);
+    frmMain *window = m_shell->ShowMainWindow();
+    if (useMenu)
+        window->mnuExit->trigger();
+    else
+        window->close();
+    QCOMPARE(m_platform->endedWith, QList<int>{0});
+    QVERIFY(m_platform->messages.isEmpty()); // no question asked
+}
+
+void TestApplicationShell::closeApplicationStartsNoFollowUp()
+{
+    frmMain *window = m_shell->ShowMainWindow();
+    window->fraDetails->txtName->setText("Anna");
+    window->RunCalculation();
+    QTRY_VERIFY(m_shell->mainWindow() == nullptr);
+    m_shell->CloseApplication();
+    // Closing the reading window here neither went back to a main window nor ended twice.
+    QVERIFY(m_shell->mainWindow() == nullptr);
+    QCOMPARE(m_platform->endedWith, QList<int>{0});
+    for (QWidget *top : QApplication::topLevelWidgets())
+        QVERIFY(!top->isVisible());
+}
+
+QTEST_MAIN(TestApplicationShell)
+#include "TestApplicationShell.moc"
