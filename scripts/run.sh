@@ -36,9 +36,9 @@ XDG_RUNTIME_DIR=$session_dir XDG_CONFIG_HOME=$session_dir DISPLAY=$display \
     "$program" >"$log" 2>&1 &
 program_pid=$!
 
-if DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name "Numorra v1.75" >/dev/null 2>&1; then
+if window=$(DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name "Numorra v1.75" 2>/dev/null); then
     sleep 1
-    DISPLAY=$display import -window root "$shot"
+    DISPLAY=$display import -window "$(echo "$window" | head -n 1)" "$shot"
     echo "Screenshot of the main window saved to $shot"
 else
     echo "Numorra did not show its main window; see $log" >&2

@@ -152,6 +152,8 @@ void frmNineStar::showEvent(QShowEvent *event)
     if (!m_centred) {
         m_centred = true;
         WidgetStyle::CentreOnScreen(this);
+        // The reading is read from its first line.
+        picLoShuSquare->RTBLoshu->moveCursor(QTextCursor::Start);
     }
 }
 

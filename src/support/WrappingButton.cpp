@@ -11,7 +11,7 @@ void WrappingButton::paintEvent(QPaintEvent * /*event*/)
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect textArea = rect().adjusted(6, 6, -6, -6);
+    const QRect textArea = rect().adjusted(4, 2, -4, -2);
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
 }
