@@ -10,7 +10,6 @@ int main(int argc, char *argv[])
         qputenv("QT_FONT_DPI", "96");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("numorra"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Numorra"));
     // The program ends only through its own shutdown, never by a last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 
