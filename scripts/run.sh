@@ -13,10 +13,14 @@ fi
 shot="$build_dir/numorra-main-window.png"
 echo "No display found: starting Numorra on a virtual display (Xvfb) to take a screenshot of its main window."
 
-display=":$(( $$ % 400 + 100 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
 log="$build_dir/numorra-run.log"
+display_file=$(mktemp)
+# Xvfb picks a free display itself and writes its number to the file.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+display=":$(head -n 1 "$display_file")"
+rm -f "$display_file"
 program_pid=""
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true

@@ -7,14 +7,19 @@ set -u
 program=$1
 
 work=$(mktemp -d)
-display=":$(( ($$ % 300) + 400 ))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number to the pipe.
+exec 3> >(cat >"$work/display")
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+display=":$(head -n 1 "$work/display")"
+[ "$display" != ":" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=$display XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 pids=()
 
 finish() {
+    exec 3>&-
     for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
     kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
