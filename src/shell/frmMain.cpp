@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 namespace {
 const QColor kWindowGreen(0, 64, 0);
@@ -120,6 +121,22 @@ void frmMain::buildCommands(QWidget *client)
 
     setTabOrder(fraDetails->cboYear, cmdProceed);
     setTabOrder(cmdProceed, cmdOpen);
+
+    // The calculate button and the File menu share the access key F; the key
+    // presses the button, and the menu opens with F10 or the mouse.
+    menuBar()->installEventFilter(this);
+    cmdProceed->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut &&
+        static_cast<QShortcutEvent *>(event)->key() ==
+            QKeySequence::mnemonic(cmdProceed->text())) {
+        cmdProceed->click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::RunCalculation()

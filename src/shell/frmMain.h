@@ -27,6 +27,7 @@ public:
     QAction *mnuExit = nullptr;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void mainWindowCaptions();
     void mainWindowMenus();
     void introductionText();
+    void accessKeysReachTheirCommands();
     void helpEntriesOpenPages();
     void aboutClosesOnEscapeAndEnter_data();
     void aboutClosesOnEscapeAndEnter();
@@ -182,6 +183,25 @@ void TestApplicationShell::introductionText()
     auto *label = window->findChild<QLabel *>("lblIntroduction");
     QCOMPARE(label->text(), text);
     QCOMPARE(label->geometry(), QRect(6, 64, 488, 109));
+}
+
+void TestApplicationShell::accessKeysReachTheirCommands()
+{
+    frmMain *window = m_shell->ShowMainWindow();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    // Alt+F presses the calculate button every time, though the File menu shares the key.
+    for (int press = 1; press <= 3; ++press) {
+        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(m_platform->messages.size(), press);
+        QCOMPARE(m_platform->messages.last().text, QStringLiteral("Please Enter Your Name"));
+    }
+    QCOMPARE(QApplication::focusWidget(), window->fraDetails->txtName);
+    QVERIFY(window->fraDetails->txtName->text().isEmpty());
+    // Alt+H opens the Help menu.
+    QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(window->findChild<QMenu *>("mnuHelp")->isVisible());
+    window->findChild<QMenu *>("mnuHelp")->close();
 }
 
 void TestApplicationShell::helpEntriesOpenPages()
