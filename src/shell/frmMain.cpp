@@ -131,8 +131,7 @@ void frmMain::buildCommands(QWidget *client)
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Shortcut &&
-        static_cast<QShortcutEvent *>(event)->key() ==
-            QKeySequence::mnemonic(cmdProceed->text())) {
+        static_cast<QShortcutEvent *>(event)->key() == QKeySequence::mnemonic(cmdProceed->text())) {
         cmdProceed->click();
         return true;
     }

@@ -1,4 +1,10 @@
+#include "TestWindows.h"
+#include "shell/ApplicationShell.h"
+#include "shell/PersonalDetailsGroup.h"
+#include "shell/frmMain.h"
 #include "support/QtPlatform.h"
+
+#include <QLineEdit>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,6 +20,7 @@ class TestQtPlatform : public QObject
 private Q_SLOTS:
     void initTestCase();
     void clearClipboardEmptiesText();
+    void calculationEmptiesClipboard();
     void secondClaimIsRefused();
     void lockOfDeadProcessIsTakenOver();
     void oldLockOfLiveProcessHolds();
@@ -41,6 +48,20 @@ void TestQtPlatform::clearClipboardEmptiesText()
     QtPlatform platform;
     platform.clearClipboard();
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+void TestQtPlatform::calculationEmptiesClipboard()
+{
+    QGuiApplication::clipboard()->setText("text copied before the reading");
+    QtPlatform platform;
+    ApplicationShell shell(platform);
+    frmMain *window = shell.ShowMainWindow();
+    window->fraDetails->txtName->setText("Anna Lee");
+    window->RunCalculation();
+    QVERIFY(shell.readingWindow() != nullptr);
+    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    QVERIFY(!platform.endRequested());
+    DeleteAllWindows();
 }
 
 void TestQtPlatform::secondClaimIsRefused()
