@@ -64,10 +64,7 @@ frmNineStar *TestReadingWindow::calculate(const QString &name, const QString &da
                                           const QString &month, const QString &year)
 {
     frmMain *main = m_shell->ShowMainWindow();
-    main->fraDetails->txtName->setText(name);
-    PersonalDetailsGroup::SelectListItem(main->fraDetails->cboDate, day);
-    PersonalDetailsGroup::SelectListItem(main->fraDetails->cboMonth, month);
-    PersonalDetailsGroup::SelectListItem(main->fraDetails->cboYear, year);
+    EnterDetails(main, name, day, month, year);
     main->RunCalculation();
     return m_shell->readingWindow();
 }

@@ -66,10 +66,7 @@ frmMain *TestMainWindow::enter(const QString &name, const QString &day, const QS
                                const QString &year)
 {
     frmMain *window = m_shell->mainWindow();
-    window->fraDetails->txtName->setText(name);
-    PersonalDetailsGroup::SelectListItem(window->fraDetails->cboDate, day);
-    PersonalDetailsGroup::SelectListItem(window->fraDetails->cboMonth, month);
-    PersonalDetailsGroup::SelectListItem(window->fraDetails->cboYear, year);
+    EnterDetails(window, name, day, month, year);
     return window;
 }
 

@@ -15,3 +15,14 @@ inline void DeleteAllWindows()
     for (const QPointer<QWidget> &window : windows)
         delete window.data();
 }
+
+// Types a name and picks a day, month and year in a main window, as a user would.
+template <typename MainWindow>
+void EnterDetails(MainWindow *window, const QString &name, const QString &day,
+                  const QString &month, const QString &year)
+{
+    window->fraDetails->txtName->setText(name);
+    window->fraDetails->SelectListItem(window->fraDetails->cboDate, day);
+    window->fraDetails->SelectListItem(window->fraDetails->cboMonth, month);
+    window->fraDetails->SelectListItem(window->fraDetails->cboYear, year);
+}
