@@ -18,8 +18,8 @@ inline void DeleteAllWindows()
 
 // Types a name and picks a day, month and year in a main window, as a user would.
 template <typename MainWindow>
-void EnterDetails(MainWindow *window, const QString &name, const QString &day,
-                  const QString &month, const QString &year)
+void EnterDetails(MainWindow *window, const QString &name, const QString &day, const QString &month,
+                  const QString &year)
 {
     window->fraDetails->txtName->setText(name);
     window->fraDetails->SelectListItem(window->fraDetails->cboDate, day);
