@@ -101,8 +101,12 @@ void ElementPane::showResults(const ReadingResults &results)
     QString description = results.lblElementDesc;
     description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblElementDesc->setText(description);
-    if (!results.imgElement.isEmpty())
+    if (!results.imgElement.isEmpty()) {
         imgElement->setPixmap(PictureList::Elements().picture(results.imgElement));
-    if (!results.imgTrigram.isEmpty())
+        imgElement->setAccessibleName(results.imgElement + QStringLiteral(" element picture"));
+    }
+    if (!results.imgTrigram.isEmpty()) {
         imgTrigram->setPixmap(PictureList::Trigrams().picture(results.imgTrigram));
+        imgTrigram->setAccessibleName(results.imgTrigram + QStringLiteral(" trigram picture"));
+    }
 }

@@ -43,6 +43,11 @@ frmNineStar::frmNineStar(ApplicationShell &shell, QWidget *parent)
     buildPanes(client);
     buildButtons(client);
     connectClipboardClearing();
+    // The keyboard goes from the reading to the buttons, then to the tabs below.
+    setTabOrder(picLoShuSquare->RTBLoshu, cmdBack);
+    setTabOrder(cmdBack, cmdSave);
+    setTabOrder(cmdSave, TS);
+    picLoShuSquare->RTBLoshu->setFocus();
     // Opens at the designed client size; the user may drag the border to see
     // the tab strip and the panes below it. No field ever moves.
     resize(Twips::Size(9555, 6450) + QSize(0, menuBar()->sizeHint().height()));
