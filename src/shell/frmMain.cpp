@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShortcutEvent>
 
 namespace {
@@ -126,6 +127,12 @@ void frmMain::buildCommands(QWidget *client)
     // presses the button, and the menu opens with F10 or the mouse.
     menuBar()->installEventFilter(this);
     cmdProceed->installEventFilter(this);
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QAction *file = menuBar()->actions().constFirst();
+        menuBar()->setActiveAction(file);
+        file->menu()->setActiveAction(mnuExit); // the File menu's one usable entry
+    });
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

@@ -198,6 +198,10 @@ void TestApplicationShell::accessKeysReachTheirCommands()
     }
     QCOMPARE(QApplication::focusWidget(), window->fraDetails->txtName);
     QVERIFY(window->fraDetails->txtName->text().isEmpty());
+    // F10 opens the File menu.
+    QTest::keyClick(window, Qt::Key_F10);
+    QTRY_VERIFY(window->findChild<QMenu *>("mnuFile")->isVisible());
+    window->findChild<QMenu *>("mnuFile")->close();
     // Alt+H opens the Help menu.
     QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
     QTRY_VERIFY(window->findChild<QMenu *>("mnuHelp")->isVisible());
