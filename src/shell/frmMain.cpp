@@ -151,14 +151,15 @@ void frmMain::RunCalculation()
         return;
 
     // Every step from the capture on runs isolated: a failing one is
-    // abandoned, keeps what it wrote, and the next one runs.
-    CalculationSteps::RunIsolated({{QStringLiteral("CapturePersonalDetails"), [this] {
-                                        fraDetails->CapturePersonalDetails();
-                                    }}});
+    // abandoned, keeps what it wrote, and the next one runs. The engine steps
+    // read the details only when they run, after the capture.
     frmNineStar *reading = m_shell.CreateReadingWindow();
     CalculationStepList steps =
         CalculationSteps::EngineSteps(PersonalDetails::Shared(), reading->results());
     m_shell.editSteps(steps);
+    steps.insert(steps.begin(), {QStringLiteral("CapturePersonalDetails"), [this] {
+                                     fraDetails->CapturePersonalDetails();
+                                 }});
     steps.push_back({QStringLiteral("ShowReadingWindow"), [reading] {
                          reading->show();
                      }});
