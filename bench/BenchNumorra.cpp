@@ -43,16 +43,16 @@ PersonalDetails Details()
     return details;
 }
 
-void EngineSteps(benchmark::State &state)
+void engineSteps(benchmark::State &state)
 {
     const PersonalDetails details = Details();
     for (auto _ : state) {
         ReadingResults results;
-        CalculationSteps::RunIsolated(CalculationSteps::EngineSteps(details, results));
+        CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results));
         benchmark::DoNotOptimize(results.RTBLoshu.PlainText());
     }
 }
-BENCHMARK(EngineSteps);
+BENCHMARK(engineSteps);
 
 void FilledReadingWindow(benchmark::State &state)
 {
@@ -60,8 +60,8 @@ void FilledReadingWindow(benchmark::State &state)
     ApplicationShell shell(platform);
     const PersonalDetails details = Details();
     for (auto _ : state) {
-        auto *reading = shell.CreateReadingWindow();
-        CalculationSteps::RunIsolated(CalculationSteps::EngineSteps(details, reading->results()));
+        auto *reading = shell.createReadingWindow();
+        CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, reading->results()));
         reading->show();
         QApplication::processEvents();
     }

@@ -10,21 +10,21 @@ namespace modFengShui {
 
 namespace {
 
-int DigitValue(QChar character)
+int digitValue(QChar character)
 {
     if (character < QLatin1Char('0') || character > QLatin1Char('9'))
         throw std::invalid_argument("year characters are not digits");
     return character.unicode() - '0';
 }
 
-int DigitSum(int value)
+int digitSum(int value)
 {
     return value / 10 + value % 10;
 }
 
 // Sets `holder` to the key equal to `caption`; a caption matching no key
 // leaves the holder as it was.
-void ChoosePicture(QString &holder, const QStringList &keys, const QString &caption)
+void choosePicture(QString &holder, const QStringList &keys, const QString &caption)
 {
     for (const QString &key : keys) {
         if (key == caption) {
@@ -54,7 +54,7 @@ const FengShuiProfile *FengShuiProfileTable(int number)
     return &table[static_cast<size_t>(number - 1)];
 }
 
-const QStringList &ElementPictureKeys()
+const QStringList &elementPictureKeys()
 {
     static const QStringList keys = {QStringLiteral("Earth"), QStringLiteral("Fire"),
                                      QStringLiteral("Metal"), QStringLiteral("Water"),
@@ -62,7 +62,7 @@ const QStringList &ElementPictureKeys()
     return keys;
 }
 
-const QStringList &TrigramPictureKeys()
+const QStringList &trigramPictureKeys()
 {
     static const QStringList keys = {
         QStringLiteral("Chen"), QStringLiteral("Chien"), QStringLiteral("Kan"),
@@ -76,12 +76,12 @@ qint16 ComputeFengShuiNumber(const QString &yearDigits)
 {
     if (yearDigits.isEmpty())
         throw std::invalid_argument("no year characters");
-    int sum = DigitValue(yearDigits.front()) + DigitValue(yearDigits.back());
+    int sum = digitValue(yearDigits.front()) + digitValue(yearDigits.back());
     if (sum >= 10)
-        sum = DigitSum(sum); // reduced once: 10 to 18 become 1 to 9
+        sum = digitSum(sum); // reduced once: 10 to 18 become 1 to 9
     int number = 10 - sum;
     if (number >= 10)
-        number = DigitSum(number); // only "00" gets here: 10 becomes 1
+        number = digitSum(number); // only "00" gets here: 10 becomes 1
     return static_cast<qint16>(number);
 }
 
@@ -107,8 +107,8 @@ void ShowElementDescription(ReadingResults &results)
 
 void ShowFengShuiPictures(ReadingResults &results)
 {
-    ChoosePicture(results.imgElement, ElementPictureKeys(), results.lblFengShuiElement);
-    ChoosePicture(results.imgTrigram, TrigramPictureKeys(), results.lblFengShuiTrigram);
+    choosePicture(results.imgElement, elementPictureKeys(), results.lblFengShuiElement);
+    choosePicture(results.imgTrigram, trigramPictureKeys(), results.lblFengShuiTrigram);
 }
 
 } // namespace modFengShui

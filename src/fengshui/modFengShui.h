@@ -20,8 +20,8 @@ struct FengShuiProfile
 const FengShuiProfile *FengShuiProfileTable(int number);
 
 // Keys of the element and trigram picture lists, in their stored order.
-const QStringList &ElementPictureKeys();
-const QStringList &TrigramPictureKeys();
+const QStringList &elementPictureKeys();
+const QStringList &trigramPictureKeys();
 
 // The number from the third and fourth characters of the birth year ("75"
 // gives 7, "00" gives 1). Throws std::invalid_argument unless both are digits.

@@ -156,7 +156,7 @@ const char *const kParagraphs[9][3] = {
 
 } // namespace
 
-QStringList NumberReadingParagraphs(int number)
+QStringList numberReadingParagraphs(int number)
 {
     QStringList paragraphs;
     if (number < 1 || number > 9)
@@ -170,7 +170,7 @@ QStringList NumberReadingParagraphs(int number)
 
 QString NumberReadings(int number)
 {
-    return NumberReadingParagraphs(number).join(QStringLiteral("\r\n\r\n"));
+    return numberReadingParagraphs(number).join(QStringLiteral("\r\n\r\n"));
 }
 
 } // namespace modNineStarKey

@@ -6,7 +6,7 @@
 namespace modNineStarKey {
 
 // The paragraphs of the fixed reading of a number 1 to 9, in order; empty outside 1 to 9.
-QStringList NumberReadingParagraphs(int number);
+QStringList numberReadingParagraphs(int number);
 
 // The reading of a number 1 to 9: its paragraphs joined by one blank line (CR LF CR LF),
 // with no line break before the first or after the last; empty outside 1 to 9.

@@ -13,7 +13,7 @@ constexpr int kHeadingColour = 15; // bright white
 constexpr int kBodyColour = 10;    // bright green
 constexpr double kReadingSize = 16;
 
-void AppendHeading(RichPane &pane, const QString &prefix, const QString &heading)
+void appendHeading(RichPane &pane, const QString &prefix, const QString &heading)
 {
     pane.SetBold(true);
     pane.SetColour(kHeadingColour);
@@ -22,7 +22,7 @@ void AppendHeading(RichPane &pane, const QString &prefix, const QString &heading
 }
 
 // The number line, its occurrence count and its reading, each in body style.
-void AppendNumberBlock(RichPane &pane, int number, int occurrences)
+void appendNumberBlock(RichPane &pane, int number, int occurrences)
 {
     pane.SetColour(kBodyColour);
     pane.SetFontSize(kReadingSize);
@@ -34,7 +34,7 @@ void AppendNumberBlock(RichPane &pane, int number, int occurrences)
     pane.AppendText(NumberReadings(number) + kCrLf + kCrLf);
 }
 
-int CountOf(const ChartDigitsTable &chart, int number)
+int countOf(const ChartDigitsTable &chart, int number)
 {
     return static_cast<int>(chart[static_cast<size_t>(number - 1)].size());
 }
@@ -89,7 +89,7 @@ ChartDigitsTable ChartDigits(const QString &birthDigits)
     return chart;
 }
 
-QString CellCaption(int number, const QString &digits)
+QString cellCaption(int number, const QString &digits)
 {
     return QLatin1Char('[') + QString::number(number) + QLatin1Char(']') + kCrLf + digits;
 }
@@ -98,11 +98,11 @@ QVector<int> FavourableNumbers(const ChartDigitsTable &chart)
 {
     // Scan 1 to 9 keeping the leader; an equal count marks a tie at that count.
     int leader = 1;
-    int bestCount = CountOf(chart, 1);
+    int bestCount = countOf(chart, 1);
     bool tie = false;
     int tieCount = 0;
     for (int number = 2; number <= 9; ++number) {
-        const int count = CountOf(chart, number);
+        const int count = countOf(chart, number);
         if (count > bestCount) {
             leader = number;
             bestCount = count;
@@ -116,27 +116,27 @@ QVector<int> FavourableNumbers(const ChartDigitsTable &chart)
         return {leader};
     QVector<int> numbers;
     for (int number = 1; number <= 9; ++number) {
-        if (CountOf(chart, number) == tieCount)
+        if (countOf(chart, number) == tieCount)
             numbers.append(number);
     }
     return numbers;
 }
 
-void WriteNumerologyPane(RichPane &pane, const ChartDigitsTable &chart)
+void writeNumerologyPane(RichPane &pane, const ChartDigitsTable &chart)
 {
     const QVector<int> favourable = FavourableNumbers(chart);
-    AppendHeading(pane, QString(), QStringLiteral("Most Favorable Number by Chinese Numerology"));
+    appendHeading(pane, QString(), QStringLiteral("Most Favorable Number by Chinese Numerology"));
     for (const int number : favourable)
-        AppendNumberBlock(pane, number, CountOf(chart, number));
+        appendNumberBlock(pane, number, countOf(chart, number));
 
     if (favourable.size() == 1) {
-        AppendHeading(pane, QString(),
+        appendHeading(pane, QString(),
                       QStringLiteral("Most Favorable Direction by Chinese Numerology"));
         pane.SetColour(kBodyColour);
         pane.AppendText(NumberDirections(favourable.first()));
         return;
     }
-    AppendHeading(pane, kCrLf, QStringLiteral("Most Favorable Direction by Chinese Numerology"));
+    appendHeading(pane, kCrLf, QStringLiteral("Most Favorable Direction by Chinese Numerology"));
     for (const int number : favourable) {
         pane.SetColour(kBodyColour);
         pane.AppendText(NumberDirections(number) + kCrLf);
@@ -148,9 +148,9 @@ void ComputeBirthChart(ReadingResults &results, const QString &day, const QStrin
 {
     const QString digits = BirthDigits(day, monthName, year);
     for (int number = 1; number <= 9; ++number)
-        results.lblLoshuGrid[static_cast<size_t>(number - 1)] = CellCaption(number, QString());
+        results.lblLoshuGrid[static_cast<size_t>(number - 1)] = cellCaption(number, QString());
     const ChartDigitsTable chart = ChartDigits(digits);
-    WriteNumerologyPane(results.RTBLoshu, chart);
+    writeNumerologyPane(results.RTBLoshu, chart);
     for (int number = 1; number <= 9; ++number)
         results.lblLoshuGrid[static_cast<size_t>(number - 1)] +=
             chart[static_cast<size_t>(number - 1)];

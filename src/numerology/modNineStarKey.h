@@ -29,14 +29,14 @@ QString BirthDigits(const QString &day, const QString &monthName, const QString 
 ChartDigitsTable ChartDigits(const QString &birthDigits);
 
 // "[" n "]" CR LF followed by the digits of number n.
-QString CellCaption(int number, const QString &digits);
+QString cellCaption(int number, const QString &digits);
 
 // The numbers whose count equals the highest count of the chart, ascending.
 QVector<int> FavourableNumbers(const ChartDigitsTable &chart);
 
 // Writes the numerology reading for the chart into the pane, in the single
 // form (one favourable number) or the shared form (several).
-void WriteNumerologyPane(RichPane &pane, const ChartDigitsTable &chart);
+void writeNumerologyPane(RichPane &pane, const ChartDigitsTable &chart);
 
 // The whole engine: fills the nine chart cells and the reading pane.
 void ComputeBirthChart(ReadingResults &results, const QString &day, const QString &monthName,

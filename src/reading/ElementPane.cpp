@@ -15,18 +15,18 @@ const QColor kCream(255, 255, 192);
 const QColor kYellow(255, 255, 128);
 const QColor kFrameCaption(128, 255, 128);
 
-QLabel *AddCaption(QWidget *parent, const QString &name, const QString &text, int left, int top,
+QLabel *addCaption(QWidget *parent, const QString &name, const QString &text, int left, int top,
                    int width, int height, const QFont &font, const QColor &colour)
 {
-    QLabel *label = WidgetStyle::AddLabel(parent, name, text, left, top, width, height);
+    QLabel *label = WidgetStyle::addLabel(parent, name, text, left, top, width, height);
     label->setFont(font);
-    WidgetStyle::SetColours(label, colour);
+    WidgetStyle::setColours(label, colour);
     return label;
 }
 
-QLabel *AddPictureHolder(QWidget *parent, const QString &name, int left, int top)
+QLabel *addPictureHolder(QWidget *parent, const QString &name, int left, int top)
 {
-    QLabel *holder = WidgetStyle::AddLabel(parent, name, QString(), left, top, 1005, 1005);
+    QLabel *holder = WidgetStyle::addLabel(parent, name, QString(), left, top, 1005, 1005);
     holder->setScaledContents(true); // the picture is stretched to the holder
     return holder;
 }
@@ -36,11 +36,11 @@ QLabel *AddPictureHolder(QWidget *parent, const QString &name, int left, int top
 ElementPane::ElementPane(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picNineStar"));
-    WidgetStyle::SetColours(this, kCream, kPaneGrey);
-    AddCaption(this, QStringLiteral("lblIntro"),
+    WidgetStyle::setColours(this, kCream, kPaneGrey);
+    addCaption(this, QStringLiteral("lblIntro"),
                QStringLiteral("Nine Star Ki Astrology corresponds with five elements namely, "
                               "Fire, Earth, Metal, Water and Wood."),
-               180, 480, 6165, 1215, WidgetStyle::WindowFont(), kCream);
+               180, 480, 6165, 1215, WidgetStyle::windowFont(), kCream);
     buildTrigramFrame();
     buildElementFrame();
 }
@@ -50,9 +50,9 @@ QGroupBox *ElementPane::addFrame(const QString &objectName, const QString &capti
 {
     auto *frame = new QGroupBox(caption, this);
     frame->setObjectName(objectName);
-    frame->setGeometry(Twips::Rect(left, top, width, height));
-    frame->setFont(WidgetStyle::Verdana(8.25, true));
-    WidgetStyle::SetColours(frame, kFrameCaption, kPaneGrey);
+    frame->setGeometry(Twips::rect(left, top, width, height));
+    frame->setFont(WidgetStyle::verdana(8.25, true));
+    WidgetStyle::setColours(frame, kFrameCaption, kPaneGrey);
     return frame;
 }
 
@@ -60,36 +60,36 @@ void ElementPane::buildTrigramFrame()
 {
     QGroupBox *frame = addFrame(QStringLiteral("fraTrigram"), QStringLiteral("Your Trigram is: "),
                                 6540, 480, 2775, 1455);
-    lblFengShuiTrigram = AddCaption(frame, QStringLiteral("lblFengShuiTrigram"), QString(), 240,
-                                    600, 1125, 270, WidgetStyle::Verdana(11.25, true), kYellow);
+    lblFengShuiTrigram = addCaption(frame, QStringLiteral("lblFengShuiTrigram"), QString(), 240,
+                                    600, 1125, 270, WidgetStyle::verdana(11.25, true), kYellow);
     lblFengShuiTrigram->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    imgTrigram = AddPictureHolder(frame, QStringLiteral("imgTrigram"), 1560, 240);
+    imgTrigram = addPictureHolder(frame, QStringLiteral("imgTrigram"), 1560, 240);
 }
 
 void ElementPane::buildElementFrame()
 {
     QGroupBox *frame = addFrame(QStringLiteral("fraElement"), QStringLiteral("Your Element is: "),
                                 180, 2040, 9135, 3135);
-    lblFengShuiElement = AddCaption(frame, QStringLiteral("lblFengShuiElement"), QString(), 1200,
-                                    240, 1695, 375, WidgetStyle::Verdana(12, true), kYellow);
-    imgElement = AddPictureHolder(frame, QStringLiteral("imgElement"), 120, 240);
-    lblElementDesc = AddCaption(frame, QStringLiteral("lblElementDesc"), QString(), 120, 1320, 8895,
-                                1755, WidgetStyle::WindowFont(), kCream);
+    lblFengShuiElement = addCaption(frame, QStringLiteral("lblFengShuiElement"), QString(), 1200,
+                                    240, 1695, 375, WidgetStyle::verdana(12, true), kYellow);
+    imgElement = addPictureHolder(frame, QStringLiteral("imgElement"), 120, 240);
+    lblElementDesc = addCaption(frame, QStringLiteral("lblElementDesc"), QString(), 120, 1320, 8895,
+                                1755, WidgetStyle::windowFont(), kCream);
     buildGroupFrame(frame);
 }
 
 void ElementPane::buildGroupFrame(QWidget *elementFrame)
 {
-    QWidget *frame = WidgetStyle::AddPanel(elementFrame, QStringLiteral("fraGroup"), kPaneGrey,
+    QWidget *frame = WidgetStyle::addPanel(elementFrame, QStringLiteral("fraGroup"), kPaneGrey,
                                            6720, 120, 2295, 1095);
-    const QFont windowFont = WidgetStyle::WindowFont();
-    AddCaption(frame, QStringLiteral("lblGroupLeadIn"), QStringLiteral("Your are a"), 600, 120, 900,
+    const QFont windowFont = WidgetStyle::windowFont();
+    addCaption(frame, QStringLiteral("lblGroupLeadIn"), QStringLiteral("Your are a"), 600, 120, 900,
                195, windowFont, kYellow);
     lblFengShuiGroup =
-        AddCaption(frame, QStringLiteral("lblFengShuiGroup"), QString(), 240, 360, 1800, 270,
-                   WidgetStyle::Verdana(11.25, true), QColor(192, 255, 192));
+        addCaption(frame, QStringLiteral("lblFengShuiGroup"), QString(), 240, 360, 1800, 270,
+                   WidgetStyle::verdana(11.25, true), QColor(192, 255, 192));
     lblFengShuiGroup->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    AddCaption(frame, QStringLiteral("lblGroupClosing"), QStringLiteral("Group Person"), 480, 720,
+    addCaption(frame, QStringLiteral("lblGroupClosing"), QStringLiteral("Group Person"), 480, 720,
                1170, 195, windowFont, kYellow);
 }
 
@@ -102,11 +102,11 @@ void ElementPane::showResults(const ReadingResults &results)
     description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblElementDesc->setText(description);
     if (!results.imgElement.isEmpty()) {
-        imgElement->setPixmap(PictureList::Elements().picture(results.imgElement));
+        imgElement->setPixmap(PictureList::elements().picture(results.imgElement));
         imgElement->setAccessibleName(results.imgElement + QStringLiteral(" element picture"));
     }
     if (!results.imgTrigram.isEmpty()) {
-        imgTrigram->setPixmap(PictureList::Trigrams().picture(results.imgTrigram));
+        imgTrigram->setPixmap(PictureList::trigrams().picture(results.imgTrigram));
         imgTrigram->setAccessibleName(results.imgTrigram + QStringLiteral(" trigram picture"));
     }
 }

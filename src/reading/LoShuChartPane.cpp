@@ -38,22 +38,22 @@ constexpr int kCellSize = 1300;
 LoShuChartPane::LoShuChartPane(ReadingResults &results, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picLoShuSquare"));
-    WidgetStyle::SetColours(this, QColor(128, 255, 128), kWindowGreen);
+    WidgetStyle::setColours(this, QColor(128, 255, 128), kWindowGreen);
 
     QWidget *squareFrame =
-        WidgetStyle::AddPanel(this, QStringLiteral("fraSquare"), kWindowGreen, 60, -30, 5300, 5300);
+        WidgetStyle::addPanel(this, QStringLiteral("fraSquare"), kWindowGreen, 60, -30, 5300, 5300);
     buildGrid(squareFrame);
     buildDirectionRing(squareFrame);
 
-    RTBLoshu = new RichPaneView(results.RTBLoshu, WidgetStyle::WindowFont().family(), this);
+    RTBLoshu = new RichPaneView(results.RTBLoshu, WidgetStyle::windowFont().family(), this);
     RTBLoshu->setObjectName(QStringLiteral("RTBLoshu"));
     RTBLoshu->setAccessibleName(QStringLiteral("Numerology reading"));
-    RTBLoshu->setGeometry(Twips::Rect(5400, 60, 4050, 5205));
-    WidgetStyle::SetColours(RTBLoshu, QColor(0, 255, 0), kWindowGreen);
+    RTBLoshu->setGeometry(Twips::rect(5400, 60, 4050, 5205));
+    WidgetStyle::setColours(RTBLoshu, QColor(0, 255, 0), kWindowGreen);
     showCaptions(results);
 }
 
-QPoint LoShuChartPane::LoShuPlace(int number)
+QPoint LoShuChartPane::loShuPlace(int number)
 {
     // 4 9 2 / 3 5 7 / 8 1 6
     static constexpr std::array<int, 9> kPlaceOfNumber = {7, 2, 3, 0, 4, 8, 5, 6, 1};
@@ -61,7 +61,7 @@ QPoint LoShuChartPane::LoShuPlace(int number)
     return {place % 3, place / 3};
 }
 
-QColor LoShuChartPane::CellColour(int number)
+QColor LoShuChartPane::cellColour(int number)
 {
     static const std::array<QColor, 9> kColours = {
         QColor(0, 0, 255),     QColor(255, 192, 255), QColor(0, 128, 0),
@@ -74,18 +74,18 @@ QColor LoShuChartPane::CellColour(int number)
 void LoShuChartPane::buildGrid(QWidget *squareFrame)
 {
     // The frame's colour shows through the gaps between the cells as grid lines.
-    QWidget *gridFrame = WidgetStyle::AddPanel(squareFrame, QStringLiteral("fraGrid"),
+    QWidget *gridFrame = WidgetStyle::addPanel(squareFrame, QStringLiteral("fraGrid"),
                                                QColor(255, 128, 128), 600, 600, 4035, 4050);
     for (int number = 1; number <= 9; ++number) {
-        const QPoint place = LoShuPlace(number);
+        const QPoint place = loShuPlace(number);
         QWidget *cell =
-            WidgetStyle::AddPanel(gridFrame, QStringLiteral("picLoshuCell%1").arg(number - 1),
-                                  CellColour(number), kColumnLefts[static_cast<size_t>(place.x())],
+            WidgetStyle::addPanel(gridFrame, QStringLiteral("picLoshuCell%1").arg(number - 1),
+                                  cellColour(number), kColumnLefts[static_cast<size_t>(place.x())],
                                   kRowTops[static_cast<size_t>(place.y())], kCellSize, kCellSize);
-        QLabel *label = WidgetStyle::AddLabel(
+        QLabel *label = WidgetStyle::addLabel(
             cell, QStringLiteral("lblLoshuGrid%1").arg(number - 1), QString(), 0, 0, 1000, 1000);
-        label->setFont(WidgetStyle::Verdana(8.25, true));
-        WidgetStyle::SetColours(label, QColor(255, 0, 255));
+        label->setFont(WidgetStyle::verdana(8.25, true));
+        WidgetStyle::setColours(label, QColor(255, 0, 255));
         label->setWordWrap(true);
         lblLoshuGrid[static_cast<size_t>(number - 1)] = label;
     }
@@ -95,11 +95,11 @@ void LoShuChartPane::buildDirectionRing(QWidget *squareFrame)
 {
     for (size_t index = 0; index < kSides.size(); ++index) {
         const Side &side = kSides[index];
-        QLabel *label = WidgetStyle::AddLabel(
+        QLabel *label = WidgetStyle::addLabel(
             squareFrame, QStringLiteral("lblLoshuSides%1").arg(index),
             QString::fromLatin1(side.caption), side.left, side.top, side.width, side.height);
-        label->setFont(WidgetStyle::Verdana(8.25, true));
-        WidgetStyle::SetColours(label, QColor(128, 255, 128));
+        label->setFont(WidgetStyle::verdana(8.25, true));
+        WidgetStyle::setColours(label, QColor(128, 255, 128));
         lblLoshuSides[index] = label;
     }
 }

@@ -20,8 +20,8 @@ public:
     void showCaptions(const ReadingResults &results);
 
     // Where number n (1 to 9) sits: 0-based row and column of the Lo Shu square.
-    static QPoint LoShuPlace(int number);
-    static QColor CellColour(int number);
+    static QPoint loShuPlace(int number);
+    static QColor cellColour(int number);
 
     std::array<QLabel *, 9> lblLoshuGrid{};
     std::array<QLabel *, 8> lblLoshuSides{};

@@ -5,17 +5,17 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-const PictureList &PictureList::Elements()
+const PictureList &PictureList::elements()
 {
     static const PictureList list(QStringLiteral(":/images/elements"),
-                                  modFengShui::ElementPictureKeys(), QSize(200, 200));
+                                  modFengShui::elementPictureKeys(), QSize(200, 200));
     return list;
 }
 
-const PictureList &PictureList::Trigrams()
+const PictureList &PictureList::trigrams()
 {
     static const PictureList list(QStringLiteral(":/images/trigrams"),
-                                  modFengShui::TrigramPictureKeys(), QSize(164, 170));
+                                  modFengShui::trigramPictureKeys(), QSize(164, 170));
     return list;
 }
 

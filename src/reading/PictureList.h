@@ -11,9 +11,9 @@ class PictureList
 {
 public:
     // The five element pictures, 200 by 200 pixels, keyed Earth to Wood.
-    static const PictureList &Elements();
+    static const PictureList &elements();
     // The eight trigram pictures, 164 by 170 pixels, keyed Chen to Tui.
-    static const PictureList &Trigrams();
+    static const PictureList &trigrams();
 
     PictureList(const QString &folder, const QStringList &keys, QSize size);
 

@@ -7,21 +7,21 @@ constexpr double kWindowFontSize = 8.25;
 } // namespace
 
 ReadingResults::ReadingResults()
-    : lblFengShuiGroup(DesignGroupCaption()), lblFengShuiElement(DesignElementCaption()),
-      lblFengShuiTrigram(DesignTrigramCaption()), lblElementDesc(DesignElementDescCaption()),
-      lblRelationship(DesignRelationshipCaption()), RTBLoshu(NewPaneStyle(kBrightGreen)),
-      RTB(NewPaneStyle(kBlack))
+    : lblFengShuiGroup(designGroupCaption()), lblFengShuiElement(designElementCaption()),
+      lblFengShuiTrigram(designTrigramCaption()), lblElementDesc(designElementDescCaption()),
+      lblRelationship(designRelationshipCaption()), RTBLoshu(newPaneStyle(kBrightGreen)),
+      RTB(newPaneStyle(kBlack))
 {
     for (int k = 0; k < 9; ++k)
-        lblLoshuGrid[static_cast<size_t>(k)] = DesignGridCaption(k);
+        lblLoshuGrid[static_cast<size_t>(k)] = designGridCaption(k);
 }
 
-QString ReadingResults::DesignGridCaption(int index)
+QString ReadingResults::designGridCaption(int index)
 {
     return QStringLiteral("[%1]").arg(index + 1);
 }
 
-RichPane::Style ReadingResults::NewPaneStyle(quint32 colour)
+RichPane::Style ReadingResults::newPaneStyle(quint32 colour)
 {
     RichPane::Style style;
     style.bold = false;

@@ -17,15 +17,15 @@ public:
     ReadingResults &operator=(const ReadingResults &) = delete;
 
     // Design captions of the fields, before any engine has written them.
-    static QString DesignGridCaption(int index);
-    static QString DesignGroupCaption() { return QStringLiteral("FengShui nnnn"); }
-    static QString DesignElementCaption() { return QStringLiteral("Element"); }
-    static QString DesignTrigramCaption() { return QStringLiteral("Trigram"); }
-    static QString DesignElementDescCaption() { return QStringLiteral("Element Description"); }
-    static QString DesignRelationshipCaption() { return QStringLiteral("Relationship"); }
+    static QString designGridCaption(int index);
+    static QString designGroupCaption() { return QStringLiteral("FengShui nnnn"); }
+    static QString designElementCaption() { return QStringLiteral("Element"); }
+    static QString designTrigramCaption() { return QStringLiteral("Trigram"); }
+    static QString designElementDescCaption() { return QStringLiteral("Element Description"); }
+    static QString designRelationshipCaption() { return QStringLiteral("Relationship"); }
 
     // The style a new pane starts with: not bold, in the window's font size.
-    static RichPane::Style NewPaneStyle(quint32 colour);
+    static RichPane::Style newPaneStyle(quint32 colour);
 
     qint16 FengShuiNumber = 0;
     QString lblFengShuiGroup;

@@ -11,14 +11,14 @@ RelationshipPane::RelationshipPane(ReadingResults &results, QWidget *parent) : Q
 {
     setObjectName(QStringLiteral("picRelationship"));
     const QColor grey(128, 128, 128);
-    WidgetStyle::SetColours(this, QColor(Qt::black), grey);
+    WidgetStyle::setColours(this, QColor(Qt::black), grey);
 
-    lblRelationship = WidgetStyle::AddLabel(this, QStringLiteral("lblRelationship"),
+    lblRelationship = WidgetStyle::addLabel(this, QStringLiteral("lblRelationship"),
                                             results.lblRelationship, 2160, 1800, 2295, 1695);
-    RTB = new RichPaneView(results.RTB, WidgetStyle::WindowFont().family(), this);
+    RTB = new RichPaneView(results.RTB, WidgetStyle::windowFont().family(), this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Relationship analysis"));
-    RTB->setGeometry(Twips::Rect(60, 60, 9400, 5200));
-    WidgetStyle::SetColours(RTB, QColor(Qt::black), grey);
+    RTB->setGeometry(Twips::rect(60, 60, 9400, 5200));
+    WidgetStyle::setColours(RTB, QColor(Qt::black), grey);
     RTB->raise(); // the label lies under the text pane
 }

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-const std::array<quint32, 16> &RichPane::Palette()
+const std::array<quint32, 16> &RichPane::palette()
 {
     static const std::array<quint32, 16> palette = {
         0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
@@ -28,9 +28,9 @@ void RichPane::SetBold(bool on)
 
 void RichPane::SetColour(int paletteNumber)
 {
-    if (paletteNumber < 0 || paletteNumber >= static_cast<int>(Palette().size()))
+    if (paletteNumber < 0 || paletteNumber >= static_cast<int>(palette().size()))
         throw std::out_of_range("palette number out of range");
-    m_style.colour = Palette()[static_cast<size_t>(paletteNumber)];
+    m_style.colour = palette()[static_cast<size_t>(paletteNumber)];
 }
 
 void RichPane::SetFontSize(double points)

@@ -32,7 +32,7 @@ public:
     };
 
     // The classic 16-colour palette, numbers 0 to 15.
-    static const std::array<quint32, 16> &Palette();
+    static const std::array<quint32, 16> &palette();
 
     explicit RichPane(const Style &initialStyle, QObject *parent = nullptr);
 

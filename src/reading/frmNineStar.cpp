@@ -32,9 +32,9 @@ frmNineStar::frmNineStar(ApplicationShell &shell, QWidget *parent)
     setObjectName(QStringLiteral("frmNineStar"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Numorra v1.75"));
-    setWindowIcon(WidgetStyle::ApplicationIcon());
-    setFont(WidgetStyle::WindowFont());
-    WidgetStyle::SetColours(this, QColor(128, 255, 128), kWindowGreen);
+    setWindowIcon(WidgetStyle::applicationIcon());
+    setFont(WidgetStyle::windowFont());
+    WidgetStyle::setColours(this, QColor(128, 255, 128), kWindowGreen);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -50,7 +50,7 @@ frmNineStar::frmNineStar(ApplicationShell &shell, QWidget *parent)
     picLoShuSquare->RTBLoshu->setFocus();
     // Opens at the designed client size; the user may drag the border to see
     // the tab strip and the panes below it. No field ever moves.
-    resize(Twips::Size(9555, 6450) + QSize(0, menuBar()->sizeHint().height()));
+    resize(Twips::size(9555, 6450) + QSize(0, menuBar()->sizeHint().height()));
 
     // Load step: the first tab is selected and the chart pane is in front.
     TS->setCurrentIndex(0);
@@ -69,24 +69,24 @@ void frmNineStar::buildMenus()
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuBack, &QAction::triggered, this, &frmNineStar::GoBack);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    HelpMenu::Add(menuBar(), m_shell, this);
+    HelpMenu::add(menuBar(), m_shell, this);
 }
 
 void frmNineStar::buildPanes(QWidget *client)
 {
-    auto *link = new LinkLabel(ProductTexts::ReadingLinkCaption(), client);
+    auto *link = new LinkLabel(ProductTexts::readingLinkCaption(), client);
     link->setObjectName(QStringLiteral("lblLink"));
-    link->setGeometry(Twips::Rect(30, 0, 9495, 195));
+    link->setGeometry(Twips::rect(30, 0, 9495, 195));
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    WidgetStyle::SetColours(link, QColor(Qt::white));
+    WidgetStyle::setColours(link, QColor(Qt::white));
     connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_shell.platform()); });
 
     picLoShuSquare = new LoShuChartPane(m_results, client);
-    picLoShuSquare->setGeometry(Twips::Rect(27, 360, 9500, 5350));
+    picLoShuSquare->setGeometry(Twips::rect(27, 360, 9500, 5350));
     picNineStar = new ElementPane(client);
-    picNineStar->setGeometry(Twips::Rect(27, 7000, 9500, 6000));
+    picNineStar->setGeometry(Twips::rect(27, 7000, 9500, 6000));
     picRelationship = new RelationshipPane(m_results, client);
-    picRelationship->setGeometry(Twips::Rect(27, 7000, 9500, 5350));
+    picRelationship->setGeometry(Twips::rect(27, 7000, 9500, 5350));
 
     // The strip's tabs run along the top edge of the lower panes, over their
     // empty margin; the panes themselves are the strip's body.
@@ -97,7 +97,7 @@ void frmNineStar::buildPanes(QWidget *client)
     for (const char *caption :
          {"Nine Star Ki Chart", "Nine Star Ki Element", "Nine Star Ki Relationship Analysis"})
         TS->addTab(QString::fromLatin1(caption));
-    const QRect strip = Twips::Rect(30, 7000, 9495, 6000);
+    const QRect strip = Twips::rect(30, 7000, 9495, 6000);
     TS->setGeometry(strip.x(), strip.y(), strip.width(), TS->sizeHint().height());
 }
 
@@ -105,13 +105,13 @@ void frmNineStar::buildButtons(QWidget *client)
 {
     cmdBack = new QPushButton(QStringLiteral("&Back"), client);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(Twips::Rect(7200, 5880, 1100, 400));
+    cmdBack->setGeometry(Twips::rect(7200, 5880, 1100, 400));
     cmdSave = new QPushButton(QStringLiteral("&Save"), client);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setGeometry(Twips::Rect(8400, 5880, 1100, 400));
+    cmdSave->setGeometry(Twips::rect(8400, 5880, 1100, 400));
     for (QPushButton *button : {cmdBack, cmdSave}) {
-        button->setFont(WidgetStyle::Verdana(8.25, true));
-        WidgetStyle::SetColours(button, QColor(Qt::black), kButtonGreen);
+        button->setFont(WidgetStyle::verdana(8.25, true));
+        WidgetStyle::setColours(button, QColor(Qt::black), kButtonGreen);
     }
     connect(cmdBack, &QPushButton::clicked, this, &frmNineStar::GoBack);
     connect(cmdSave, &QPushButton::clicked, this, &frmNineStar::OpenReport);
@@ -137,7 +137,7 @@ void frmNineStar::SelectTab(int index)
 
 void frmNineStar::GoBack()
 {
-    m_shell.ShowMainWindow();
+    m_shell.showMainWindow();
     m_goingBack = true;
     close();
 }
@@ -156,7 +156,7 @@ void frmNineStar::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_centred) {
         m_centred = true;
-        WidgetStyle::CentreOnScreen(this);
+        WidgetStyle::centreOnScreen(this);
         // The reading is read from its first line.
         picLoShuSquare->RTBLoshu->moveCursor(QTextCursor::Start);
     }

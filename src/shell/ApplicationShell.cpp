@@ -27,7 +27,7 @@ void ApplicationShell::StartApplication()
             // the reminder never keeps the program from starting
         }
     }
-    ShowMainWindow();
+    showMainWindow();
 }
 
 void ApplicationShell::CloseApplication()
@@ -45,7 +45,7 @@ void ApplicationShell::CloseApplication()
     m_platform.endProcess(0);
 }
 
-frmMain *ApplicationShell::ShowMainWindow()
+frmMain *ApplicationShell::showMainWindow()
 {
     auto *window = new frmMain(*this);
     m_mainWindow = window;
@@ -53,7 +53,7 @@ frmMain *ApplicationShell::ShowMainWindow()
     return window;
 }
 
-frmNineStar *ApplicationShell::CreateReadingWindow()
+frmNineStar *ApplicationShell::createReadingWindow()
 {
     if (m_readingWindow)
         delete m_readingWindow.data(); // discarded without its close actions
@@ -61,7 +61,7 @@ frmNineStar *ApplicationShell::CreateReadingWindow()
     return m_readingWindow;
 }
 
-void ApplicationShell::ShowAbout(QWidget *owner)
+void ApplicationShell::showAbout(QWidget *owner)
 {
     frmAbout about(m_platform, owner);
     about.exec();

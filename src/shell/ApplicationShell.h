@@ -29,11 +29,11 @@ public:
     bool isClosingApplication() const { return m_closingApplication; }
 
     // A new main window with its defaults, shown.
-    frmMain *ShowMainWindow();
+    frmMain *showMainWindow();
     // A new, hidden reading window; an earlier one is discarded.
-    frmNineStar *CreateReadingWindow();
+    frmNineStar *createReadingWindow();
     // The about window, modal over `owner`.
-    void ShowAbout(QWidget *owner);
+    void showAbout(QWidget *owner);
 
     frmMain *mainWindow() const;
     frmNineStar *readingWindow() const;

@@ -7,7 +7,7 @@
 
 namespace CalculationSteps {
 
-CalculationStepList EngineSteps(const PersonalDetails &details, ReadingResults &results)
+CalculationStepList engineSteps(const PersonalDetails &details, ReadingResults &results)
 {
     // The steps read the details when they run, so they may be built before
     // the details are captured. The feng shui number lives in the results for
@@ -42,7 +42,7 @@ CalculationStepList EngineSteps(const PersonalDetails &details, ReadingResults &
     };
 }
 
-int RunIsolated(const CalculationStepList &steps)
+int runIsolated(const CalculationStepList &steps)
 {
     int failures = 0;
     for (const CalculationStep &step : steps) {

@@ -21,10 +21,10 @@ namespace CalculationSteps {
 // The engine steps in their order: the feng shui number, profile, description
 // and pictures, then the birth chart. They read `details` when they run and
 // write into `results`; both must outlive them.
-CalculationStepList EngineSteps(const PersonalDetails &details, ReadingResults &results);
+CalculationStepList engineSteps(const PersonalDetails &details, ReadingResults &results);
 
 // Runs every step in order. A failing step leaves what it wrote, shows
 // nothing and does not stop the steps after it. Returns how many failed.
-int RunIsolated(const CalculationStepList &steps);
+int runIsolated(const CalculationStepList &steps);
 
 } // namespace CalculationSteps

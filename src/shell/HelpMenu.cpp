@@ -11,7 +11,7 @@ namespace HelpMenu {
 
 namespace {
 
-QAction *AddEntry(QMenu *menu, const char *objectName, const QString &caption)
+QAction *addEntry(QMenu *menu, const char *objectName, const QString &caption)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(objectName));
@@ -20,22 +20,22 @@ QAction *AddEntry(QMenu *menu, const char *objectName, const QString &caption)
 
 } // namespace
 
-QMenu *Add(QMenuBar *menuBar, ApplicationShell &shell, QWidget *owner)
+QMenu *add(QMenuBar *menuBar, ApplicationShell &shell, QWidget *owner)
 {
     QMenu *menu = menuBar->addMenu(QStringLiteral("&Help"));
     menu->setObjectName(QStringLiteral("mnuHelp"));
     Platform &platform = shell.platform();
-    QObject::connect(AddEntry(menu, "mnuOnline", QStringLiteral("&Online Help")),
+    QObject::connect(addEntry(menu, "mnuOnline", QStringLiteral("&Online Help")),
                      &QAction::triggered, menu, [&platform] { modHelp::OpenHelpPage(platform); });
-    QObject::connect(AddEntry(menu, "mnuVisit", QStringLiteral("&Visit Us Online")),
+    QObject::connect(addEntry(menu, "mnuVisit", QStringLiteral("&Visit Us Online")),
                      &QAction::triggered, menu, [&platform] { modHelp::OpenHomePage(platform); });
     menu->addSeparator();
-    QObject::connect(AddEntry(menu, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+    QObject::connect(addEntry(menu, "mnuUpdate", QStringLiteral("Check for Software &Update")),
                      &QAction::triggered, menu,
                      [&platform] { modHelp::OpenDownloadPage(platform); });
     menu->addSeparator();
-    QObject::connect(AddEntry(menu, "mnuAbout", QStringLiteral("&About Software")),
-                     &QAction::triggered, menu, [&shell, owner] { shell.ShowAbout(owner); });
+    QObject::connect(addEntry(menu, "mnuAbout", QStringLiteral("&About Software")),
+                     &QAction::triggered, menu, [&shell, owner] { shell.showAbout(owner); });
     return menu;
 }
 

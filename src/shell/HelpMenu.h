@@ -9,6 +9,6 @@ class QWidget;
 // pages and the about window.
 namespace HelpMenu {
 
-QMenu *Add(QMenuBar *menuBar, ApplicationShell &shell, QWidget *owner);
+QMenu *add(QMenuBar *menuBar, ApplicationShell &shell, QWidget *owner);
 
 } // namespace HelpMenu

@@ -1,6 +1,6 @@
 #include "PersonalDetails.h"
 
-PersonalDetails &PersonalDetails::Shared()
+PersonalDetails &PersonalDetails::shared()
 {
     static PersonalDetails details;
     return details;

@@ -13,5 +13,5 @@ struct PersonalDetails
     QDate BirthDate;    // the calendar date of the three texts
 
     // The one record of the process, overwritten by each calculation.
-    static PersonalDetails &Shared();
+    static PersonalDetails &shared();
 };

@@ -20,18 +20,18 @@ PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
     : QGroupBox(QStringLiteral("Personal Details"), parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("fraDetails"));
-    setFont(WidgetStyle::Verdana(8.25, true));
-    WidgetStyle::SetColours(this, kLightGreen, kWindowGreen);
+    setFont(WidgetStyle::verdana(8.25, true));
+    WidgetStyle::setColours(this, kLightGreen, kWindowGreen);
 
-    QLabel *nameLabel = WidgetStyle::AddLabel(this, QStringLiteral("lblName"),
+    QLabel *nameLabel = WidgetStyle::addLabel(this, QStringLiteral("lblName"),
                                               QStringLiteral("Name"), 480, 480, 495, 195);
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setAccessibleName(QStringLiteral("Name"));
-    txtName->setGeometry(Twips::Rect(1050, 390, 3175, 345));
+    txtName->setGeometry(Twips::rect(1050, 390, 3175, 345));
     nameLabel->setBuddy(txtName);
 
-    QLabel *dayLabel = WidgetStyle::AddLabel(this, QStringLiteral("lblBirthDay"),
+    QLabel *dayLabel = WidgetStyle::addLabel(this, QStringLiteral("lblBirthDay"),
                                              QStringLiteral("Birth Day"), 180, 930, 810, 195);
     cboDate = addList(QStringLiteral("cboDate"), QStringLiteral("Birth day"), 1050, 645);
     cboMonth = addList(QStringLiteral("cboMonth"), QStringLiteral("Birth month"), 1755, 1305);
@@ -39,12 +39,12 @@ PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
     dayLabel->setBuddy(cboDate);
 
     for (QWidget *field : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(dayLabel)}) {
-        field->setFont(WidgetStyle::WindowFont());
-        WidgetStyle::SetColours(field, kLightGreen);
+        field->setFont(WidgetStyle::windowFont());
+        WidgetStyle::setColours(field, kLightGreen);
         static_cast<QLabel *>(field)->setWordWrap(false);
     }
-    txtName->setFont(WidgetStyle::WindowFont());
-    WidgetStyle::SetColours(txtName, kLightGreen, kDarkGrey);
+    txtName->setFont(WidgetStyle::windowFont());
+    WidgetStyle::setColours(txtName, kLightGreen, kDarkGrey);
 
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
@@ -59,9 +59,9 @@ QComboBox *PersonalDetailsGroup::addList(const QString &objectName, const QStrin
     list->setAccessibleName(accessibleName);
     list->setEditable(false);
     list->setMaxVisibleItems(12);
-    list->setGeometry(Twips::Rect(left, 840, width, 315));
-    list->setFont(WidgetStyle::WindowFont());
-    WidgetStyle::SetColours(list, kLightGreen, kDarkGrey);
+    list->setGeometry(Twips::rect(left, 840, width, 315));
+    list->setFont(WidgetStyle::windowFont());
+    WidgetStyle::setColours(list, kLightGreen, kDarkGrey);
     return list;
 }
 
@@ -70,9 +70,9 @@ void PersonalDetailsGroup::FillPersonalDetailsLists()
     cboDate->clear();
     cboMonth->clear();
     cboYear->clear();
-    cboDate->addItems(PersonalDetailsRules::DayItems());
-    cboMonth->addItems(PersonalDetailsRules::MonthItems());
-    cboYear->addItems(PersonalDetailsRules::YearItems());
+    cboDate->addItems(PersonalDetailsRules::dayItems());
+    cboMonth->addItems(PersonalDetailsRules::monthItems());
+    cboYear->addItems(PersonalDetailsRules::yearItems());
     cboDate->setCurrentIndex(PersonalDetailsRules::kPresetDayIndex);
     cboMonth->setCurrentIndex(PersonalDetailsRules::kPresetMonthIndex);
     cboYear->setCurrentIndex(PersonalDetailsRules::kPresetYearIndex);
@@ -80,7 +80,7 @@ void PersonalDetailsGroup::FillPersonalDetailsLists()
 
 bool PersonalDetailsGroup::ValidatePersonalDetails()
 {
-    const auto failure = PersonalDetailsRules::Validate(
+    const auto failure = PersonalDetailsRules::validate(
         txtName->text(), cboDate->currentIndex(), cboMonth->currentIndex(), cboYear->currentText());
     if (!failure)
         return true;
@@ -92,11 +92,11 @@ bool PersonalDetailsGroup::ValidatePersonalDetails()
 
 void PersonalDetailsGroup::CapturePersonalDetails()
 {
-    PersonalDetails::Shared() = PersonalDetailsRules::Capture(
+    PersonalDetails::shared() = PersonalDetailsRules::capture(
         txtName->text(), cboDate->currentText(), cboMonth->currentText(), cboYear->currentText());
 }
 
-bool PersonalDetailsGroup::SelectListItem(QComboBox *list, const QString &text)
+bool PersonalDetailsGroup::selectListItem(QComboBox *list, const QString &text)
 {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)

@@ -22,7 +22,7 @@ public:
     void CapturePersonalDetails();
 
     // Selects the item equal to `text`; any other text keeps the selection.
-    static bool SelectListItem(QComboBox *list, const QString &text);
+    static bool selectListItem(QComboBox *list, const QString &text);
 
     QLineEdit *txtName = nullptr;
     QComboBox *cboDate = nullptr;

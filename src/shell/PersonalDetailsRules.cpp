@@ -9,7 +9,7 @@ namespace {
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 
-QStringList NumberTexts(int first, int last)
+QStringList numberTexts(int first, int last)
 {
     QStringList texts;
     texts.reserve(last - first + 1);
@@ -20,29 +20,40 @@ QStringList NumberTexts(int first, int last)
 
 // Every year of the lists divisible by four is a leap year except 1900, the
 // one century year among them that is not.
-bool IsLeapYear(int year)
+bool isLeapYear(int year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
 } // namespace
 
-QStringList DayItems()
+QString trimSpaces(const QString &text)
 {
-    return NumberTexts(1, 31);
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
 }
 
-QStringList MonthItems()
+QStringList dayItems()
+{
+    return numberTexts(1, 31);
+}
+
+QStringList monthItems()
 {
     return modNineStarKey::MonthNames();
 }
 
-QStringList YearItems()
+QStringList yearItems()
 {
-    return NumberTexts(kFirstYear, kLastYear);
+    return numberTexts(kFirstYear, kLastYear);
 }
 
-std::optional<ValidationFailure> Validate(const QString &nameText, int dayIndex, int monthIndex,
+std::optional<ValidationFailure> validate(const QString &nameText, int dayIndex, int monthIndex,
                                           const QString &yearText)
 {
     if (nameText.isEmpty())
@@ -52,7 +63,7 @@ std::optional<ValidationFailure> Validate(const QString &nameText, int dayIndex,
     const int day = dayIndex + 1;
     const int month = monthIndex + 1;
     const int year = yearText.trimmed().toInt();
-    const int lastFebruaryDay = IsLeapYear(year) ? 29 : 28;
+    const int lastFebruaryDay = isLeapYear(year) ? 29 : 28;
     if (month == 2 && day > lastFebruaryDay)
         return ValidationFailure{QStringLiteral("Please Enter Correct Date Or Month!"),
                                  Platform::Icon::Information, false};
@@ -64,7 +75,7 @@ std::optional<ValidationFailure> Validate(const QString &nameText, int dayIndex,
     return std::nullopt;
 }
 
-QDate BirthDateOf(const QString &day, const QString &monthName, const QString &year)
+QDate birthDateOf(const QString &day, const QString &monthName, const QString &year)
 {
     const int month = modNineStarKey::MonthNames().indexOf(monthName) + 1;
     bool dayOk = false;
@@ -76,15 +87,15 @@ QDate BirthDateOf(const QString &day, const QString &monthName, const QString &y
     return QDate(yearValue, month, dayValue); // invalid when no such day exists
 }
 
-PersonalDetails Capture(const QString &nameText, const QString &dayText, const QString &monthText,
+PersonalDetails capture(const QString &nameText, const QString &dayText, const QString &monthText,
                         const QString &yearText)
 {
     PersonalDetails details;
-    details.Name = nameText.trimmed();
-    details.BirthDay = dayText.trimmed();
-    details.BirthMonth = monthText.trimmed();
-    details.BirthYear = yearText.trimmed();
-    details.BirthDate = BirthDateOf(details.BirthDay, details.BirthMonth, details.BirthYear);
+    details.Name = trimSpaces(nameText);
+    details.BirthDay = trimSpaces(dayText);
+    details.BirthMonth = trimSpaces(monthText);
+    details.BirthYear = trimSpaces(yearText);
+    details.BirthDate = birthDateOf(details.BirthDay, details.BirthMonth, details.BirthYear);
     return details;
 }
 

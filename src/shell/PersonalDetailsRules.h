@@ -12,9 +12,9 @@
 namespace PersonalDetailsRules {
 
 // The list items: days "1" to "31", the twelve month names, years "1900" to "2050".
-QStringList DayItems();
-QStringList MonthItems();
-QStringList YearItems();
+QStringList dayItems();
+QStringList monthItems();
+QStringList yearItems();
 
 // The items selected when the window opens: 1, January, 1970.
 constexpr int kPresetDayIndex = 0;
@@ -33,16 +33,19 @@ struct ValidationFailure
 // Checks an entry in order: empty name, February, then the thirty-day months.
 // `dayIndex` and `monthIndex` are list positions (0-based); `yearText` the
 // selected year. Returns the first failure, or nothing when the entry is good.
-std::optional<ValidationFailure> Validate(const QString &nameText, int dayIndex, int monthIndex,
+std::optional<ValidationFailure> validate(const QString &nameText, int dayIndex, int monthIndex,
                                           const QString &yearText);
+
+// The text without its leading and trailing blanks; tabs and no-break spaces stay.
+QString trimSpaces(const QString &text);
 
 // The record built from the selected texts; BirthDate is read from
 // "day month year" (English month name).
-PersonalDetails Capture(const QString &nameText, const QString &dayText, const QString &monthText,
+PersonalDetails capture(const QString &nameText, const QString &dayText, const QString &monthText,
                         const QString &yearText);
 
 // The calendar date of day text, English month name and year text; an
 // invalid QDate when they name no day.
-QDate BirthDateOf(const QString &day, const QString &monthName, const QString &year);
+QDate birthDateOf(const QString &day, const QString &monthName, const QString &year);
 
 } // namespace PersonalDetailsRules

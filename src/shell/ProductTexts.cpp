@@ -2,7 +2,7 @@
 
 namespace ProductTexts {
 
-QString Introduction()
+QString introduction()
 {
     return QStringLiteral(
         "Numerology is an age old subject, the origin of which is unknown till date; Chinese "
@@ -13,14 +13,14 @@ QString Introduction()
         "your most favourable number, revealing the strengths and the lessons it has for you.");
 }
 
-QString Instruction()
+QString instruction()
 {
     return QStringLiteral(
         "Just input your name and date of birth and get to know your lucky Chinese Numerology "
         "Number!");
 }
 
-QString About()
+QString about()
 {
     return QStringLiteral(
         "Numorra is an excellent and thought provoking program. From your name and date of birth "
@@ -30,18 +30,18 @@ QString About()
         "entertainment, a gentle invitation to think about yourself in a new light.");
 }
 
-QString MainLinkCaption()
+QString mainLinkCaption()
 {
     return QStringLiteral("Join our numerology community at numorra.example.org");
 }
 
-QString ReadingLinkCaption()
+QString readingLinkCaption()
 {
     return QStringLiteral(
         "Share your reading and meet fellow enthusiasts in our numerology community online");
 }
 
-QString AboutLinkCaption()
+QString aboutLinkCaption()
 {
     return QStringLiteral("Visit numorra.example.org");
 }

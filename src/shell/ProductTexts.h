@@ -5,16 +5,16 @@
 namespace ProductTexts {
 
 // The main window's introduction paragraph (514 characters).
-QString Introduction();
+QString introduction();
 // The main window's instruction line.
-QString Instruction();
+QString instruction();
 // The about window's paragraph.
-QString About();
+QString about();
 // The one-line link label at the top of the main window, advertising the publisher's web community.
-QString MainLinkCaption();
+QString mainLinkCaption();
 // The one-line link label at the top of the reading window.
-QString ReadingLinkCaption();
+QString readingLinkCaption();
 // The about window's link label naming the publisher's site.
-QString AboutLinkCaption();
+QString aboutLinkCaption();
 
 } // namespace ProductTexts

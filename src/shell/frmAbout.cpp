@@ -22,42 +22,42 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Numorra v1.75"));
-    setWindowIcon(WidgetStyle::ApplicationIcon());
+    setWindowIcon(WidgetStyle::applicationIcon());
     setModal(true);
-    setFont(WidgetStyle::WindowFont());
-    setFixedSize(Twips::Size(7065, 3525));
-    WidgetStyle::SetColours(this, kPaleGreen, kWindowGreen);
+    setFont(WidgetStyle::windowFont());
+    setFixedSize(Twips::size(7065, 3525));
+    WidgetStyle::setColours(this, kPaleGreen, kWindowGreen);
 
-    picIcon = WidgetStyle::AddLabel(this, QStringLiteral("picIcon"), QString(), 240, 240, 720, 720);
-    picIcon->setPixmap(WidgetStyle::ApplicationIcon().pixmap(picIcon->size()));
+    picIcon = WidgetStyle::addLabel(this, QStringLiteral("picIcon"), QString(), 240, 240, 720, 720);
+    picIcon->setPixmap(WidgetStyle::applicationIcon().pixmap(picIcon->size()));
 
-    QLabel *heading = WidgetStyle::AddLabel(this, QStringLiteral("lblTitle"),
+    QLabel *heading = WidgetStyle::addLabel(this, QStringLiteral("lblTitle"),
                                             QStringLiteral("Numorra v1.75"), 1200, 300, 5600, 420);
-    heading->setFont(WidgetStyle::Verdana(12, true));
-    WidgetStyle::SetColours(heading, QColor(Qt::white));
+    heading->setFont(WidgetStyle::verdana(12, true));
+    WidgetStyle::setColours(heading, QColor(Qt::white));
 
-    QLabel *paragraph = WidgetStyle::AddLabel(this, QStringLiteral("lblDescription"),
-                                              ProductTexts::About(), 1200, 840, 5640, 1800);
-    WidgetStyle::SetColours(paragraph, kPaleGreen);
+    QLabel *paragraph = WidgetStyle::addLabel(this, QStringLiteral("lblDescription"),
+                                              ProductTexts::about(), 1200, 840, 5640, 1800);
+    WidgetStyle::setColours(paragraph, kPaleGreen);
 
-    auto *link = new LinkLabel(ProductTexts::AboutLinkCaption(), this);
+    auto *link = new LinkLabel(ProductTexts::aboutLinkCaption(), this);
     lblHomePage = link;
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    lblHomePage->setGeometry(Twips::Rect(1200, 2700, 4200, 255));
-    WidgetStyle::SetColours(lblHomePage, kLinkGreen);
+    lblHomePage->setGeometry(Twips::rect(1200, 2700, 4200, 255));
+    WidgetStyle::setColours(lblHomePage, kLinkGreen);
     connect(link, &LinkLabel::clicked, this, [&platform] { modHelp::OpenHomePage(platform); });
 
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("lineSeparator"));
-    line->setGeometry(Twips::Rect(120, 3030, 6825, 15));
-    WidgetStyle::SetColours(line, QColor(Qt::white), QColor(Qt::white));
+    line->setGeometry(Twips::rect(120, 3030, 6825, 15));
+    WidgetStyle::setColours(line, QColor(Qt::white), QColor(Qt::white));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(Twips::Rect(5715, 3120, 1260, 345));
+    cmdOK->setGeometry(Twips::rect(5715, 3120, 1260, 345));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
-    WidgetStyle::SetColours(cmdOK, QColor(Qt::black), QColor(192, 192, 192));
+    WidgetStyle::setColours(cmdOK, QColor(Qt::black), QColor(192, 192, 192));
     // Enter presses the default button; Escape rejects the dialog: both close it.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -65,5 +65,5 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
 void frmAbout::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    WidgetStyle::CentreOnScreen(this);
+    WidgetStyle::centreOnScreen(this);
 }

@@ -25,13 +25,13 @@ namespace {
 const QColor kWindowGreen(0, 64, 0);
 const QColor kLightGreen(128, 255, 128);
 
-QLabel *AddTextLine(QWidget *client, const QString &name, const QString &text, int top, int height,
+QLabel *addTextLine(QWidget *client, const QString &name, const QString &text, int top, int height,
                     const QFont &font, const QColor &colour)
 {
-    QLabel *label = WidgetStyle::AddLabel(client, name, text, 97, top, 7320, height);
+    QLabel *label = WidgetStyle::addLabel(client, name, text, 97, top, 7320, height);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(font);
-    WidgetStyle::SetColours(label, colour);
+    WidgetStyle::setColours(label, colour);
     return label;
 }
 } // namespace
@@ -44,13 +44,13 @@ frmMain::frmMain(ApplicationShell &shell, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Numorra v1.75"));
-    setWindowIcon(WidgetStyle::ApplicationIcon());
-    setFont(WidgetStyle::WindowFont());
-    WidgetStyle::SetColours(this, kLightGreen, kWindowGreen);
+    setWindowIcon(WidgetStyle::applicationIcon());
+    setFont(WidgetStyle::windowFont());
+    WidgetStyle::setColours(this, kLightGreen, kWindowGreen);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(Twips::Size(7515, 6150));
+    client->setFixedSize(Twips::size(7515, 6150));
     setCentralWidget(client);
     buildMenus();
     buildClientArea(client);
@@ -75,50 +75,50 @@ void frmMain::buildMenus()
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::RunCalculation);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    HelpMenu::Add(menuBar(), m_shell, this);
+    HelpMenu::add(menuBar(), m_shell, this);
 }
 
 void frmMain::buildClientArea(QWidget *client)
 {
-    auto *link = new LinkLabel(ProductTexts::MainLinkCaption(), client);
+    auto *link = new LinkLabel(ProductTexts::mainLinkCaption(), client);
     link->setObjectName(QStringLiteral("lblLink"));
-    link->setGeometry(Twips::Rect(1312, 0, 4890, 435));
+    link->setGeometry(Twips::rect(1312, 0, 4890, 435));
     link->setAlignment(Qt::AlignCenter);
-    WidgetStyle::SetColours(link, QColor(Qt::white));
+    WidgetStyle::setColours(link, QColor(Qt::white));
     connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_shell.platform()); });
 
-    QLabel *heading = WidgetStyle::AddLabel(client, QStringLiteral("lblHeading"),
+    QLabel *heading = WidgetStyle::addLabel(client, QStringLiteral("lblHeading"),
                                             QStringLiteral("Numorra"), 1785, 480, 3945, 345);
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    heading->setFont(WidgetStyle::Verdana(14.25, true));
-    WidgetStyle::SetColours(heading, QColor(Qt::white));
+    heading->setFont(WidgetStyle::verdana(14.25, true));
+    WidgetStyle::setColours(heading, QColor(Qt::white));
 
-    const QFont bold = WidgetStyle::Verdana(8.25, true);
-    AddTextLine(client, QStringLiteral("lblIntroduction"), ProductTexts::Introduction(), 960, 1635,
+    const QFont bold = WidgetStyle::verdana(8.25, true);
+    addTextLine(client, QStringLiteral("lblIntroduction"), ProductTexts::introduction(), 960, 1635,
                 bold, kLightGreen);
-    AddTextLine(client, QStringLiteral("lblInstruction"), ProductTexts::Instruction(), 2640, 435,
+    addTextLine(client, QStringLiteral("lblInstruction"), ProductTexts::instruction(), 2640, 435,
                 bold, kLightGreen);
 
     fraDetails = new PersonalDetailsGroup(m_shell.platform(), client);
-    fraDetails->setGeometry(Twips::Rect(495, 3180, 4400, 1335));
+    fraDetails->setGeometry(Twips::rect(495, 3180, 4400, 1335));
 }
 
 void frmMain::buildCommands(QWidget *client)
 {
     cmdOpen = new WrappingButton(QStringLiteral("&Open Previously Saved Reading"), client);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
-    cmdOpen->setGeometry(Twips::Rect(5040, 3255, 1900, 1900));
-    cmdOpen->setFont(WidgetStyle::Verdana(9, true));
+    cmdOpen->setGeometry(Twips::rect(5040, 3255, 1900, 1900));
+    cmdOpen->setFont(WidgetStyle::verdana(9, true));
 
     cmdProceed = new WrappingButton(
         QStringLiteral("Calculate My &Favourable Number By Chinese Numerology"), client);
     cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
-    cmdProceed->setGeometry(Twips::Rect(495, 4605, 4400, 525));
-    cmdProceed->setFont(WidgetStyle::Verdana(8.25, true));
+    cmdProceed->setGeometry(Twips::rect(495, 4605, 4400, 525));
+    cmdProceed->setFont(WidgetStyle::verdana(8.25, true));
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::RunCalculation);
 
     for (QPushButton *button : {cmdOpen, cmdProceed})
-        WidgetStyle::SetColours(button, QColor(Qt::black), QColor(192, 192, 192));
+        WidgetStyle::setColours(button, QColor(Qt::black), QColor(192, 192, 192));
 
     setTabOrder(fraDetails->cboYear, cmdProceed);
     setTabOrder(cmdProceed, cmdOpen);
@@ -153,9 +153,9 @@ void frmMain::RunCalculation()
     // Every step from the capture on runs isolated: a failing one is
     // abandoned, keeps what it wrote, and the next one runs. The engine steps
     // read the details only when they run, after the capture.
-    frmNineStar *reading = m_shell.CreateReadingWindow();
+    frmNineStar *reading = m_shell.createReadingWindow();
     CalculationStepList steps =
-        CalculationSteps::EngineSteps(PersonalDetails::Shared(), reading->results());
+        CalculationSteps::engineSteps(PersonalDetails::shared(), reading->results());
     m_shell.editSteps(steps);
     steps.insert(steps.begin(), {QStringLiteral("CapturePersonalDetails"), [this] {
                                      fraDetails->CapturePersonalDetails();
@@ -166,7 +166,7 @@ void frmMain::RunCalculation()
     steps.push_back({QStringLiteral("CloseMainWindow"), [this] {
                          closeForCalculation();
                      }});
-    CalculationSteps::RunIsolated(steps);
+    CalculationSteps::runIsolated(steps);
 }
 
 void frmMain::closeForCalculation()
@@ -191,5 +191,5 @@ void frmMain::showEvent(QShowEvent *event)
     if (m_centred)
         return;
     m_centred = true;
-    WidgetStyle::CentreOnScreen(this);
+    WidgetStyle::centreOnScreen(this);
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-QMessageBox::Icon BoxIcon(Platform::Icon icon)
+QMessageBox::Icon boxIcon(Platform::Icon icon)
 {
     switch (icon) {
     case Platform::Icon::Critical:
@@ -30,11 +30,11 @@ QMessageBox::Icon BoxIcon(Platform::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QString RunFileDialog(const Platform::FileDialogRequest &request, QFileDialog::AcceptMode mode)
+QString runFileDialog(const Platform::FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title);
     dialog.setAcceptMode(mode);
-    dialog.setNameFilter(QtPlatform::QtFilter(request.filter));
+    dialog.setNameFilter(QtPlatform::qtFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
@@ -52,7 +52,7 @@ QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::showMessage(const QString &text, Icon icon, Buttons buttons)
 {
-    QMessageBox box(BoxIcon(icon), applicationTitle(), text,
+    QMessageBox box(boxIcon(icon), applicationTitle(), text,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                               : QMessageBox::Ok,
                     QApplication::activeWindow());
@@ -64,12 +64,12 @@ Platform::Answer QtPlatform::showMessage(const QString &text, Icon icon, Buttons
 
 QString QtPlatform::chooseOpenFile(const FileDialogRequest &request)
 {
-    return RunFileDialog(request, QFileDialog::AcceptOpen);
+    return runFileDialog(request, QFileDialog::AcceptOpen);
 }
 
 QString QtPlatform::chooseSaveFile(const FileDialogRequest &request)
 {
-    return RunFileDialog(request, QFileDialog::AcceptSave);
+    return runFileDialog(request, QFileDialog::AcceptSave);
 }
 
 bool QtPlatform::printText(const QString &text, const QString &fontFamily, double pointSize)
@@ -116,7 +116,7 @@ bool QtPlatform::writeSetting(const QString &application, const QString &section
     return settings.status() == QSettings::NoError;
 }
 
-QString QtPlatform::InstanceLockPath()
+QString QtPlatform::instanceLockPath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     QString name = QStringLiteral("numorra.lock");
@@ -132,7 +132,7 @@ bool QtPlatform::claimSingleInstance()
 {
     if (m_instanceLock && m_instanceLock->isLocked())
         return true;
-    m_instanceLock = std::make_unique<QLockFile>(InstanceLockPath());
+    m_instanceLock = std::make_unique<QLockFile>(instanceLockPath());
     // A lock is stale only when the process that holds it is gone (killed or
     // crashed); a running instance's lock never ages out.
     m_instanceLock->setStaleLockTime(0);
@@ -155,7 +155,7 @@ void QtPlatform::endProcess(int exitCode)
     QCoreApplication::exit(exitCode);
 }
 
-QString QtPlatform::QtFilter(const QString &filter)
+QString QtPlatform::qtFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;

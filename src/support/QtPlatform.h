@@ -32,9 +32,9 @@ public:
     int exitCode() const { return m_exitCode; }
 
     // Where the instance lock lives: the user's runtime folder, else the temp folder.
-    static QString InstanceLockPath();
+    static QString instanceLockPath();
     // "Label|pattern|Label|pattern" as Qt's "Label (pattern);;Label (pattern)".
-    static QString QtFilter(const QString &filter);
+    static QString qtFilter(const QString &filter);
 
 private:
     std::unique_ptr<QLockFile> m_instanceLock;

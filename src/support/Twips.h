@@ -9,19 +9,19 @@ namespace Twips {
 
 constexpr int kPerPixel = 15;
 
-inline int ToPixels(int twips)
+inline int toPixels(int twips)
 {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kPerPixel));
 }
 
-inline QRect Rect(int left, int top, int width, int height)
+inline QRect rect(int left, int top, int width, int height)
 {
-    return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
 }
 
-inline QSize Size(int width, int height)
+inline QSize size(int width, int height)
 {
-    return {ToPixels(width), ToPixels(height)};
+    return {toPixels(width), toPixels(height)};
 }
 
 } // namespace Twips

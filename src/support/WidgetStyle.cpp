@@ -9,7 +9,7 @@
 
 namespace WidgetStyle {
 
-QFont Verdana(double pointSize, bool bold)
+QFont verdana(double pointSize, bool bold)
 {
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(pointSize);
@@ -17,12 +17,12 @@ QFont Verdana(double pointSize, bool bold)
     return font;
 }
 
-QFont WindowFont()
+QFont windowFont()
 {
-    return Verdana(8.25);
+    return verdana(8.25);
 }
 
-void SetColours(QWidget *widget, const QColor &text, const QColor &background)
+void setColours(QWidget *widget, const QColor &text, const QColor &background)
 {
     QPalette palette = widget->palette();
     for (const QPalette::ColorRole role :
@@ -36,28 +36,28 @@ void SetColours(QWidget *widget, const QColor &text, const QColor &background)
     widget->setPalette(palette);
 }
 
-QLabel *AddLabel(QWidget *parent, const QString &objectName, const QString &text, int left, int top,
+QLabel *addLabel(QWidget *parent, const QString &objectName, const QString &text, int left, int top,
                  int width, int height)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
-    label->setGeometry(Twips::Rect(left, top, width, height));
+    label->setGeometry(Twips::rect(left, top, width, height));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QWidget *AddPanel(QWidget *parent, const QString &objectName, const QColor &background, int left,
+QWidget *addPanel(QWidget *parent, const QString &objectName, const QColor &background, int left,
                   int top, int width, int height)
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(objectName);
-    panel->setGeometry(Twips::Rect(left, top, width, height));
-    SetColours(panel, QColor(Qt::black), background);
+    panel->setGeometry(Twips::rect(left, top, width, height));
+    setColours(panel, QColor(Qt::black), background);
     return panel;
 }
 
-void CentreOnScreen(QWidget *window)
+void centreOnScreen(QWidget *window)
 {
     if (const QScreen *screen = window->screen()) {
         QRect frame = window->frameGeometry();
@@ -66,7 +66,7 @@ void CentreOnScreen(QWidget *window)
     }
 }
 
-const QIcon &ApplicationIcon()
+const QIcon &applicationIcon()
 {
     static const QIcon icon(QStringLiteral(":/icons/numorra.svg"));
     return icon;

@@ -12,26 +12,26 @@ class QWidget;
 namespace WidgetStyle {
 
 // "Verdana" at the given size; fontconfig stands in a metric-alike where it is absent.
-QFont Verdana(double pointSize, bool bold = false);
+QFont verdana(double pointSize, bool bold = false);
 
 // The window font, "Verdana" 8.25 pt.
-QFont WindowFont();
+QFont windowFont();
 
 // Text colour and background of a widget; an invalid background leaves it see-through.
-void SetColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
+void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
 
 // A label placed at a position in twips in `parent`.
-QLabel *AddLabel(QWidget *parent, const QString &objectName, const QString &text, int left, int top,
+QLabel *addLabel(QWidget *parent, const QString &objectName, const QString &text, int left, int top,
                  int width, int height);
 
 // A plain panel placed at a position in twips with a background colour.
-QWidget *AddPanel(QWidget *parent, const QString &objectName, const QColor &background, int left,
+QWidget *addPanel(QWidget *parent, const QString &objectName, const QColor &background, int left,
                   int top, int width, int height);
 
 // Moves a top-level window to the centre of its screen.
-void CentreOnScreen(QWidget *window);
+void centreOnScreen(QWidget *window);
 
 // The application icon, drawn from its SVG.
-const QIcon &ApplicationIcon();
+const QIcon &applicationIcon();
 
 } // namespace WidgetStyle

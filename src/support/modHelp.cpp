@@ -4,17 +4,17 @@
 
 namespace modHelp {
 
-QString HelpPageAddress()
+QString helpPageAddress()
 {
     return QStringLiteral("https://numorra.example.org/help/");
 }
 
-QString HomePageAddress()
+QString homePageAddress()
 {
     return QStringLiteral("https://numorra.example.org/");
 }
 
-QString DownloadPageAddress()
+QString downloadPageAddress()
 {
     return QStringLiteral("https://numorra.example.org/download/");
 }
@@ -26,17 +26,17 @@ void OpenWebPage(Platform &platform, const QString &address)
 
 void OpenHelpPage(Platform &platform)
 {
-    OpenWebPage(platform, HelpPageAddress());
+    OpenWebPage(platform, helpPageAddress());
 }
 
 void OpenHomePage(Platform &platform)
 {
-    OpenWebPage(platform, HomePageAddress());
+    OpenWebPage(platform, homePageAddress());
 }
 
 void OpenDownloadPage(Platform &platform)
 {
-    OpenWebPage(platform, DownloadPageAddress());
+    OpenWebPage(platform, downloadPageAddress());
 }
 
 } // namespace modHelp

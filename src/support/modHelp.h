@@ -7,9 +7,9 @@ class Platform;
 // The publisher's web pages, opened in the user's default browser.
 namespace modHelp {
 
-QString HelpPageAddress();
-QString HomePageAddress();
-QString DownloadPageAddress();
+QString helpPageAddress();
+QString homePageAddress();
+QString downloadPageAddress();
 
 // Hands the address to the desktop to open; nothing is reported if it cannot.
 void OpenWebPage(Platform &platform, const QString &address);

@@ -11,15 +11,15 @@ using namespace modFengShui;
 namespace {
 
 // Runs the four feng shui steps as a calculation runs them.
-void RunFengShuiSteps(ReadingResults &results, const QString &year)
+void runFengShuiSteps(ReadingResults &results, const QString &year)
 {
     PersonalDetails details;
     details.BirthDay = "1";
     details.BirthMonth = "January";
     details.BirthYear = year;
-    CalculationStepList steps = CalculationSteps::EngineSteps(details, results);
+    CalculationStepList steps = CalculationSteps::engineSteps(details, results);
     steps.pop_back(); // the birth chart is not part of this
-    CalculationSteps::RunIsolated(steps);
+    CalculationSteps::runIsolated(steps);
 }
 
 } // namespace
@@ -102,7 +102,7 @@ void TestFengShui::yearProfiles()
     QFETCH(QString, trigram);
     QCOMPARE(ComputeFengShuiNumber(year.mid(2, 2)), number);
     ReadingResults results;
-    RunFengShuiSteps(results, year);
+    runFengShuiSteps(results, year);
     QCOMPARE(results.lblFengShuiGroup, group);
     QCOMPARE(results.lblFengShuiElement, element);
     QCOMPARE(results.lblFengShuiTrigram, trigram);
@@ -191,7 +191,7 @@ void TestFengShui::descriptions()
 void TestFengShui::waterDescriptionReadsWhole()
 {
     ReadingResults results;
-    RunFengShuiSteps(results, "1900");
+    runFengShuiSteps(results, "1900");
     const QStringList parts = results.lblElementDesc.split("\r\n\r\n");
     QCOMPARE(parts.size(), 3);
     QCOMPARE(parts.at(0).size(), 260);
@@ -207,24 +207,24 @@ void TestFengShui::everyProfileHasDescriptionAndPictures()
         ShowFengShuiProfile(results, static_cast<qint16>(number));
         ShowElementDescription(results);
         ShowFengShuiPictures(results);
-        QCOMPARE(ElementPictureKeys().count(results.imgElement), 1);
-        QCOMPARE(TrigramPictureKeys().count(results.imgTrigram), 1);
-        QVERIFY(results.lblElementDesc != ReadingResults::DesignElementDescCaption());
+        QCOMPARE(elementPictureKeys().count(results.imgElement), 1);
+        QCOMPARE(trigramPictureKeys().count(results.imgTrigram), 1);
+        QVERIFY(results.lblElementDesc != ReadingResults::designElementDescCaption());
     }
-    QCOMPARE(ElementPictureKeys(), (QStringList{"Earth", "Fire", "Metal", "Water", "Wood"}));
-    QCOMPARE(TrigramPictureKeys(),
+    QCOMPARE(elementPictureKeys(), (QStringList{"Earth", "Fire", "Metal", "Water", "Wood"}));
+    QCOMPARE(trigramPictureKeys(),
              (QStringList{"Chen", "Chien", "Kan", "Ken", "Kun", "Li", "Sun", "Tui"}));
 }
 
 void TestFengShui::failedNumberLeavesDesignCaptions()
 {
     ReadingResults results;
-    RunFengShuiSteps(results, "19ab");
+    runFengShuiSteps(results, "19ab");
     QCOMPARE(results.FengShuiNumber, qint16(0));
     QCOMPARE(results.lblFengShuiGroup, QStringLiteral("FengShui nnnn"));
-    QCOMPARE(results.lblFengShuiElement, ReadingResults::DesignElementCaption());
-    QCOMPARE(results.lblFengShuiTrigram, ReadingResults::DesignTrigramCaption());
-    QCOMPARE(results.lblElementDesc, ReadingResults::DesignElementDescCaption());
+    QCOMPARE(results.lblFengShuiElement, ReadingResults::designElementCaption());
+    QCOMPARE(results.lblFengShuiTrigram, ReadingResults::designTrigramCaption());
+    QCOMPARE(results.lblElementDesc, ReadingResults::designElementDescCaption());
     QVERIFY(results.imgElement.isEmpty());
     QVERIFY(results.imgTrigram.isEmpty());
 }
@@ -240,7 +240,7 @@ void TestFengShui::profileOutsideRangeWritesNothing()
     ShowElementDescription(results);
     ShowFengShuiPictures(results);
     QVERIFY(results.imgElement.isEmpty());
-    QCOMPARE(results.lblElementDesc, ReadingResults::DesignElementDescCaption());
+    QCOMPARE(results.lblElementDesc, ReadingResults::designElementDescCaption());
 }
 
 QTEST_GUILESS_MAIN(TestFengShui)

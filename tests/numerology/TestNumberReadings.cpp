@@ -75,7 +75,7 @@ void TestNumberReadings::paragraphs()
     QFETCH(int, number);
     QFETCH(QStringList, openings);
     QFETCH(QList<int>, lengths);
-    const QStringList paragraphs = NumberReadingParagraphs(number);
+    const QStringList paragraphs = numberReadingParagraphs(number);
     QCOMPARE(paragraphs.size(), openings.size());
     for (int i = 0; i < paragraphs.size(); ++i) {
         QVERIFY2(paragraphs.at(i).startsWith(openings.at(i)), qPrintable(paragraphs.at(i)));
@@ -87,7 +87,7 @@ void TestNumberReadings::paragraphs()
 void TestNumberReadings::readingJoinsParagraphsWithBlankLine()
 {
     for (int number = 1; number <= 9; ++number)
-        QCOMPARE(NumberReadings(number), NumberReadingParagraphs(number).join("\r\n\r\n"));
+        QCOMPARE(NumberReadings(number), numberReadingParagraphs(number).join("\r\n\r\n"));
     QVERIFY(NumberReadings(0).isEmpty());
     QVERIFY(NumberReadings(10).isEmpty());
 }

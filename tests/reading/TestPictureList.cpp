@@ -21,9 +21,9 @@ void TestPictureList::picturesHaveTheirSizes_data()
 {
     QTest::addColumn<bool>("element");
     QTest::addColumn<QString>("key");
-    for (const QString &key : modFengShui::ElementPictureKeys())
+    for (const QString &key : modFengShui::elementPictureKeys())
         QTest::newRow(qPrintable("element " + key)) << true << key;
-    for (const QString &key : modFengShui::TrigramPictureKeys())
+    for (const QString &key : modFengShui::trigramPictureKeys())
         QTest::newRow(qPrintable("trigram " + key)) << false << key;
 }
 
@@ -31,7 +31,7 @@ void TestPictureList::picturesHaveTheirSizes()
 {
     QFETCH(bool, element);
     QFETCH(QString, key);
-    const PictureList &list = element ? PictureList::Elements() : PictureList::Trigrams();
+    const PictureList &list = element ? PictureList::elements() : PictureList::trigrams();
     const QPixmap picture = list.picture(key);
     QVERIFY(!picture.isNull());
     QCOMPARE(picture.size(), element ? QSize(200, 200) : QSize(164, 170));
@@ -44,16 +44,16 @@ void TestPictureList::everyNumberFindsItsPictures()
 {
     for (int number = 1; number <= 9; ++number) {
         const modFengShui::FengShuiProfile *profile = modFengShui::FengShuiProfileTable(number);
-        QVERIFY(!PictureList::Elements().picture(profile->element).isNull());
-        QVERIFY(!PictureList::Trigrams().picture(profile->trigram).isNull());
+        QVERIFY(!PictureList::elements().picture(profile->element).isNull());
+        QVERIFY(!PictureList::trigrams().picture(profile->trigram).isNull());
     }
 }
 
 void TestPictureList::keysMatchExactly()
 {
-    QVERIFY(PictureList::Elements().picture("water").isNull());
-    QVERIFY(PictureList::Trigrams().picture("Kan ").isNull());
-    QVERIFY(PictureList::Trigrams().picture(QString()).isNull());
+    QVERIFY(PictureList::elements().picture("water").isNull());
+    QVERIFY(PictureList::trigrams().picture("Kan ").isNull());
+    QVERIFY(PictureList::trigrams().picture(QString()).isNull());
 }
 
 void TestPictureList::trigramLinesReadBottomUp_data()
@@ -75,7 +75,7 @@ void TestPictureList::trigramLinesReadBottomUp()
 {
     QFETCH(QString, key);
     QFETCH(QList<bool>, lines);
-    const QImage image = PictureList::Trigrams().picture(key).toImage();
+    const QImage image = PictureList::trigrams().picture(key).toImage();
     // Find the dark bars along the picture's middle column and a column a
     // quarter across: a broken line is dark at the quarter but not in the middle.
     auto dark = [&](int x, int y) {

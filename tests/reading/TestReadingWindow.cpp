@@ -55,7 +55,7 @@ void TestReadingWindow::init()
 
 void TestReadingWindow::cleanup()
 {
-    DeleteAllWindows();
+    deleteAllWindows();
     delete m_shell;
     delete m_platform;
 }
@@ -63,8 +63,8 @@ void TestReadingWindow::cleanup()
 frmNineStar *TestReadingWindow::calculate(const QString &name, const QString &day,
                                           const QString &month, const QString &year)
 {
-    frmMain *main = m_shell->ShowMainWindow();
-    EnterDetails(main, name, day, month, year);
+    frmMain *main = m_shell->showMainWindow();
+    enterDetails(main, name, day, month, year);
     main->RunCalculation();
     return m_shell->readingWindow();
 }

@@ -30,7 +30,7 @@ void TestRichPane::newPaneStartsEmptyNotBoldInWindowSize()
 
 void TestRichPane::appendTakesInsertionStyle()
 {
-    RichPane pane(ReadingResults::NewPaneStyle(0));
+    RichPane pane(ReadingResults::newPaneStyle(0));
     pane.SetBold(true);
     pane.SetColour(15);
     pane.AppendText("Heading\r\n");
@@ -47,7 +47,7 @@ void TestRichPane::appendTakesInsertionStyle()
 
 void TestRichPane::styleIsNeverResetByThePane()
 {
-    RichPane pane(ReadingResults::NewPaneStyle(0));
+    RichPane pane(ReadingResults::newPaneStyle(0));
     pane.SetBold(true);
     pane.SetColour(12);
     pane.SetFontSize(16);
@@ -60,7 +60,7 @@ void TestRichPane::styleIsNeverResetByThePane()
 
 void TestRichPane::plainTextKeepsLineBreaks()
 {
-    RichPane pane(ReadingResults::NewPaneStyle(0));
+    RichPane pane(ReadingResults::newPaneStyle(0));
     pane.AppendText("one\r\n");
     pane.SetBold(true);
     pane.AppendText("\r\ntwo\r\n\r\n");
@@ -83,14 +83,14 @@ void TestRichPane::palette()
 {
     QFETCH(int, number);
     QFETCH(quint32, rgb);
-    RichPane pane(ReadingResults::NewPaneStyle(0));
+    RichPane pane(ReadingResults::newPaneStyle(0));
     pane.SetColour(number);
     QCOMPARE(pane.insertionStyle().colour, rgb);
 }
 
 void TestRichPane::colourOutsidePaletteFails()
 {
-    RichPane pane(ReadingResults::NewPaneStyle(0x123456));
+    RichPane pane(ReadingResults::newPaneStyle(0x123456));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, pane.SetColour(16));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, pane.SetColour(-1));
     QCOMPARE(pane.insertionStyle().colour, quint32(0x123456));
@@ -98,7 +98,7 @@ void TestRichPane::colourOutsidePaletteFails()
 
 void TestRichPane::everyChangeIsSignalled()
 {
-    RichPane pane(ReadingResults::NewPaneStyle(0));
+    RichPane pane(ReadingResults::newPaneStyle(0));
     QSignalSpy appended(&pane, &RichPane::appended);
     QSignalSpy cleared(&pane, &RichPane::cleared);
     pane.AppendText("x");

@@ -22,7 +22,7 @@
 namespace {
 
 // Runs `action` on the modal window that opens next, once it is shown.
-void WhenModalOpens(std::function<void(QWidget *)> action)
+void whenModalOpens(std::function<void(QWidget *)> action)
 {
     auto *timer = new QTimer;
     timer->setInterval(10);
@@ -36,7 +36,7 @@ void WhenModalOpens(std::function<void(QWidget *)> action)
     timer->start();
 }
 
-QStringList MenuCaptions(QMainWindow *window, bool includeHidden)
+QStringList menuCaptions(QMainWindow *window, bool includeHidden)
 {
     QStringList captions;
     for (QAction *menu : window->menuBar()->actions()) {
@@ -86,7 +86,7 @@ void TestApplicationShell::init()
 
 void TestApplicationShell::cleanup()
 {
-    DeleteAllWindows();
+    deleteAllWindows();
     delete m_shell;
     delete m_platform;
 }
@@ -131,10 +131,10 @@ void TestApplicationShell::reminderRunsBeforeMainWindowAndMayFail()
 
 void TestApplicationShell::mainWindowCaptions()
 {
-    frmMain *window = m_shell->ShowMainWindow();
+    frmMain *window = m_shell->showMainWindow();
     QCOMPARE(window->windowTitle(), QStringLiteral("Numorra v1.75"));
     QVERIFY(!window->windowIcon().isNull());
-    QVERIFY(!WidgetStyle::ApplicationIcon().pixmap(32, 32).isNull());
+    QVERIFY(!WidgetStyle::applicationIcon().pixmap(32, 32).isNull());
     QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window->centralWidget()->size(), QSize(501, 410));
@@ -159,11 +159,11 @@ void TestApplicationShell::mainWindowCaptions()
 
 void TestApplicationShell::mainWindowMenus()
 {
-    frmMain *window = m_shell->ShowMainWindow();
-    QCOMPARE(MenuCaptions(window, false),
+    frmMain *window = m_shell->showMainWindow();
+    QCOMPARE(menuCaptions(window, false),
              (QStringList{"&File", "E&xit", "&Help", "&Online Help", "&Visit Us Online", "-",
                           "Check for Software &Update", "-", "&About Software"}));
-    QCOMPARE(MenuCaptions(window, true).mid(0, 4),
+    QCOMPARE(menuCaptions(window, true).mid(0, 4),
              (QStringList{"&File", "Calculate My &Favourable Number", "-", "E&xit"}));
     QVERIFY(!window->mnuCalculate->isVisible());
     for (const char *name :
@@ -173,13 +173,13 @@ void TestApplicationShell::mainWindowMenus()
 
 void TestApplicationShell::introductionText()
 {
-    const QString text = ProductTexts::Introduction();
+    const QString text = ProductTexts::introduction();
     QCOMPARE(text.size(), 514);
     QVERIFY(text.startsWith(
         "Numerology is an age old subject, the origin of which is unknown till date;"));
     QVERIFY(
-        ProductTexts::About().startsWith("Numorra is an excellent and thought provoking program."));
-    frmMain *window = m_shell->ShowMainWindow();
+        ProductTexts::about().startsWith("Numorra is an excellent and thought provoking program."));
+    frmMain *window = m_shell->showMainWindow();
     auto *label = window->findChild<QLabel *>("lblIntroduction");
     QCOMPARE(label->text(), text);
     QCOMPARE(label->geometry(), QRect(6, 64, 488, 109));
@@ -187,7 +187,7 @@ void TestApplicationShell::introductionText()
 
 void TestApplicationShell::accessKeysReachTheirCommands()
 {
-    frmMain *window = m_shell->ShowMainWindow();
+    frmMain *window = m_shell->showMainWindow();
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     // Alt+F presses the calculate button every time, though the File menu shares the key.
@@ -210,7 +210,7 @@ void TestApplicationShell::accessKeysReachTheirCommands()
 
 void TestApplicationShell::helpEntriesOpenPages()
 {
-    frmMain *window = m_shell->ShowMainWindow();
+    frmMain *window = m_shell->showMainWindow();
     for (const char *name : {"mnuOnline", "mnuVisit", "mnuUpdate"})
         window->findChild<QAction *>(name)->trigger();
     QCOMPARE(m_platform->openedUrls.size(), 3);
@@ -228,12 +228,12 @@ void TestApplicationShell::aboutClosesOnEscapeAndEnter_data()
 void TestApplicationShell::aboutClosesOnEscapeAndEnter()
 {
     QFETCH(int, key);
-    frmMain *window = m_shell->ShowMainWindow();
+    frmMain *window = m_shell->showMainWindow();
     window->fraDetails->txtName->setText("Anna");
-    PersonalDetailsGroup::SelectListItem(window->fraDetails->cboMonth, "May");
+    PersonalDetailsGroup::selectListItem(window->fraDetails->cboMonth, "May");
     QString caption;
     QString okText;
-    WhenModalOpens([&](QWidget *modal) {
+    whenModalOpens([&](QWidget *modal) {
         caption = modal->windowTitle();
         auto *about = qobject_cast<frmAbout *>(modal);
         okText = about ? about->cmdOK->text() : QString();
@@ -251,12 +251,12 @@ void TestApplicationShell::aboutClosesOnEscapeAndEnter()
 
 void TestApplicationShell::aboutFromReadingWindow()
 {
-    frmMain *window = m_shell->ShowMainWindow();
+    frmMain *window = m_shell->showMainWindow();
     window->fraDetails->txtName->setText("Anna");
     window->RunCalculation();
     frmNineStar *reading = m_shell->readingWindow();
     QWidget *parentSeen = nullptr;
-    WhenModalOpens([&](QWidget *modal) {
+    whenModalOpens([&](QWidget *modal) {
         parentSeen = modal->parentWidget();
         auto *about = qobject_cast<frmAbout *>(modal);
         QVERIFY(about != nullptr);
@@ -266,7 +266,7 @@ void TestApplicationShell::aboutFromReadingWindow()
     });
     reading->findChild<QAction *>("mnuAbout")->trigger();
     QCOMPARE(parentSeen, reading);
-    QCOMPARE(m_platform->openedUrls, QStringList{modHelp::HomePageAddress()});
+    QCOMPARE(m_platform->openedUrls, QStringList{modHelp::homePageAddress()});
     QVERIFY(reading->isVisible());
 }
 
@@ -280,7 +280,7 @@ void TestApplicationShell::exitEndsProgram_data()
 void TestApplicationShell::exitEndsProgram()
 {
     QFETCH(bool, useMenu);
-    frmMain *window = m_shell->ShowMainWindow();
+    frmMain *window = m_shell->showMainWindow();
     if (useMenu)
         window->mnuExit->trigger();
     else
@@ -291,7 +291,7 @@ void TestApplicationShell::exitEndsProgram()
 
 void TestApplicationShell::closeApplicationStartsNoFollowUp()
 {
-    frmMain *window = m_shell->ShowMainWindow();
+    frmMain *window = m_shell->showMainWindow();
     window->fraDetails->txtName->setText("Anna");
     window->RunCalculation();
     QTRY_VERIFY(m_shell->mainWindow() == nullptr);

@@ -21,7 +21,7 @@ void TestCalculationSteps::stepsRunInOrder()
     PersonalDetails details;
     ReadingResults results;
     QStringList names;
-    for (const CalculationStep &step : CalculationSteps::EngineSteps(details, results))
+    for (const CalculationStep &step : CalculationSteps::engineSteps(details, results))
         names.append(step.name);
     QCOMPARE(names,
              (QStringList{"ComputeFengShuiNumber", "ShowFengShuiProfile", "ShowElementDescription",
@@ -51,7 +51,7 @@ void TestCalculationSteps::failingStepKeepsWhatItWroteAndOthersRun()
              trace << "last";
          }},
     };
-    QCOMPARE(CalculationSteps::RunIsolated(steps), 2);
+    QCOMPARE(CalculationSteps::runIsolated(steps), 2);
     QCOMPARE(trace, (QStringList{"first", "half written", "last"}));
 }
 
@@ -59,11 +59,11 @@ void TestCalculationSteps::stepsReadDetailsWhenTheyRun()
 {
     PersonalDetails details;
     ReadingResults results;
-    const CalculationStepList steps = CalculationSteps::EngineSteps(details, results);
+    const CalculationStepList steps = CalculationSteps::engineSteps(details, results);
     details.BirthDay = "5";
     details.BirthMonth = "March";
     details.BirthYear = "1980";
-    QCOMPARE(CalculationSteps::RunIsolated(steps), 0);
+    QCOMPARE(CalculationSteps::runIsolated(steps), 0);
     QCOMPARE(results.FengShuiNumber, qint16(2));
     QCOMPARE(results.lblFengShuiElement, QStringLiteral("Earth"));
     QCOMPARE(results.lblLoshuGrid[0], QStringLiteral("[1]\r\n1"));
@@ -76,7 +76,7 @@ void TestCalculationSteps::badYearFailsOnlyTheNumberStep()
     details.BirthMonth = "March";
     details.BirthYear = "19x0";
     ReadingResults results;
-    QCOMPARE(CalculationSteps::RunIsolated(CalculationSteps::EngineSteps(details, results)), 1);
+    QCOMPARE(CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results)), 1);
     QCOMPARE(results.lblFengShuiGroup, QStringLiteral("FengShui nnnn"));
     QVERIFY(results.imgElement.isEmpty());
     // The birth chart still ran.

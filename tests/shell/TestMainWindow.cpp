@@ -51,13 +51,13 @@ void TestMainWindow::init()
 {
     m_platform = new RecordingPlatform;
     m_shell = new ApplicationShell(*m_platform);
-    m_shell->ShowMainWindow();
-    PersonalDetails::Shared() = PersonalDetails{};
+    m_shell->showMainWindow();
+    PersonalDetails::shared() = PersonalDetails{};
 }
 
 void TestMainWindow::cleanup()
 {
-    DeleteAllWindows();
+    deleteAllWindows();
     delete m_shell;
     delete m_platform;
 }
@@ -66,7 +66,7 @@ frmMain *TestMainWindow::enter(const QString &name, const QString &day, const QS
                                const QString &year)
 {
     frmMain *window = m_shell->mainWindow();
-    EnterDetails(window, name, day, month, year);
+    enterDetails(window, name, day, month, year);
     return window;
 }
 
@@ -113,9 +113,9 @@ void TestMainWindow::keyboardOrder()
 void TestMainWindow::listKeepsSelectionForUnknownText()
 {
     QComboBox *months = m_shell->mainWindow()->fraDetails->cboMonth;
-    QVERIFY(PersonalDetailsGroup::SelectListItem(months, "March"));
-    QVERIFY(!PersonalDetailsGroup::SelectListItem(months, "march"));
-    QVERIFY(!PersonalDetailsGroup::SelectListItem(months, "Smarch"));
+    QVERIFY(PersonalDetailsGroup::selectListItem(months, "March"));
+    QVERIFY(!PersonalDetailsGroup::selectListItem(months, "march"));
+    QVERIFY(!PersonalDetailsGroup::selectListItem(months, "Smarch"));
     QCOMPARE(months->currentText(), QStringLiteral("March"));
 }
 
@@ -171,7 +171,7 @@ void TestMainWindow::validationMessages()
     QWidget *expectedFocus =
         message == kName ? static_cast<QWidget *>(window->fraDetails->txtName) : window->cmdOpen;
     QCOMPARE(QApplication::focusWidget(), expectedFocus);
-    QVERIFY(PersonalDetails::Shared().Name.isEmpty());
+    QVERIFY(PersonalDetails::shared().Name.isEmpty());
     QVERIFY(m_shell->readingWindow() == nullptr);
     QVERIFY(window->isVisible());
     QCOMPARE(window->fraDetails->txtName->text(), name);
@@ -190,7 +190,7 @@ void TestMainWindow::calculationShowsReadingAndClosesMain()
     QTRY_VERIFY(window.isNull());
     QVERIFY(m_platform->endedWith.isEmpty()); // closing the main window did not end the program
 
-    const PersonalDetails &details = PersonalDetails::Shared();
+    const PersonalDetails &details = PersonalDetails::shared();
     QCOMPARE(details.Name, QStringLiteral("Anna Lee"));
     QCOMPARE(details.BirthDate, QDate(1980, 3, 5));
     const QString text = reading->results().RTBLoshu.PlainText();
@@ -222,7 +222,7 @@ void TestMainWindow::failingStepStillShowsReading()
     const ReadingResults &results = reading->results();
     // 1987 gives 4: what the failing step wrote stays, the steps after it ran.
     QCOMPARE(results.lblFengShuiGroup, QStringLiteral("East"));
-    QCOMPARE(results.lblElementDesc, ReadingResults::DesignElementDescCaption());
+    QCOMPARE(results.lblElementDesc, ReadingResults::designElementDescCaption());
     QCOMPARE(results.imgElement, QStringLiteral("Wood"));
     QVERIFY(results.RTBLoshu.PlainText().endsWith("North"));
 }
@@ -241,8 +241,8 @@ void TestMainWindow::secondCalculationKeepsOnlySecondPerson()
 
     enter("Bo", "11", "November", "1911")->RunCalculation();
     frmNineStar *second = m_shell->readingWindow();
-    QCOMPARE(PersonalDetails::Shared().Name, QStringLiteral("Bo"));
-    QCOMPARE(PersonalDetails::Shared().BirthDate, QDate(1911, 11, 11));
+    QCOMPARE(PersonalDetails::shared().Name, QStringLiteral("Bo"));
+    QCOMPARE(PersonalDetails::shared().BirthDate, QDate(1911, 11, 11));
     const QString text = second->results().RTBLoshu.PlainText();
     QVERIFY(text.startsWith("Most Favorable Number by Chinese Numerology\r\n1\r\n"
                             "Number of occurrence: 7\r\n"));

@@ -26,12 +26,12 @@ private Q_SLOTS:
 
 void TestPersonalDetailsRules::listItems()
 {
-    const QStringList days = DayItems();
-    const QStringList years = YearItems();
+    const QStringList days = dayItems();
+    const QStringList years = yearItems();
     QCOMPARE(days.size(), 31);
     QCOMPARE(days.first(), QStringLiteral("1"));
     QCOMPARE(days.last(), QStringLiteral("31"));
-    QCOMPARE(MonthItems(),
+    QCOMPARE(monthItems(),
              (QStringList{"January", "February", "March", "April", "May", "June", "July", "August",
                           "September", "October", "November", "December"}));
     QCOMPARE(years.size(), 151);
@@ -39,7 +39,7 @@ void TestPersonalDetailsRules::listItems()
     QCOMPARE(years.last(), QStringLiteral("2050"));
     QCOMPARE(years.at(kPresetYearIndex), QStringLiteral("1970"));
     QCOMPARE(days.at(kPresetDayIndex), QStringLiteral("1"));
-    QCOMPARE(MonthItems().at(kPresetMonthIndex), QStringLiteral("January"));
+    QCOMPARE(monthItems().at(kPresetMonthIndex), QStringLiteral("January"));
 }
 
 void TestPersonalDetailsRules::validation_data()
@@ -90,7 +90,7 @@ void TestPersonalDetailsRules::validation()
     QFETCH(QString, message);
     QFETCH(Platform::Icon, icon);
     QFETCH(bool, focusName);
-    const auto failure = Validate(name, day - 1, month - 1, year);
+    const auto failure = validate(name, day - 1, month - 1, year);
     if (message.isEmpty()) {
         QVERIFY(!failure.has_value());
         return;
@@ -124,6 +124,10 @@ void TestPersonalDetailsRules::capture_data()
                                  << "February"
                                  << "2000"
                                  << "" << QDate(2000, 2, 29);
+    QTest::newRow("tabs and no-break spaces stay")
+        << QStringLiteral("\tAnna\u00A0 ") << "1"
+        << "January"
+        << "1970" << QStringLiteral("\tAnna\u00A0") << QDate(1970, 1, 1);
     QTest::newRow("last day") << "B"
                               << "31"
                               << "December"
@@ -139,11 +143,11 @@ void TestPersonalDetailsRules::capture()
     QFETCH(QString, year);
     QFETCH(QString, capturedName);
     QFETCH(QDate, date);
-    const PersonalDetails details = Capture(name, day, month, year);
+    const PersonalDetails details = PersonalDetailsRules::capture(name, day, month, year);
     QCOMPARE(details.Name, capturedName);
-    QCOMPARE(details.BirthDay, day.trimmed());
-    QCOMPARE(details.BirthMonth, month.trimmed());
-    QCOMPARE(details.BirthYear, year.trimmed());
+    QCOMPARE(details.BirthDay, trimSpaces(day));
+    QCOMPARE(details.BirthMonth, trimSpaces(month));
+    QCOMPARE(details.BirthYear, trimSpaces(year));
     QCOMPARE(details.BirthDate, date);
 }
 

@@ -38,7 +38,7 @@ void TestQtPlatform::initTestCase()
     qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", m_runtime.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(false);
-    QVERIFY(QtPlatform::InstanceLockPath().startsWith(m_runtime.path()));
+    QVERIFY(QtPlatform::instanceLockPath().startsWith(m_runtime.path()));
 }
 
 void TestQtPlatform::clearClipboardEmptiesText()
@@ -55,13 +55,13 @@ void TestQtPlatform::calculationEmptiesClipboard()
     QGuiApplication::clipboard()->setText("text copied before the reading");
     QtPlatform platform;
     ApplicationShell shell(platform);
-    frmMain *window = shell.ShowMainWindow();
+    frmMain *window = shell.showMainWindow();
     window->fraDetails->txtName->setText("Anna Lee");
     window->RunCalculation();
     QVERIFY(shell.readingWindow() != nullptr);
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     QVERIFY(!platform.endRequested());
-    DeleteAllWindows();
+    deleteAllWindows();
 }
 
 void TestQtPlatform::secondClaimIsRefused()
@@ -81,7 +81,7 @@ void TestQtPlatform::lockOfDeadProcessIsTakenOver()
     QVERIFY(ended.waitForFinished());
     const qint64 deadPid = ended.processId() != 0 ? ended.processId() : 999999;
     {
-        QSaveFile lock(QtPlatform::InstanceLockPath());
+        QSaveFile lock(QtPlatform::instanceLockPath());
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write(QByteArray::number(deadPid) + "\nnumorra\n" +
                    QSysInfo::machineHostName().toUtf8() + "\n");
@@ -96,7 +96,7 @@ void TestQtPlatform::oldLockOfLiveProcessHolds()
     // An instance that has been running for an hour still holds its lock.
     QtPlatform running;
     QVERIFY(running.claimSingleInstance());
-    QFile lock(QtPlatform::InstanceLockPath());
+    QFile lock(QtPlatform::instanceLockPath());
     QVERIFY(lock.open(QIODevice::ReadWrite));
     QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                              QFileDevice::FileModificationTime));
@@ -121,7 +121,7 @@ void TestQtPlatform::filters()
 {
     QFETCH(QString, filter);
     QFETCH(QString, qtFilter);
-    QCOMPARE(QtPlatform::QtFilter(filter), qtFilter);
+    QCOMPARE(QtPlatform::qtFilter(filter), qtFilter);
 }
 
 void TestQtPlatform::settingsRoundTrip()

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 // Deletes every window a test left open (menus go with their windows).
-inline void DeleteAllWindows()
+inline void deleteAllWindows()
 {
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -18,11 +18,11 @@ inline void DeleteAllWindows()
 
 // Types a name and picks a day, month and year in a main window, as a user would.
 template <typename MainWindow>
-void EnterDetails(MainWindow *window, const QString &name, const QString &day, const QString &month,
+void enterDetails(MainWindow *window, const QString &name, const QString &day, const QString &month,
                   const QString &year)
 {
     window->fraDetails->txtName->setText(name);
-    window->fraDetails->SelectListItem(window->fraDetails->cboDate, day);
-    window->fraDetails->SelectListItem(window->fraDetails->cboMonth, month);
-    window->fraDetails->SelectListItem(window->fraDetails->cboYear, year);
+    window->fraDetails->selectListItem(window->fraDetails->cboDate, day);
+    window->fraDetails->selectListItem(window->fraDetails->cboMonth, month);
+    window->fraDetails->selectListItem(window->fraDetails->cboYear, year);
 }
