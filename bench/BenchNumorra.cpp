@@ -4,8 +4,8 @@
 #include "reading/frmNineStar.h"
 #include "shell/ApplicationShell.h"
 #include "shell/CalculationSteps.h"
-#include "shell/PersonalDetails.h"
 #include "shell/frmMain.h"
+#include "support/PersonalDetails.h"
 #include "support/Platform.h"
 
 #include <QApplication>

@@ -2,13 +2,13 @@
 
 #include "ElementPane.h"
 #include "LoShuChartPane.h"
+#include "ReadingWindowHost.h"
 #include "RelationshipPane.h"
 #include "RichPaneView.h"
-#include "shell/ApplicationShell.h"
-#include "shell/HelpMenu.h"
-#include "shell/ProductTexts.h"
+#include "support/HelpMenu.h"
 #include "support/LinkLabel.h"
 #include "support/Platform.h"
+#include "support/ProductTexts.h"
 #include "support/Twips.h"
 #include "support/WidgetStyle.h"
 #include "support/modHelp.h"
@@ -23,11 +23,11 @@ const QColor kWindowGreen(0, 64, 0);
 const QColor kButtonGreen(0, 192, 0);
 } // namespace
 
-frmNineStar::frmNineStar(ApplicationShell &shell, QWidget *parent)
+frmNineStar::frmNineStar(ReadingWindowHost &host, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      m_shell(shell)
+      m_host(host)
 {
     setObjectName(QStringLiteral("frmNineStar"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -69,7 +69,7 @@ void frmNineStar::buildMenus()
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuBack, &QAction::triggered, this, &frmNineStar::GoBack);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    HelpMenu::add(menuBar(), m_shell, this);
+    HelpMenu::add(menuBar(), m_host.platform(), [this] { m_host.showAbout(this); });
 }
 
 void frmNineStar::buildPanes(QWidget *client)
@@ -79,7 +79,7 @@ void frmNineStar::buildPanes(QWidget *client)
     link->setGeometry(Twips::rect(30, 0, 9495, 195));
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     WidgetStyle::setColours(link, QColor(Qt::white));
-    connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_shell.platform()); });
+    connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_host.platform()); });
 
     picLoShuSquare = new LoShuChartPane(m_results, client);
     picLoShuSquare->setGeometry(Twips::rect(27, 360, 9500, 5350));
@@ -119,7 +119,7 @@ void frmNineStar::buildButtons(QWidget *client)
 
 void frmNineStar::connectClipboardClearing()
 {
-    Platform &platform = m_shell.platform();
+    Platform &platform = m_host.platform();
     for (RichPaneView *pane : {picLoShuSquare->RTBLoshu, picRelationship->RTB})
         connect(pane, &RichPaneView::activity, this, [&platform] { platform.clearClipboard(); });
 }
@@ -137,7 +137,7 @@ void frmNineStar::SelectTab(int index)
 
 void frmNineStar::GoBack()
 {
-    m_shell.showMainWindow();
+    m_host.showMainWindow();
     m_goingBack = true;
     close();
 }
@@ -165,8 +165,8 @@ void frmNineStar::showEvent(QShowEvent *event)
 void frmNineStar::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (m_goingBack || m_shell.isClosingApplication())
+    if (m_goingBack || m_host.isClosingApplication())
         return;
     // Closing the reading window, or Exit, ends the program.
-    m_shell.CloseApplication();
+    m_host.CloseApplication();
 }

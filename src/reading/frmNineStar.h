@@ -4,7 +4,7 @@
 
 #include <QMainWindow>
 
-class ApplicationShell;
+class ReadingWindowHost;
 class ElementPane;
 class LoShuChartPane;
 class QAction;
@@ -19,7 +19,7 @@ class frmNineStar : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmNineStar(ApplicationShell &shell, QWidget *parent = nullptr);
+    explicit frmNineStar(ReadingWindowHost &host, QWidget *parent = nullptr);
 
     ReadingResults &results() { return m_results; }
 
@@ -50,7 +50,7 @@ private:
     void connectClipboardClearing();
     void showResults();
 
-    ApplicationShell &m_shell;
+    ReadingWindowHost &m_host;
     ReadingResults m_results;
     bool m_goingBack = false;
     bool m_centred = false;

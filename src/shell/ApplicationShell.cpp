@@ -3,6 +3,7 @@
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "reading/frmNineStar.h"
+#include "support/PersonalDetails.h"
 #include "support/Platform.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ void ApplicationShell::StartApplication()
             // the reminder never keeps the program from starting
         }
     }
-    showMainWindow();
+    openMainWindow();
 }
 
 void ApplicationShell::CloseApplication()
@@ -45,7 +46,7 @@ void ApplicationShell::CloseApplication()
     m_platform.endProcess(0);
 }
 
-frmMain *ApplicationShell::showMainWindow()
+frmMain *ApplicationShell::openMainWindow()
 {
     auto *window = new frmMain(*this);
     m_mainWindow = window;
@@ -59,6 +60,11 @@ frmNineStar *ApplicationShell::createReadingWindow()
         delete m_readingWindow.data(); // discarded without its close actions
     m_readingWindow = new frmNineStar(*this);
     return m_readingWindow;
+}
+
+const PersonalDetails &ApplicationShell::personalDetails() const
+{
+    return PersonalDetails::shared();
 }
 
 void ApplicationShell::showAbout(QWidget *owner)

@@ -1,39 +1,37 @@
 #pragma once
 
-#include "CalculationSteps.h"
+#include "MainWindowHost.h"
+#include "reading/ReadingWindowHost.h"
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
 
-class Platform;
-class QWidget;
 class frmMain;
-class frmNineStar;
 
 // The application's frame: start-up, the one way the program ends, and the
 // creation of its windows (at most one main and one reading window).
-class ApplicationShell : public QObject
+class ApplicationShell : public QObject, public MainWindowHost, public ReadingWindowHost
 {
     Q_OBJECT
 
 public:
     explicit ApplicationShell(Platform &platform, QObject *parent = nullptr);
 
-    Platform &platform() { return m_platform; }
+    Platform &platform() override { return m_platform; }
 
     // Refuses a second instance; otherwise runs the update reminder and shows the main window.
     void StartApplication();
     // Closes every window without their follow-up actions, then ends the process.
-    void CloseApplication();
-    bool isClosingApplication() const { return m_closingApplication; }
+    void CloseApplication() override;
+    bool isClosingApplication() const override { return m_closingApplication; }
 
     // A new main window with its defaults, shown.
-    frmMain *showMainWindow();
-    // A new, hidden reading window; an earlier one is discarded.
-    frmNineStar *createReadingWindow();
-    // The about window, modal over `owner`.
-    void showAbout(QWidget *owner);
+    void showMainWindow() override { openMainWindow(); }
+    frmMain *openMainWindow();
+    frmNineStar *createReadingWindow() override;
+    void showAbout(QWidget *owner) override;
+    const PersonalDetails &personalDetails() const override;
 
     frmMain *mainWindow() const;
     frmNineStar *readingWindow() const;
@@ -48,7 +46,7 @@ public:
     // Lets a test change the engine steps a calculation runs (e.g. make one fail).
     using StepEditor = std::function<void(CalculationStepList &)>;
     void setStepEditor(StepEditor editor) { m_stepEditor = std::move(editor); }
-    void editSteps(CalculationStepList &steps) const;
+    void editSteps(CalculationStepList &steps) const override;
 
 private:
     Platform &m_platform;

@@ -1,7 +1,7 @@
 #include "PersonalDetailsGroup.h"
 
-#include "PersonalDetails.h"
 #include "PersonalDetailsRules.h"
+#include "support/PersonalDetails.h"
 #include "support/Platform.h"
 #include "support/Twips.h"
 #include "support/WidgetStyle.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PersonalDetails.h"
+#include "support/PersonalDetails.h"
 #include "support/Platform.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "frmAbout.h"
 
-#include "ProductTexts.h"
 #include "support/LinkLabel.h"
+#include "support/ProductTexts.h"
 #include "support/Twips.h"
 #include "support/WidgetStyle.h"
 #include "support/modHelp.h"

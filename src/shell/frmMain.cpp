@@ -1,12 +1,12 @@
 #include "frmMain.h"
 
-#include "ApplicationShell.h"
-#include "HelpMenu.h"
-#include "PersonalDetails.h"
+#include "MainWindowHost.h"
 #include "PersonalDetailsGroup.h"
-#include "ProductTexts.h"
 #include "reading/frmNineStar.h"
+#include "support/HelpMenu.h"
 #include "support/LinkLabel.h"
+#include "support/PersonalDetails.h"
+#include "support/ProductTexts.h"
 #include "support/Twips.h"
 #include "support/WidgetStyle.h"
 #include "support/WrappingButton.h"
@@ -36,10 +36,10 @@ QLabel *addTextLine(QWidget *client, const QString &name, const QString &text, i
 }
 } // namespace
 
-frmMain::frmMain(ApplicationShell &shell, QWidget *parent)
+frmMain::frmMain(MainWindowHost &host, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_shell(shell)
+      m_host(host)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -75,7 +75,7 @@ void frmMain::buildMenus()
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::RunCalculation);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    HelpMenu::add(menuBar(), m_shell, this);
+    HelpMenu::add(menuBar(), m_host.platform(), [this] { m_host.showAbout(this); });
 }
 
 void frmMain::buildClientArea(QWidget *client)
@@ -85,7 +85,7 @@ void frmMain::buildClientArea(QWidget *client)
     link->setGeometry(Twips::rect(1312, 0, 4890, 435));
     link->setAlignment(Qt::AlignCenter);
     WidgetStyle::setColours(link, QColor(Qt::white));
-    connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_shell.platform()); });
+    connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_host.platform()); });
 
     QLabel *heading = WidgetStyle::addLabel(client, QStringLiteral("lblHeading"),
                                             QStringLiteral("Numorra"), 1785, 480, 3945, 345);
@@ -99,7 +99,7 @@ void frmMain::buildClientArea(QWidget *client)
     addTextLine(client, QStringLiteral("lblInstruction"), ProductTexts::instruction(), 2640, 435,
                 bold, kLightGreen);
 
-    fraDetails = new PersonalDetailsGroup(m_shell.platform(), client);
+    fraDetails = new PersonalDetailsGroup(m_host.platform(), client);
     fraDetails->setGeometry(Twips::rect(495, 3180, 4400, 1335));
 }
 
@@ -153,10 +153,10 @@ void frmMain::RunCalculation()
     // Every step from the capture on runs isolated: a failing one is
     // abandoned, keeps what it wrote, and the next one runs. The engine steps
     // read the details only when they run, after the capture.
-    frmNineStar *reading = m_shell.createReadingWindow();
+    frmNineStar *reading = m_host.createReadingWindow();
     CalculationStepList steps =
         CalculationSteps::engineSteps(PersonalDetails::shared(), reading->results());
-    m_shell.editSteps(steps);
+    m_host.editSteps(steps);
     steps.insert(steps.begin(), {QStringLiteral("CapturePersonalDetails"), [this] {
                                      fraDetails->CapturePersonalDetails();
                                  }});
@@ -179,10 +179,10 @@ void frmMain::closeEvent(QCloseEvent *event)
 {
     event->accept();
     // Closed by a calculation, or as part of ending the program: nothing follows.
-    if (m_closingForCalculation || m_shell.isClosingApplication())
+    if (m_closingForCalculation || m_host.isClosingApplication())
         return;
     // The close box, the system menu and Exit end the program at once.
-    m_shell.CloseApplication();
+    m_host.CloseApplication();
 }
 
 void frmMain::showEvent(QShowEvent *event)

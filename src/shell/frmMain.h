@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-class ApplicationShell;
+class MainWindowHost;
 class PersonalDetailsGroup;
 class QAction;
 class QPushButton;
@@ -14,7 +14,7 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmMain(ApplicationShell &shell, QWidget *parent = nullptr);
+    explicit frmMain(MainWindowHost &host, QWidget *parent = nullptr);
 
     // Validates, captures, runs the engine steps, shows the reading window and
     // closes this window (which does not end the program).
@@ -37,7 +37,7 @@ private:
     void buildCommands(QWidget *client);
     void closeForCalculation();
 
-    ApplicationShell &m_shell;
+    MainWindowHost &m_host;
     bool m_closingForCalculation = false;
     bool m_centred = false;
 };

@@ -2,7 +2,7 @@
 #include "fengshui/modFengShui.h"
 #include "reading/ReadingResults.h"
 #include "shell/CalculationSteps.h"
-#include "shell/PersonalDetails.h"
+#include "support/PersonalDetails.h"
 
 #include <QtTest>
 

@@ -63,7 +63,7 @@ void TestReadingWindow::cleanup()
 frmNineStar *TestReadingWindow::calculate(const QString &name, const QString &day,
                                           const QString &month, const QString &year)
 {
-    frmMain *main = m_shell->showMainWindow();
+    frmMain *main = m_shell->openMainWindow();
     enterDetails(main, name, day, month, year);
     main->RunCalculation();
     return m_shell->readingWindow();

@@ -3,9 +3,9 @@
 #include "reading/frmNineStar.h"
 #include "shell/ApplicationShell.h"
 #include "shell/PersonalDetailsGroup.h"
-#include "shell/ProductTexts.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
+#include "support/ProductTexts.h"
 #include "support/WidgetStyle.h"
 #include "support/modHelp.h"
 
@@ -131,7 +131,7 @@ void TestApplicationShell::reminderRunsBeforeMainWindowAndMayFail()
 
 void TestApplicationShell::mainWindowCaptions()
 {
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     QCOMPARE(window->windowTitle(), QStringLiteral("Numorra v1.75"));
     QVERIFY(!window->windowIcon().isNull());
     QVERIFY(!WidgetStyle::applicationIcon().pixmap(32, 32).isNull());
@@ -159,7 +159,7 @@ void TestApplicationShell::mainWindowCaptions()
 
 void TestApplicationShell::mainWindowMenus()
 {
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     QCOMPARE(menuCaptions(window, false),
              (QStringList{"&File", "E&xit", "&Help", "&Online Help", "&Visit Us Online", "-",
                           "Check for Software &Update", "-", "&About Software"}));
@@ -179,7 +179,7 @@ void TestApplicationShell::introductionText()
         "Numerology is an age old subject, the origin of which is unknown till date;"));
     QVERIFY(
         ProductTexts::about().startsWith("Numorra is an excellent and thought provoking program."));
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     auto *label = window->findChild<QLabel *>("lblIntroduction");
     QCOMPARE(label->text(), text);
     QCOMPARE(label->geometry(), QRect(6, 64, 488, 109));
@@ -187,7 +187,7 @@ void TestApplicationShell::introductionText()
 
 void TestApplicationShell::accessKeysReachTheirCommands()
 {
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     // Alt+F presses the calculate button every time, though the File menu shares the key.
@@ -210,7 +210,7 @@ void TestApplicationShell::accessKeysReachTheirCommands()
 
 void TestApplicationShell::helpEntriesOpenPages()
 {
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     for (const char *name : {"mnuOnline", "mnuVisit", "mnuUpdate"})
         window->findChild<QAction *>(name)->trigger();
     QCOMPARE(m_platform->openedUrls.size(), 3);
@@ -228,7 +228,7 @@ void TestApplicationShell::aboutClosesOnEscapeAndEnter_data()
 void TestApplicationShell::aboutClosesOnEscapeAndEnter()
 {
     QFETCH(int, key);
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     window->fraDetails->txtName->setText("Anna");
     PersonalDetailsGroup::selectListItem(window->fraDetails->cboMonth, "May");
     QString caption;
@@ -251,7 +251,7 @@ void TestApplicationShell::aboutClosesOnEscapeAndEnter()
 
 void TestApplicationShell::aboutFromReadingWindow()
 {
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     window->fraDetails->txtName->setText("Anna");
     window->RunCalculation();
     frmNineStar *reading = m_shell->readingWindow();
@@ -280,7 +280,7 @@ void TestApplicationShell::exitEndsProgram_data()
 void TestApplicationShell::exitEndsProgram()
 {
     QFETCH(bool, useMenu);
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     if (useMenu)
         window->mnuExit->trigger();
     else
@@ -291,7 +291,7 @@ void TestApplicationShell::exitEndsProgram()
 
 void TestApplicationShell::closeApplicationStartsNoFollowUp()
 {
-    frmMain *window = m_shell->showMainWindow();
+    frmMain *window = m_shell->openMainWindow();
     window->fraDetails->txtName->setText("Anna");
     window->RunCalculation();
     QTRY_VERIFY(m_shell->mainWindow() == nullptr);

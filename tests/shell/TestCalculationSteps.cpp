@@ -1,6 +1,6 @@
 #include "reading/ReadingResults.h"
 #include "shell/CalculationSteps.h"
-#include "shell/PersonalDetails.h"
+#include "support/PersonalDetails.h"
 
 #include <QtTest>
 #include <stdexcept>

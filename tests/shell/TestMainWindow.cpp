@@ -3,9 +3,9 @@
 #include "reading/ReadingResults.h"
 #include "reading/frmNineStar.h"
 #include "shell/ApplicationShell.h"
-#include "shell/PersonalDetails.h"
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmMain.h"
+#include "support/PersonalDetails.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,7 +51,7 @@ void TestMainWindow::init()
 {
     m_platform = new RecordingPlatform;
     m_shell = new ApplicationShell(*m_platform);
-    m_shell->showMainWindow();
+    m_shell->openMainWindow();
     PersonalDetails::shared() = PersonalDetails{};
 }
 

@@ -55,7 +55,7 @@ void TestQtPlatform::calculationEmptiesClipboard()
     QGuiApplication::clipboard()->setText("text copied before the reading");
     QtPlatform platform;
     ApplicationShell shell(platform);
-    frmMain *window = shell.showMainWindow();
+    frmMain *window = shell.openMainWindow();
     window->fraDetails->txtName->setText("Anna Lee");
     window->RunCalculation();
     QVERIFY(shell.readingWindow() != nullptr);

@@ -1,14 +1,15 @@
 #pragma once
 
-class ApplicationShell;
+#include <functional>
+
+class Platform;
 class QMenuBar;
 class QMenu;
-class QWidget;
 
 // The "&Help" menu that the main and reading windows share: the three web
 // pages and the about window.
 namespace HelpMenu {
 
-QMenu *add(QMenuBar *menuBar, ApplicationShell &shell, QWidget *owner);
+QMenu *add(QMenuBar *menuBar, Platform &platform, std::function<void()> showAbout);
 
 } // namespace HelpMenu

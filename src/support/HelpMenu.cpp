@@ -1,7 +1,6 @@
 #include "HelpMenu.h"
 
-#include "ApplicationShell.h"
-#include "support/modHelp.h"
+#include "modHelp.h"
 
 #include <QAction>
 #include <QMenu>
@@ -20,11 +19,10 @@ QAction *addEntry(QMenu *menu, const char *objectName, const QString &caption)
 
 } // namespace
 
-QMenu *add(QMenuBar *menuBar, ApplicationShell &shell, QWidget *owner)
+QMenu *add(QMenuBar *menuBar, Platform &platform, std::function<void()> showAbout)
 {
     QMenu *menu = menuBar->addMenu(QStringLiteral("&Help"));
     menu->setObjectName(QStringLiteral("mnuHelp"));
-    Platform &platform = shell.platform();
     QObject::connect(addEntry(menu, "mnuOnline", QStringLiteral("&Online Help")),
                      &QAction::triggered, menu, [&platform] { modHelp::OpenHelpPage(platform); });
     QObject::connect(addEntry(menu, "mnuVisit", QStringLiteral("&Visit Us Online")),
@@ -35,7 +33,7 @@ QMenu *add(QMenuBar *menuBar, ApplicationShell &shell, QWidget *owner)
                      [&platform] { modHelp::OpenDownloadPage(platform); });
     menu->addSeparator();
     QObject::connect(addEntry(menu, "mnuAbout", QStringLiteral("&About Software")),
-                     &QAction::triggered, menu, [&shell, owner] { shell.showAbout(owner); });
+                     &QAction::triggered, menu, std::move(showAbout));
     return menu;
 }
 
