@@ -10,6 +10,7 @@ BUILD_DIR ?= build
 PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
+            libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
             clang-format clang-tidy libbenchmark-dev
 
 .PHONY: all deps configure build run test lint format bench clean

@@ -20,10 +20,16 @@ public:
     Answer showMessage(const QString &, Icon, Buttons) override { return Answer::Ok; }
     QString chooseOpenFile(const FileDialogRequest &) override { return {}; }
     QString chooseSaveFile(const FileDialogRequest &) override { return {}; }
-    bool printText(const QString &, const QString &, double) override { return true; }
+    PrintOutcome printText(const QString &, const QString &, double) override
+    {
+        return PrintOutcome::Printed;
+    }
     void clearClipboard() override {}
     void openUrl(const QString &) override {}
-    QString readSetting(const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> readSetting(const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
     bool writeSetting(const QString &, const QString &, const QString &, const QString &) override
     {
         return true;

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <optional>
 
 // Everything the program asks of the desktop goes through this interface, so
 // that windows can be driven in tests without a modal dialog, a printer or a
@@ -12,6 +13,7 @@ public:
     enum class Icon { Critical, Information, Question, Warning };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
+    enum class PrintOutcome { Printed, NoPrinter, Refused };
 
     // What a file dialog shows and accepts. A filter is written "Label|pattern".
     struct FileDialogRequest
@@ -33,15 +35,18 @@ public:
     virtual QString chooseOpenFile(const FileDialogRequest &request) = 0;
     virtual QString chooseSaveFile(const FileDialogRequest &request) = 0;
 
-    // Prints plain text on the default printer as one job, in the given font.
-    virtual bool printText(const QString &text, const QString &fontFamily, double pointSize) = 0;
+    // Prints plain text on the default printer as one job, in the given font,
+    // with no dialog. Says whether there was a printer and whether it took the job.
+    virtual PrintOutcome printText(const QString &text, const QString &fontFamily,
+                                   double pointSize) = 0;
 
     virtual void clearClipboard() = 0;
     virtual void openUrl(const QString &address) = 0;
 
-    // The per-user settings store; a missing value reads as empty text.
-    virtual QString readSetting(const QString &application, const QString &section,
-                                const QString &key) = 0;
+    // The per-user settings store; a missing value reads as empty text, a
+    // store that cannot be read as nothing.
+    virtual std::optional<QString> readSetting(const QString &application, const QString &section,
+                                               const QString &key) = 0;
     virtual bool writeSetting(const QString &application, const QString &section,
                               const QString &key, const QString &value) = 0;
 

@@ -1,17 +1,21 @@
 #include "QtPlatform.h"
 
+#include "TextPages.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTextDocument>
+#include <QTemporaryFile>
 #include <QUrl>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -72,24 +76,49 @@ QString QtPlatform::chooseSaveFile(const FileDialogRequest &request)
     return runFileDialog(request, QFileDialog::AcceptSave);
 }
 
-bool QtPlatform::printText(const QString &text, const QString &fontFamily, double pointSize)
+Platform::PrintOutcome QtPlatform::printText(const QString &text, const QString &fontFamily,
+                                             double pointSize)
 {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull())
-        return false;
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    QTextDocument document;
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull())
+        return PrintOutcome::NoPrinter;
+
+    // The document goes to the printer as a PDF of our own making, submitted
+    // through CUPS, which says whether it took the job.
+    QTemporaryFile document(QDir::tempPath() + QStringLiteral("/numorra-XXXXXX.pdf"));
+    if (!document.open())
+        return PrintOutcome::Refused;
     QFont font(fontFamily);
     font.setPointSizeF(pointSize);
-    document.setDefaultFont(font);
-    document.setPlainText(text);
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error;
+    {
+        QPdfWriter writer(&document);
+        writer.setTitle(printJobTitle());
+        writer.setCreator(applicationTitle());
+        writer.setPageLayout(QPageLayout(printer.defaultPageSize(), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        if (!TextPages::render(writer, text, font))
+            return PrintOutcome::Refused;
+    }
+    if (!document.flush())
+        return PrintOutcome::Refused;
+    const int job = cupsPrintFile(printer.printerName().toLocal8Bit().constData(),
+                                  document.fileName().toLocal8Bit().constData(),
+                                  printJobTitle().toUtf8().constData(), 0, nullptr);
+    return job > 0 ? PrintOutcome::Printed : PrintOutcome::Refused;
+}
+
+QString QtPlatform::printJobTitle()
+{
+    return QStringLiteral("Numorra report");
 }
 
 void QtPlatform::clearClipboard()
 {
-    QGuiApplication::clipboard()->clear();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    // Text selected with the mouse also lands in the X11 selection, pasted with a middle click.
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
 }
 
 void QtPlatform::openUrl(const QString &address)
@@ -97,10 +126,12 @@ void QtPlatform::openUrl(const QString &address)
     QDesktopServices::openUrl(QUrl(address));
 }
 
-QString QtPlatform::readSetting(const QString &application, const QString &section,
-                                const QString &key)
+std::optional<QString> QtPlatform::readSetting(const QString &application, const QString &section,
+                                               const QString &key)
 {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    if (settings.status() != QSettings::NoError)
+        return std::nullopt;
     settings.beginGroup(section);
     return settings.value(key).toString();
 }

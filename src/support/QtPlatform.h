@@ -16,11 +16,12 @@ public:
     Answer showMessage(const QString &text, Icon icon, Buttons buttons) override;
     QString chooseOpenFile(const FileDialogRequest &request) override;
     QString chooseSaveFile(const FileDialogRequest &request) override;
-    bool printText(const QString &text, const QString &fontFamily, double pointSize) override;
+    PrintOutcome printText(const QString &text, const QString &fontFamily,
+                           double pointSize) override;
     void clearClipboard() override;
     void openUrl(const QString &address) override;
-    QString readSetting(const QString &application, const QString &section,
-                        const QString &key) override;
+    std::optional<QString> readSetting(const QString &application, const QString &section,
+                                       const QString &key) override;
     bool writeSetting(const QString &application, const QString &section, const QString &key,
                       const QString &value) override;
     bool claimSingleInstance() override;
@@ -33,6 +34,8 @@ public:
 
     // Where the instance lock lives: the user's runtime folder, else the temp folder.
     static QString instanceLockPath();
+    // The title of the print job in the printer's queue.
+    static QString printJobTitle();
     // "Label|pattern|Label|pattern" as Qt's "Label (pattern);;Label (pattern)".
     static QString qtFilter(const QString &filter);
 

@@ -1,6 +1,8 @@
 #include "modHelp.h"
 
 #include "Platform.h"
+#include "SettingsStore.h"
+#include "ShortDate.h"
 
 namespace modHelp {
 
@@ -37,6 +39,34 @@ void OpenHomePage(Platform &platform)
 void OpenDownloadPage(Platform &platform)
 {
     OpenWebPage(platform, downloadPageAddress());
+}
+
+QString updateQuestion()
+{
+    return QStringLiteral("There maybe an update to this software available\r"
+                          "Do you want to check for an update?");
+}
+
+void RemindUpdate(Platform &platform)
+{
+    const QString key = QStringLiteral("Duration");
+    const QDate today = platform.today();
+    const QString stored = SettingsStore::ReadSetting(platform, key);
+    const QDate last = ShortDate::fromText(stored);
+    // No date yet, or one that cannot be read back (say, written under
+    // another locale): start counting from today without asking.
+    if (!last.isValid()) {
+        SettingsStore::WriteSetting(platform, key, ShortDate::toText(today));
+        return;
+    }
+    const qint64 days = today.daysTo(last);
+    if (days >= -14 && days <= 14)
+        return;
+    const Platform::Answer answer = platform.showMessage(
+        updateQuestion(), Platform::Icon::Information, Platform::Buttons::YesNo);
+    SettingsStore::WriteSetting(platform, key, ShortDate::toText(today));
+    if (answer == Platform::Answer::Yes)
+        OpenDownloadPage(platform);
 }
 
 } // namespace modHelp

@@ -17,4 +17,12 @@ void OpenHelpPage(Platform &platform);
 void OpenHomePage(Platform &platform);
 void OpenDownloadPage(Platform &platform);
 
+// At start-up, at most once every fifteen days, offers to open the download
+// page. The date of the last offer is the setting "Duration"; a failing
+// settings store ends it early (SettingsStore::SettingsError).
+void RemindUpdate(Platform &platform);
+
+// The question RemindUpdate asks; its two lines are parted by a carriage return alone.
+QString updateQuestion();
+
 } // namespace modHelp

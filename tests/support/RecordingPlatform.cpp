@@ -23,11 +23,14 @@ QString RecordingPlatform::chooseSaveFile(const FileDialogRequest &request)
     return chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
 }
 
-bool RecordingPlatform::printText(const QString &text, const QString & /*fontFamily*/,
-                                  double /*pointSize*/)
+Platform::PrintOutcome RecordingPlatform::printText(const QString &text, const QString &fontFamily,
+                                                    double pointSize)
 {
+    if (printOutcome == PrintOutcome::NoPrinter)
+        return printOutcome;
     printedTexts.append(text);
-    return true;
+    printedFonts.append(fontFamily + QLatin1Char(' ') + QString::number(pointSize));
+    return printOutcome;
 }
 
 void RecordingPlatform::clearClipboard()
@@ -38,18 +41,24 @@ void RecordingPlatform::clearClipboard()
 void RecordingPlatform::openUrl(const QString &address)
 {
     openedUrls.append(address);
+    events.append(QStringLiteral("open ") + address);
 }
 
-QString RecordingPlatform::readSetting(const QString &application, const QString &section,
-                                       const QString &key)
+std::optional<QString> RecordingPlatform::readSetting(const QString &application,
+                                                      const QString &section, const QString &key)
 {
+    if (!settingsReadable)
+        return std::nullopt;
     return settings.value(application + QLatin1Char('/') + section + QLatin1Char('/') + key);
 }
 
 bool RecordingPlatform::writeSetting(const QString &application, const QString &section,
                                      const QString &key, const QString &value)
 {
+    if (!settingsWritable)
+        return false;
     settings.insert(application + QLatin1Char('/') + section + QLatin1Char('/') + key, value);
+    events.append(QStringLiteral("write ") + key + QLatin1Char('=') + value);
     return true;
 }
 

@@ -23,11 +23,12 @@ public:
     Answer showMessage(const QString &text, Icon icon, Buttons buttons) override;
     QString chooseOpenFile(const FileDialogRequest &request) override;
     QString chooseSaveFile(const FileDialogRequest &request) override;
-    bool printText(const QString &text, const QString &fontFamily, double pointSize) override;
+    PrintOutcome printText(const QString &text, const QString &fontFamily,
+                           double pointSize) override;
     void clearClipboard() override;
     void openUrl(const QString &address) override;
-    QString readSetting(const QString &application, const QString &section,
-                        const QString &key) override;
+    std::optional<QString> readSetting(const QString &application, const QString &section,
+                                       const QString &key) override;
     bool writeSetting(const QString &application, const QString &section, const QString &key,
                       const QString &value) override;
     bool claimSingleInstance() override;
@@ -39,6 +40,9 @@ public:
     QQueue<Answer> answers;
     QQueue<QString> chosenFiles;
     bool otherInstanceRunning = false;
+    PrintOutcome printOutcome = PrintOutcome::Printed;
+    bool settingsReadable = true;
+    bool settingsWritable = true;
     QDate todayDate = QDate(2026, 12, 7);
     // Called while a message box is "open", as a user would look at the screen.
     std::function<void(const Message &)> onMessage;
@@ -46,6 +50,9 @@ public:
     QList<Message> messages;
     QList<FileDialogRequest> fileDialogs;
     QStringList printedTexts;
+    QStringList printedFonts; // "family size"
+    // Settings writes and opened addresses, in the order they happened.
+    QStringList events;
     QStringList openedUrls;
     QMap<QString, QString> settings; // "application/section/key" -> value
     int clipboardClears = 0;

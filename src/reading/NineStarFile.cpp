@@ -1,0 +1,45 @@
+#include "NineStarFile.h"
+
+#include "support/TextCodec.h"
+
+#include <QFile>
+
+namespace NineStarFile {
+
+QByteArray firstField(const QByteArray &line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && line.at(start) == ' ')
+        ++start;
+    if (start < line.size() && line.at(start) == '"') {
+        const qsizetype closing = line.indexOf('"', start + 1);
+        const qsizetype end = closing < 0 ? line.size() : closing;
+        return line.mid(start + 1, end - start - 1);
+    }
+    const qsizetype comma = line.indexOf(',', start);
+    return line.mid(start, (comma < 0 ? line.size() : comma) - start);
+}
+
+std::optional<QString> parse(QIODevice &device)
+{
+    const QByteArray data = device.read(kMaxLineBytes + 1);
+    qsizetype end = 0;
+    while (end < data.size() && data.at(end) != '\r' && data.at(end) != '\n')
+        ++end;
+    if (end > kMaxLineBytes)
+        return std::nullopt;
+    return TextCodec::DecodeText(TextCodec::fromBytes(firstField(data.left(end))));
+}
+
+std::optional<QString> read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    std::optional<QString> report = parse(file);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return report;
+}
+
+} // namespace NineStarFile

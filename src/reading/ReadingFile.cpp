@@ -1,0 +1,122 @@
+#include "ReadingFile.h"
+
+#include "support/PersonalDetails.h"
+#include "support/TextCodec.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ReadingFile {
+
+namespace {
+
+constexpr int kLines = 4;
+constexpr qsizetype kMaxFileBytes = kLines * (kMaxLineBytes + 2);
+
+// Splits off the next line ended by CR LF, CR or LF; `ended` tells whether a
+// line end was found.
+QByteArray takeLine(const QByteArray &data, qsizetype &position, bool &ended)
+{
+    qsizetype end = position;
+    while (end < data.size() && data.at(end) != '\r' && data.at(end) != '\n')
+        ++end;
+    const QByteArray line = data.mid(position, end - position);
+    ended = end < data.size();
+    position = end;
+    if (ended && data.at(position) == '\r')
+        ++position;
+    if (ended && position < data.size() && data.at(position) == '\n')
+        ++position;
+    return line;
+}
+
+// Every byte of an encoded text is a shifted code, 85 or more.
+bool isEncoded(const QByteArray &line)
+{
+    for (const char byte : line) {
+        if (static_cast<unsigned char>(byte) < TextCodec::kShift)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray compose(const PersonalDetails &details)
+{
+    QByteArray bytes;
+    for (const QString &field :
+         {details.Name, details.BirthDay, details.BirthMonth, details.BirthYear}) {
+        bytes += TextCodec::toBytes(TextCodec::EncodeText(field));
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+QString storedName(const QString &name)
+{
+    return TextCodec::DecodeText(TextCodec::EncodeText(name));
+}
+
+bool hasReadingExtension(const QString &path)
+{
+    return path.right(3) == QLatin1String("qnr");
+}
+
+std::optional<Fields> parse(QIODevice &device)
+{
+    const QByteArray data = device.read(kMaxFileBytes + 1);
+    const bool wholeFileRead = data.size() <= kMaxFileBytes;
+    QString decoded[kLines];
+    qsizetype position = 0;
+    for (QString &field : decoded) {
+        if (position >= data.size())
+            break;
+        bool ended = false;
+        const QByteArray line = takeLine(data, position, ended);
+        if (line.size() > kMaxLineBytes || (!ended && !wholeFileRead) || !isEncoded(line))
+            return std::nullopt;
+        field = TextCodec::DecodeText(TextCodec::fromBytes(line));
+    }
+    return Fields{decoded[0], decoded[1], decoded[2], decoded[3]};
+}
+
+std::optional<Fields> read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    std::optional<Fields> fields = parse(file);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return fields;
+}
+
+bool write(const QString &path, const PersonalDetails &details, QString *reason)
+{
+    // Saving replaces the file by renaming a new one over it, which the
+    // folder allows even when the file itself is read-only: refuse that here.
+    const QFileInfo existing(path);
+    // The mode bits, not the caller's rights: root may write anything.
+    constexpr auto kAnyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (existing.exists() && (!existing.isWritable() || !(existing.permissions() & kAnyWrite))) {
+        if (reason)
+            *reason = QCoreApplication::translate("ReadingFile", "The file is read-only.");
+        return false;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        const QByteArray bytes = compose(details);
+        if (file.write(bytes) == bytes.size() && file.commit())
+            return true;
+    }
+    if (reason)
+        *reason = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+} // namespace ReadingFile

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QPagedPaintDevice;
+
+// Lays plain text out in one font over the pages of a printer or PDF, within
+// the device's margins, and paints it page by page: no header, no footer, no
+// page numbers.
+namespace TextPages {
+
+// False when the device cannot be painted on.
+bool render(QPagedPaintDevice &device, const QString &text, const QFont &font);
+
+} // namespace TextPages
