@@ -51,4 +51,14 @@ void composePrintDocument(RichPane &document, const QString &reportText)
     document.AppendText(kCrLf + kCrLf + ReportFooter());
 }
 
+QString printDocument(const QString &reportText)
+{
+    return ReportFooter() + kCrLf + kCrLf + reportText + kCrLf + kCrLf + ReportFooter();
+}
+
+QString fontFamily()
+{
+    return QStringLiteral("Verdana");
+}
+
 } // namespace Report

@@ -23,5 +23,11 @@ void BuildReport(RichPane &report, const PersonalDetails &details, const Reading
 
 // Empties the print document and writes the footer, the report's text and the footer.
 void composePrintDocument(RichPane &document, const QString &reportText);
+// The same print document as plain text.
+QString printDocument(const QString &reportText);
+
+// The report box's font, in which the report is shown, printed and exported.
+QString fontFamily();
+constexpr double kPointSize = 9.75;
 
 } // namespace Report
