@@ -2,6 +2,8 @@
 #   make run   install what is missing, build, start the program
 #   make test  install what is missing, build, run every test through CTest
 #   make lint  clang-format check and clang-tidy over the sources
+#   make package        build the Debian package build/numorra_*.deb
+#   make package-check  install that package here, start it, remove it (changes the system)
 
 PRESET    ?= default
 BUILD_DIR ?= build
@@ -11,9 +13,10 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
-            clang-format clang-tidy libbenchmark-dev
+            clang-format clang-tidy libbenchmark-dev \
+            librsvg2-bin desktop-file-utils appstream dpkg-dev file
 
-.PHONY: all deps configure build run test lint format bench clean
+.PHONY: all deps configure build package package-check run test lint format bench clean
 
 all: build
 
@@ -25,6 +28,12 @@ configure: deps
 
 build: configure
 	@cmake --build --preset $(PRESET)
+
+package: build
+	@cmake --build --preset $(PRESET) --target package
+
+package-check: build
+	@scripts/check-package.sh $(BUILD_DIR)
 
 run: build
 	@scripts/run.sh $(BUILD_DIR)/numorra

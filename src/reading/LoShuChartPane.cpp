@@ -104,10 +104,26 @@ void LoShuChartPane::buildDirectionRing(QWidget *squareFrame)
     }
 }
 
+QString LoShuChartPane::cellDescription(int number, const QString &caption)
+{
+    const QString name = QStringLiteral("Number %1").arg(number);
+    const qsizetype lineBreak = caption.indexOf(QStringLiteral("\r\n"));
+    if (lineBreak < 0)
+        return name; // not counted yet
+    const qsizetype count = caption.size() - lineBreak - 2;
+    if (count == 0)
+        return name + QStringLiteral(", does not occur");
+    if (count == 1)
+        return name + QStringLiteral(", occurs once");
+    return name + QStringLiteral(", occurs %1 times").arg(count);
+}
+
 void LoShuChartPane::showCaptions(const ReadingResults &results)
 {
     for (size_t index = 0; index < lblLoshuGrid.size(); ++index) {
         QString caption = results.lblLoshuGrid[index];
+        lblLoshuGrid[index]->setAccessibleName(
+            cellDescription(static_cast<int>(index) + 1, caption));
         caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         lblLoshuGrid[index]->setText(caption);
     }

@@ -22,6 +22,8 @@ public:
     // Where number n (1 to 9) sits: 0-based row and column of the Lo Shu square.
     static QPoint loShuPlace(int number);
     static QColor cellColour(int number);
+    // What a screen reader says of a cell: "Number 1, occurs 7 times".
+    static QString cellDescription(int number, const QString &caption);
 
     std::array<QLabel *, 9> lblLoshuGrid{};
     std::array<QLabel *, 8> lblLoshuSides{};

@@ -28,7 +28,10 @@ std::optional<QString> parse(QIODevice &device)
         ++end;
     if (end > kMaxLineBytes)
         return std::nullopt;
-    return TextCodec::DecodeText(TextCodec::fromBytes(firstField(data.left(end))));
+    const QByteArray field = firstField(data.left(end));
+    if (!TextCodec::isEncoded(field))
+        return std::nullopt;
+    return TextCodec::DecodeText(TextCodec::fromBytes(field));
 }
 
 std::optional<QString> read(const QString &path)

@@ -19,7 +19,8 @@ constexpr qsizetype kMaxLineBytes = 1024 * 1024;
 QByteArray firstField(const QByteArray &line);
 
 // The decoded first field of the first line. Nothing when the first line is
-// longer than any report. Reads at most that many bytes.
+// longer than any report, or the field holds a byte no encoded text holds.
+// Reads at most that many bytes.
 std::optional<QString> parse(QIODevice &device);
 // As parse, from a file; nothing too when it cannot be opened or read.
 std::optional<QString> read(const QString &path);

@@ -1,12 +1,10 @@
 #include "ReadingFile.h"
 
+#include "support/AtomicFile.h"
 #include "support/PersonalDetails.h"
 #include "support/TextCodec.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace ReadingFile {
 
@@ -30,16 +28,6 @@ QByteArray takeLine(const QByteArray &data, qsizetype &position, bool &ended)
     if (ended && position < data.size() && data.at(position) == '\n')
         ++position;
     return line;
-}
-
-// Every byte of an encoded text is a shifted code, 85 or more.
-bool isEncoded(const QByteArray &line)
-{
-    for (const char byte : line) {
-        if (static_cast<unsigned char>(byte) < TextCodec::kShift)
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -76,7 +64,8 @@ std::optional<Fields> parse(QIODevice &device)
             break;
         bool ended = false;
         const QByteArray line = takeLine(data, position, ended);
-        if (line.size() > kMaxLineBytes || (!ended && !wholeFileRead) || !isEncoded(line))
+        if (line.size() > kMaxLineBytes || (!ended && !wholeFileRead) ||
+            !TextCodec::isEncoded(line))
             return std::nullopt;
         field = TextCodec::DecodeText(TextCodec::fromBytes(line));
     }
@@ -96,27 +85,7 @@ std::optional<Fields> read(const QString &path)
 
 bool write(const QString &path, const PersonalDetails &details, QString *reason)
 {
-    // Saving replaces the file by renaming a new one over it, which the
-    // folder allows even when the file itself is read-only: refuse that here.
-    const QFileInfo existing(path);
-    // The mode bits, not the caller's rights: root may write anything.
-    constexpr auto kAnyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    if (existing.exists() && (!existing.isWritable() || !(existing.permissions() & kAnyWrite))) {
-        if (reason)
-            *reason = QCoreApplication::translate("ReadingFile", "The file is read-only.");
-        return false;
-    }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes = compose(details);
-        if (file.write(bytes) == bytes.size() && file.commit())
-            return true;
-    }
-    if (reason)
-        *reason = file.errorString();
-    file.cancelWriting();
-    return false;
+    return AtomicFile::write(path, compose(details), reason);
 }
 
 } // namespace ReadingFile

@@ -34,24 +34,24 @@ void RichPaneView::appendRun(const RichPane::Run &run)
 
 void RichPaneView::mousePressEvent(QMouseEvent *event)
 {
-    emit activity();
     QTextEdit::mousePressEvent(event);
+    emit activity();
 }
 
 void RichPaneView::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit activity();
     QTextEdit::mouseReleaseEvent(event);
+    emit activity();
 }
 
 void RichPaneView::mouseMoveEvent(QMouseEvent *event)
 {
-    emit activity();
     QTextEdit::mouseMoveEvent(event);
+    emit activity();
 }
 
 void RichPaneView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    emit activity();
     QTextEdit::mouseDoubleClickEvent(event);
+    emit activity();
 }

@@ -15,7 +15,9 @@ public:
     RichPaneView(RichPane &pane, const QString &fontFamily, QWidget *parent = nullptr);
 
 signals:
-    // The text changed, or the mouse was clicked, pressed, released or moved over the view.
+    // The text changed, or the mouse was clicked, pressed, released or moved
+    // over the view. Sent after the view has handled the event, so after a
+    // selection made with the mouse has reached the X11 selection.
     void activity();
 
 protected:

@@ -5,6 +5,7 @@
 #include "ReadingWindowHost.h"
 #include "RelationshipPane.h"
 #include "RichPaneView.h"
+#include "frmSave.h"
 #include "support/HelpMenu.h"
 #include "support/LinkLabel.h"
 #include "support/Platform.h"
@@ -142,7 +143,11 @@ void frmNineStar::GoBack()
     close();
 }
 
-void frmNineStar::OpenReport() {}
+void frmNineStar::OpenReport()
+{
+    frmSave preview(m_host.platform(), m_host.personalDetails(), m_results, this);
+    preview.exec();
+}
 
 void frmNineStar::showResults()
 {

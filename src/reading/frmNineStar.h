@@ -27,7 +27,7 @@ public:
     void SelectTab(int index);
     // A fresh main window, then this window closes without ending the program.
     void GoBack();
-    // The report preview; it arrives with the report feature.
+    // The report preview, modal over this window.
     void OpenReport();
 
     LoShuChartPane *picLoShuSquare = nullptr;

@@ -5,12 +5,14 @@
 #include "reading/frmNineStar.h"
 #include "support/PersonalDetails.h"
 #include "support/Platform.h"
+#include "support/modHelp.h"
 
 #include <QApplication>
 #include <QWidget>
 
 ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
-    : QObject(parent), m_platform(platform)
+    : QObject(parent), m_platform(platform),
+      m_updateReminder([this] { modHelp::RemindUpdate(m_platform); })
 {}
 
 void ApplicationShell::StartApplication()
@@ -25,7 +27,7 @@ void ApplicationShell::StartApplication()
         try {
             m_updateReminder();
         } catch (...) {
-            // the reminder never keeps the program from starting
+            // the reminder, or the settings store it reads, never keeps the program from starting
         }
     }
     openMainWindow();

@@ -36,8 +36,8 @@ public:
     frmMain *mainWindow() const;
     frmNineStar *readingWindow() const;
 
-    // The update reminder run at start-up before the main window appears; a
-    // failure in it is ignored.
+    // The update reminder run at start-up before the main window appears
+    // (modHelp::RemindUpdate unless a test sets another); a failure in it is ignored.
     void setUpdateReminder(std::function<void()> reminder)
     {
         m_updateReminder = std::move(reminder);

@@ -6,6 +6,7 @@
 #include "support/Twips.h"
 #include "support/WidgetStyle.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,7 @@ QComboBox *PersonalDetailsGroup::addList(const QString &objectName, const QStrin
     auto *list = new QComboBox(this);
     list->setObjectName(objectName);
     list->setAccessibleName(accessibleName);
+    list->view()->setAccessibleName(accessibleName); // the list that drops down
     list->setEditable(false);
     list->setMaxVisibleItems(12);
     list->setGeometry(Twips::rect(left, 840, width, 315));

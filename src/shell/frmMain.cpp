@@ -2,10 +2,12 @@
 
 #include "MainWindowHost.h"
 #include "PersonalDetailsGroup.h"
+#include "reading/ReadingFile.h"
 #include "reading/frmNineStar.h"
 #include "support/HelpMenu.h"
 #include "support/LinkLabel.h"
 #include "support/PersonalDetails.h"
+#include "support/Platform.h"
 #include "support/ProductTexts.h"
 #include "support/Twips.h"
 #include "support/WidgetStyle.h"
@@ -80,12 +82,13 @@ void frmMain::buildMenus()
 
 void frmMain::buildClientArea(QWidget *client)
 {
-    auto *link = new LinkLabel(ProductTexts::mainLinkCaption(), client);
-    link->setObjectName(QStringLiteral("lblLink"));
-    link->setGeometry(Twips::rect(1312, 0, 4890, 435));
-    link->setAlignment(Qt::AlignCenter);
-    WidgetStyle::setColours(link, QColor(Qt::white));
-    connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_host.platform()); });
+    lblLink = new LinkLabel(ProductTexts::mainLinkCaption(), client);
+    lblLink->setObjectName(QStringLiteral("lblLink"));
+    lblLink->setGeometry(Twips::rect(1312, 0, 4890, 435));
+    lblLink->setAlignment(Qt::AlignCenter);
+    WidgetStyle::setColours(lblLink, QColor(Qt::white));
+    connect(lblLink, &LinkLabel::clicked, this,
+            [this] { modHelp::OpenHomePage(m_host.platform()); });
 
     QLabel *heading = WidgetStyle::addLabel(client, QStringLiteral("lblHeading"),
                                             QStringLiteral("Numorra"), 1785, 480, 3945, 345);
@@ -116,12 +119,14 @@ void frmMain::buildCommands(QWidget *client)
     cmdProceed->setGeometry(Twips::rect(495, 4605, 4400, 525));
     cmdProceed->setFont(WidgetStyle::verdana(8.25, true));
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::RunCalculation);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenReadingFile);
 
     for (QPushButton *button : {cmdOpen, cmdProceed})
         WidgetStyle::setColours(button, QColor(Qt::black), QColor(192, 192, 192));
 
     setTabOrder(fraDetails->cboYear, cmdProceed);
     setTabOrder(cmdProceed, cmdOpen);
+    setTabOrder(cmdOpen, lblLink); // the link comes after the designed order
 
     // The calculate button and the File menu share the access key F; the key
     // presses the button, and the menu opens with F10 or the mouse.
@@ -167,6 +172,33 @@ void frmMain::RunCalculation()
                          closeForCalculation();
                      }});
     CalculationSteps::runIsolated(steps);
+}
+
+void frmMain::OpenReadingFile()
+{
+    Platform &platform = m_host.platform();
+    Platform::FileDialogRequest request;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = QStringLiteral("Numorra (*.qnr)|*.qnr");
+    request.defaultSuffix = QStringLiteral("qnr");
+    request.fileMustExist = true;
+    const QString path = platform.chooseOpenFile(request);
+    if (path.isEmpty())
+        return;
+    // A file that cannot be read, or holds what no save writes, is refused
+    // like one of the wrong type rather than opened as empty details.
+    const std::optional<ReadingFile::Fields> fields =
+        ReadingFile::hasReadingExtension(path) ? ReadingFile::read(path) : std::nullopt;
+    if (!fields) {
+        platform.showMessage(QStringLiteral("Please Check The File."), Platform::Icon::Critical,
+                             Platform::Buttons::Ok);
+        return;
+    }
+    fraDetails->txtName->setText(fields->name);
+    PersonalDetailsGroup::selectListItem(fraDetails->cboDate, fields->day);
+    PersonalDetailsGroup::selectListItem(fraDetails->cboMonth, fields->month);
+    PersonalDetailsGroup::selectListItem(fraDetails->cboYear, fields->year);
+    RunCalculation();
 }
 
 void frmMain::closeForCalculation()

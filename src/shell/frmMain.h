@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class MainWindowHost;
+class LinkLabel;
 class PersonalDetailsGroup;
 class QAction;
 class QPushButton;
@@ -19,7 +20,10 @@ public:
     // Validates, captures, runs the engine steps, shows the reading window and
     // closes this window (which does not end the program).
     void RunCalculation();
+    // Reads a saved reading into the details, then calculates it as the button does.
+    void OpenReadingFile();
 
+    LinkLabel *lblLink = nullptr;
     PersonalDetailsGroup *fraDetails = nullptr;
     QPushButton *cmdOpen = nullptr;
     QPushButton *cmdProceed = nullptr;

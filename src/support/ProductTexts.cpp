@@ -41,6 +41,11 @@ QString readingLinkCaption()
         "Share your reading and meet fellow enthusiasts in our numerology community online");
 }
 
+QString previewLinkCaption()
+{
+    return QStringLiteral("Discuss your report in our numerology community");
+}
+
 QString aboutLinkCaption()
 {
     return QStringLiteral("Visit numorra.example.org");

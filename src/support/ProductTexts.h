@@ -14,7 +14,9 @@ QString about();
 QString mainLinkCaption();
 // The one-line link label at the top of the reading window.
 QString readingLinkCaption();
-// The about window's link label naming the publisher's site.
+// The report preview's link label inviting the reader to the community.
+QString previewLinkCaption();
+// The about window's (and the report preview's) link label naming the publisher's site.
 QString aboutLinkCaption();
 
 } // namespace ProductTexts

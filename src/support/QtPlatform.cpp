@@ -56,7 +56,11 @@ QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::showMessage(const QString &text, Icon icon, Buttons buttons)
 {
-    QMessageBox box(boxIcon(icon), applicationTitle(), text,
+    // A carriage return alone breaks the line too, as it does in the desktop's own boxes.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(boxIcon(icon), applicationTitle(), shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                               : QMessageBox::Ok,
                     QApplication::activeWindow());

@@ -63,6 +63,15 @@ QString DecodeText(const QString &text)
     return shifted(text, -kShift);
 }
 
+bool isEncoded(const QByteArray &bytes)
+{
+    for (const char byte : bytes) {
+        if (static_cast<unsigned char>(byte) < kShift)
+            return false;
+    }
+    return true;
+}
+
 QByteArray toBytes(const QString &text)
 {
     QByteArray bytes;

@@ -24,6 +24,9 @@ QString EncodeText(const QString &text);
 // code would fall below 0, or that has no code, is dropped.
 QString DecodeText(const QString &text);
 
+// True when every byte could have come from EncodeText: each is 85 or more.
+bool isEncoded(const QByteArray &bytes);
+
 // Text as its bytes in the code page (characters without a code are dropped), and back.
 QByteArray toBytes(const QString &text);
 QString fromBytes(const QByteArray &bytes);

@@ -1,38 +1,64 @@
 #include "TextPages.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTextDocument>
+#include <QTextLayout>
 
 namespace TextPages {
 
+namespace {
+
+// Breaks one paragraph into lines as wide as the page, measured on the device.
+void layOut(QTextLayout &layout, qreal width)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+}
+
+} // namespace
+
 bool render(QPagedPaintDevice &device, const QString &text, const QFont &font)
 {
-    QTextDocument document;
-    // Measure the text at the device's own resolution, so the font keeps its size on paper.
-    document.documentLayout()->setPaintDevice(&device);
-    document.setDefaultFont(font);
-    document.setDocumentMargin(0);
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    document.setPlainText(lines);
-    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    document.setPageSize(page.size());
+    return render(device, QStringList{text}, font);
+}
 
+bool render(QPagedPaintDevice &device, const QStringList &texts, const QFont &font)
+{
+    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    const int pages = document.pageCount();
-    for (int index = 0; index < pages; ++index) {
-        if (index > 0 && !device.newPage())
-            return false;
-        const QRectF view(0, static_cast<qreal>(index) * page.height(), page.width(),
-                          page.height());
-        painter.save();
-        painter.translate(0, -view.top());
-        document.drawContents(&painter, view);
-        painter.restore();
+    painter.setPen(Qt::black);
+    // Each line is painted once, whole, on the page it fits on: a line that
+    // would pass the bottom edge starts the next page.
+    qreal top = 0;
+    for (qsizetype textIndex = 0; textIndex < texts.size(); ++textIndex) {
+        if (textIndex > 0) {
+            if (!device.newPage())
+                return false;
+            top = 0;
+        }
+        QString lines = texts.at(textIndex);
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        for (const QString &paragraph : lines.split(QLatin1Char('\n'))) {
+            QTextLayout layout(paragraph, font, &device);
+            layOut(layout, page.width());
+            for (int index = 0; index < layout.lineCount(); ++index) {
+                const QTextLine line = layout.lineAt(index);
+                if (top > 0 && top + line.height() > page.height()) {
+                    if (!device.newPage())
+                        return false;
+                    top = 0;
+                }
+                line.draw(&painter, QPointF(0, top - line.y()));
+                top += line.height();
+            }
+        }
     }
     return painter.end();
 }

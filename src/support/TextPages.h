@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFont;
 class QPagedPaintDevice;
@@ -12,5 +13,7 @@ namespace TextPages {
 
 // False when the device cannot be painted on.
 bool render(QPagedPaintDevice &device, const QString &text, const QFont &font);
+// As above, each text starting on a page of its own.
+bool render(QPagedPaintDevice &device, const QStringList &texts, const QFont &font);
 
 } // namespace TextPages

@@ -6,6 +6,8 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/ProductTexts.h"
+#include "support/SettingsStore.h"
+#include "support/ShortDate.h"
 #include "support/WidgetStyle.h"
 #include "support/modHelp.h"
 
@@ -20,21 +22,6 @@
 #include <stdexcept>
 
 namespace {
-
-// Runs `action` on the modal window that opens next, once it is shown.
-void whenModalOpens(std::function<void(QWidget *)> action)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start();
-}
 
 QStringList menuCaptions(QMainWindow *window, bool includeHidden)
 {
@@ -61,11 +48,11 @@ private Q_SLOTS:
     void startShowsMainWindow();
     void secondInstanceIsRefused();
     void reminderRunsBeforeMainWindowAndMayFail();
+    void dueReminderAsksBeforeMainWindow();
     void mainWindowCaptions();
     void mainWindowMenus();
     void introductionText();
     void accessKeysReachTheirCommands();
-    void helpEntriesOpenPages();
     void aboutClosesOnEscapeAndEnter_data();
     void aboutClosesOnEscapeAndEnter();
     void aboutFromReadingWindow();
@@ -126,6 +113,20 @@ void TestApplicationShell::reminderRunsBeforeMainWindowAndMayFail()
     m_shell->StartApplication();
     QVERIFY(!mainWindowExisted);
     QVERIFY(m_shell->mainWindow() != nullptr);
+    QVERIFY(m_shell->mainWindow()->isVisible());
+}
+
+void TestApplicationShell::dueReminderAsksBeforeMainWindow()
+{
+    SettingsStore::WriteSetting(*m_platform, "Duration",
+                                ShortDate::toText(m_platform->todayDate.addDays(-30)));
+    bool mainWindowExisted = true;
+    m_platform->onMessage = [&](const RecordingPlatform::Message &) {
+        mainWindowExisted = m_shell->mainWindow() != nullptr;
+    };
+    m_shell->StartApplication();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(!mainWindowExisted);
     QVERIFY(m_shell->mainWindow()->isVisible());
 }
 
@@ -206,16 +207,6 @@ void TestApplicationShell::accessKeysReachTheirCommands()
     QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
     QTRY_VERIFY(window->findChild<QMenu *>("mnuHelp")->isVisible());
     window->findChild<QMenu *>("mnuHelp")->close();
-}
-
-void TestApplicationShell::helpEntriesOpenPages()
-{
-    frmMain *window = m_shell->openMainWindow();
-    for (const char *name : {"mnuOnline", "mnuVisit", "mnuUpdate"})
-        window->findChild<QAction *>(name)->trigger();
-    QCOMPARE(m_platform->openedUrls.size(), 3);
-    QCOMPARE(QSet<QString>(m_platform->openedUrls.begin(), m_platform->openedUrls.end()).size(), 3);
-    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void TestApplicationShell::aboutClosesOnEscapeAndEnter_data()

@@ -5,12 +5,15 @@
 #include "shell/ApplicationShell.h"
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmMain.h"
+#include "support/LinkLabel.h"
 #include "support/PersonalDetails.h"
+#include "support/TextCodec.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <stdexcept>
 
@@ -20,6 +23,7 @@ namespace {
 const QString kName = QStringLiteral("Please Enter Your Name");
 const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
 const QString kThirtyDays = QStringLiteral("Please Enter Correct Date Or Month !");
+const QString kCheckFile = QStringLiteral("Please Check The File.");
 } // namespace
 
 class TestMainWindow : public QObject
@@ -38,6 +42,8 @@ private Q_SLOTS:
     void failingStepStillShowsReading();
     void secondCalculationKeepsOnlySecondPerson();
     void calculationEmptiesClipboard();
+    void openSavedReading_data();
+    void openSavedReading();
 
 private:
     frmMain *enter(const QString &name, const QString &day, const QString &month,
@@ -103,6 +109,7 @@ void TestMainWindow::keyboardOrder()
                                     window->fraDetails->cboYear,
                                     window->cmdProceed,
                                     window->cmdOpen,
+                                    window->lblLink,
                                     window->fraDetails->txtName};
     for (QWidget *expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -255,6 +262,79 @@ void TestMainWindow::calculationEmptiesClipboard()
 {
     enter("Anna", "5", "March", "1980")->RunCalculation();
     QVERIFY(m_platform->clipboardClears > 0);
+}
+
+namespace {
+
+QByteArray lines(const QStringList &texts)
+{
+    QByteArray bytes;
+    for (const QString &text : texts)
+        bytes += TextCodec::toBytes(TextCodec::EncodeText(text)) + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+void TestMainWindow::openSavedReading_data()
+{
+    // A file's name, its bytes (none: it is a folder, or absent), the message
+    // shown, and the details calculated ("" when no reading opens).
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("calculated");
+    const QByteArray anna = lines({"Anna Lee", "5", "March", "1980"});
+    QTest::newRow("saved reading") << "anna.qnr" << anna << ""
+                                   << "Anna Lee 5 March 1980";
+    QTest::newRow("capital extension") << "anna.QNR" << anna << kCheckFile << "";
+    QTest::newRow("text extension") << "anna.txt" << anna << kCheckFile << "";
+    QTest::newRow("folder") << "folder.qnr" << QByteArray() << kCheckFile << "";
+    QTest::newRow("vanished") << "gone.qnr" << QByteArray() << kCheckFile << "";
+    QTest::newRow("binary noise") << "noise.qnr" << QByteArray("\x00\x9C\x01\xFF", 4) << kCheckFile
+                                  << "";
+    QTest::newRow("two lines") << "short.qnr" << lines({"Bo", "9"}) << ""
+                               << "Bo 9 January 1970";
+    QTest::newRow("entries matching nothing")
+        << "odd.qnr" << lines({"Bo", "32", "march", "1899"}) << ""
+        << "Bo 1 January 1970";
+    QTest::newRow("empty name") << "noname.qnr" << lines({"", "5", "March", "1980"}) << kName << "";
+}
+
+void TestMainWindow::openSavedReading()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QString, calculated);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(fileName);
+    if (fileName.startsWith("folder"))
+        QDir().mkdir(path);
+    if (!bytes.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    frmMain *window = m_shell->mainWindow();
+    m_platform->chosenFiles << path;
+    window->cmdOpen->click();
+    const Platform::FileDialogRequest request = m_platform->fileDialogs.constFirst();
+    QCOMPARE(request.title, QStringLiteral("Select the source file"));
+    QCOMPARE(request.filter, QStringLiteral("Numorra (*.qnr)|*.qnr"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("qnr"));
+    QVERIFY(request.fileMustExist);
+    QCOMPARE(m_platform->messages.isEmpty() ? QString() : m_platform->messages.constFirst().text,
+             message);
+    QCOMPARE(m_shell->readingWindow() != nullptr, !calculated.isEmpty());
+    if (!calculated.isEmpty()) {
+        const PersonalDetails &details = PersonalDetails::shared();
+        QCOMPARE(
+            QStringList({details.Name, details.BirthDay, details.BirthMonth, details.BirthYear})
+                .join(' '),
+            calculated);
+        QTRY_VERIFY(m_shell->mainWindow() == nullptr); // closed and deleted
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -3,15 +3,29 @@
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmMain.h"
 #include "support/QtPlatform.h"
+#include "support/modHelp.h"
 
 #include <QLineEdit>
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+// Stands in for the browser: records the addresses the desktop is asked to open.
+class Browser : public QObject
+{
+    Q_OBJECT
+
+public:
+    QStringList opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened << url.toString(); }
+};
 
 class TestQtPlatform : public QObject
 {
@@ -27,6 +41,7 @@ private Q_SLOTS:
     void filters_data();
     void filters();
     void settingsRoundTrip();
+    void pagesGoToTheBrowser();
 
 private:
     QTemporaryDir m_runtime;
@@ -130,6 +145,19 @@ void TestQtPlatform::settingsRoundTrip()
     QCOMPARE(platform.readSetting("numorra-test", "Settings", "missing"), QString(""));
     QVERIFY(platform.writeSetting("numorra-test", "Settings", "Key", "value"));
     QCOMPARE(platform.readSetting("numorra-test", "Settings", "Key"), QString("value"));
+}
+
+void TestQtPlatform::pagesGoToTheBrowser()
+{
+    Browser browser;
+    QDesktopServices::setUrlHandler("https", &browser, "open");
+    QtPlatform platform;
+    modHelp::OpenHelpPage(platform);
+    modHelp::OpenHomePage(platform);
+    modHelp::OpenDownloadPage(platform);
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(browser.opened, QStringList({modHelp::helpPageAddress(), modHelp::homePageAddress(),
+                                          modHelp::downloadPageAddress()}));
 }
 
 QTEST_MAIN(TestQtPlatform)

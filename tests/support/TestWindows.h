@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 
 // Deletes every window a test left open (menus go with their windows).
 inline void deleteAllWindows()
@@ -25,4 +27,19 @@ void enterDetails(MainWindow *window, const QString &name, const QString &day, c
     window->fraDetails->selectListItem(window->fraDetails->cboDate, day);
     window->fraDetails->selectListItem(window->fraDetails->cboMonth, month);
     window->fraDetails->selectListItem(window->fraDetails->cboYear, year);
+}
+
+// Runs `action` on the modal window that opens next, once it is shown.
+inline void whenModalOpens(std::function<void(QWidget *)> action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
 }

@@ -1,0 +1,62 @@
+# Installs Numorra the way Linux desktops expect it: the programs in bin, a
+# desktop entry, the icon in the hicolor theme at every usual size, and the
+# AppStream metainfo that software centres read.
+#
+# Included from the top-level CMakeLists.txt after the sources.
+
+include(GNUInstallDirs)
+
+# The desktop entry, the installed icon and the metainfo share this reverse-DNS
+# name, so that desktops and software centres can match them up. The window
+# icon is compiled into the program and does not depend on it.
+set(NUMORRA_APP_ID "org.example.numorra.Numorra")
+
+# Fixed-size icons, for panels and menus that do not draw SVG, are rendered
+# from the one SVG at build time.
+set(NUMORRA_ICON_SIZES 16 22 24 32 48 64 128 256)
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+set(numorra_icon_svg "${PROJECT_SOURCE_DIR}/resources/icons/numorra.svg")
+set(numorra_icon_pngs "")
+foreach(size IN LISTS NUMORRA_ICON_SIZES)
+    set(folder "${PROJECT_BINARY_DIR}/icons/hicolor/${size}x${size}/apps")
+    set(png "${folder}/${NUMORRA_APP_ID}.png")
+    file(MAKE_DIRECTORY "${folder}")
+    add_custom_command(OUTPUT "${png}"
+        COMMAND "${RSVG_CONVERT}" --width ${size} --height ${size} --format png
+                --output "${png}" "${numorra_icon_svg}"
+        DEPENDS "${numorra_icon_svg}"
+        COMMENT "Rendering the ${size}x${size} icon"
+        VERBATIM)
+    list(APPEND numorra_icon_pngs "${png}")
+    install(FILES "${png}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
+endforeach()
+add_custom_target(numorra_icons ALL DEPENDS ${numorra_icon_pngs})
+
+install(TARGETS numorra RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(FILES "${PROJECT_SOURCE_DIR}/resources/${NUMORRA_APP_ID}.desktop"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${numorra_icon_svg}"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
+        RENAME "${NUMORRA_APP_ID}.svg")
+
+# The command-line companion is optional and may be defined anywhere in the
+# tree, so it is looked for only once every directory has been read.
+function(numorra_install_programs)
+    set(programs numorra)
+    if(TARGET numorra-report)
+        install(TARGETS numorra-report RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+        list(APPEND programs numorra-report)
+    endif()
+
+    # The metainfo lists every program the package provides.
+    set(binaries "")
+    foreach(program IN LISTS programs)
+        list(APPEND binaries "    <binary>${program}</binary>")
+    endforeach()
+    list(JOIN binaries "\n" NUMORRA_PROVIDED_BINARIES)
+    set(metainfo "${PROJECT_BINARY_DIR}/${NUMORRA_APP_ID}.metainfo.xml")
+    configure_file("${PROJECT_SOURCE_DIR}/resources/${NUMORRA_APP_ID}.metainfo.xml.in"
+                   "${metainfo}" @ONLY)
+    install(FILES "${metainfo}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+endfunction()
+cmake_language(DEFER DIRECTORY "${PROJECT_SOURCE_DIR}" CALL numorra_install_programs)

@@ -1,0 +1,50 @@
+# The Debian package, built by CPack from the install rules: `make package`
+# leaves build/numorra_<version>-<revision>_<architecture>.deb.
+#
+# Included from the top-level CMakeLists.txt after cmake/Install.cmake.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME numorra)
+set(CPACK_PACKAGE_VENDOR "Numorra")
+set(CPACK_PACKAGE_CONTACT "Numorra <support@numorra.example.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://numorra.example.org/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chinese numerology readings from a name and date of birth")
+# Debian shows the description as it stands, so its lines are kept short.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Numorra gives a reading by Chinese numerology. From a name and a date of
+birth it draws the Lo Shu birth chart and finds the most favourable number,
+with its reading and direction, and the feng shui number, with its group,
+element and trigram.
+
+Readings print as a report and save as reading files (.qnr) that open again.")
+# The package carries the programs without their debugging information.
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The shared libraries the programs link come from dpkg-shlibdeps. What it
+# cannot see is listed by hand: the platform plugins Qt loads at run time
+# (libqt6gui6 only recommends them), and the font of the windows, whose
+# "Verdana" fontconfig resolves to DejaVu Sans.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# Help and web links open in the desktop's browser through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+
+# A source archive, should anyone ask for one, holds the sources only.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
+
+# The command-line companion is optional and may be defined anywhere in the
+# tree, so the package is described once every directory has been read.
+function(numorra_package)
+    if(TARGET numorra-report)
+        string(APPEND CPACK_PACKAGE_DESCRIPTION "
+The package also holds numorra-report, which writes the same report on the
+command line.")
+    endif()
+    include(CPack)
+endfunction()
+cmake_language(DEFER DIRECTORY "${PROJECT_SOURCE_DIR}" CALL numorra_package)

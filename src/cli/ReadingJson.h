@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+class ReadingResults;
+struct PersonalDetails;
+
+// A calculated reading as JSON: the details, the birth chart and its
+// favourable numbers, and the feng shui profile. numorra-report --help
+// documents the fields.
+namespace ReadingJson {
+
+// `file` is the saved reading it came from; empty for none (null in the JSON).
+QJsonObject toJson(const PersonalDetails &details, const ReadingResults &results,
+                   const QString &file);
+
+} // namespace ReadingJson

@@ -1,0 +1,201 @@
+#include "ReportOptions.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kName = QStringLiteral("name");
+const QString kDay = QStringLiteral("day");
+const QString kMonth = QStringLiteral("month");
+const QString kYear = QStringLiteral("year");
+const QString kJson = QStringLiteral("json");
+const QString kPdf = QStringLiteral("pdf");
+const QString kHelp = QStringLiteral("help");
+const QString kVersion = QStringLiteral("version");
+
+void addOptions(QCommandLineParser &parser)
+{
+    parser.addOption({{QStringLiteral("h"), kHelp}, QString()});
+    parser.addOption({kVersion, QString()});
+    parser.addOption({kJson, QString()});
+    for (const QString &name : {kPdf, kName, kDay, kMonth, kYear})
+        parser.addOption({name, QString(), QStringLiteral("value")});
+}
+
+std::nullopt_t fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+    return std::nullopt;
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The position of a whole number `first` to `last` written in decimal digits
+// (leading zeros allowed), or -1.
+int numberPosition(const QString &text, int first, int last)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    if (!digits.match(text).hasMatch())
+        return -1;
+    const int value = text.toInt();
+    return value >= first && value <= last ? value - first : -1;
+}
+
+// An English month name in any case, or its number 1 to 12.
+int monthPosition(const QString &text)
+{
+    const QStringList &names = PersonalDetailsRules::monthItems();
+    for (int index = 0; index < names.size(); ++index) {
+        if (names.at(index).compare(text, Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return numberPosition(text, 1, 12);
+}
+
+// The list positions of --day, --month and --year; false, with the reason,
+// for a value no list holds.
+bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *error)
+{
+    if (parser.isSet(kDay))
+        entry.dayIndex = numberPosition(parser.value(kDay), 1, 31);
+    if (parser.isSet(kMonth))
+        entry.monthIndex = monthPosition(parser.value(kMonth));
+    if (parser.isSet(kYear))
+        entry.yearIndex = numberPosition(parser.value(kYear), 1900, 2050);
+    QString problem;
+    if (entry.dayIndex < 0)
+        problem = QStringLiteral("--day must be a day 1 to 31, not ") + quoted(parser.value(kDay));
+    else if (entry.monthIndex < 0)
+        problem = QStringLiteral("--month must be a month name (January to December) or a "
+                                 "number 1 to 12, not ") +
+                  quoted(parser.value(kMonth));
+    else if (entry.yearIndex < 0)
+        problem = QStringLiteral("--year must be a year 1900 to 2050, not ") +
+                  quoted(parser.value(kYear));
+    if (problem.isEmpty())
+        return true;
+    fail(error, problem);
+    return false;
+}
+
+QString repeatedOption(const QCommandLineParser &parser)
+{
+    for (const QString &name : {kPdf, kName, kDay, kMonth, kYear}) {
+        if (parser.values(name).size() > 1)
+            return name;
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, QString *error)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(QStringList{QStringLiteral("numorra-report")} + arguments))
+        return fail(error, parser.errorText());
+    if (const QString name = repeatedOption(parser); !name.isEmpty())
+        return fail(error,
+                    QStringLiteral("--") + name + QStringLiteral(" is given more than once"));
+
+    ReportOptions options;
+    options.help = parser.isSet(kHelp);
+    options.version = parser.isSet(kVersion);
+    options.json = parser.isSet(kJson);
+    options.pdfPath = parser.value(kPdf);
+    options.files = parser.positionalArguments();
+    options.detailsGiven =
+        parser.isSet(kName) || parser.isSet(kDay) || parser.isSet(kMonth) || parser.isSet(kYear);
+    options.details.nameText = parser.value(kName);
+    if (options.help || options.version)
+        return options;
+
+    if (parser.isSet(kPdf) && options.pdfPath.isEmpty())
+        return fail(error, QStringLiteral("--pdf needs the name of the file to write"));
+    if (options.detailsGiven && !options.files.isEmpty())
+        return fail(error, QStringLiteral("give either the details (--name, --day, --month, "
+                                          "--year) or reading files, not both"));
+    if (!options.detailsGiven && options.files.isEmpty())
+        return fail(error, QStringLiteral("nothing to report: give --name and the date of birth, "
+                                          "or reading files"));
+    if (options.details.nameText.size() > DetailsEntry::kNameFieldLength)
+        return fail(error, QStringLiteral("the name is longer than the %1 characters the name "
+                                          "field holds")
+                               .arg(DetailsEntry::kNameFieldLength));
+    if (options.detailsGiven && !readDate(parser, options.details, error))
+        return std::nullopt;
+    return options;
+}
+
+QString ReportOptions::helpText()
+{
+    return QLatin1String(
+        R"(Usage: numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D]
+                      [--month MONTH] [--year YYYY]
+       numorra-report [--json] [--pdf OUT.pdf] FILE.qnr...
+
+Prints the report of a Chinese numerology reading, exactly as Numorra's report
+preview shows it, for the details given or for each saved reading (.qnr file).
+
+Details, as the main window takes them:
+  --name NAME      the name; leading and trailing spaces are dropped
+  --day D          day of birth, 1 to 31 (default 1)
+  --month MONTH    month of birth: its English name in any case, or 1 to 12
+                   (default January)
+  --year YYYY      year of birth, 1900 to 2050 (default 1970)
+A saved reading is opened as the Open button opens it: each of its day, month
+and year that is not an entry of the lists leaves that list at its default.
+
+Output:
+  --json           print the reading as JSON (below) instead of the report
+  --pdf OUT.pdf    write the report as printed to OUT.pdf, not to standard
+                   output (with --json, the JSON still goes there); each reading
+                   starts a new page. An existing OUT.pdf is replaced only once
+                   the new one is complete, and is left as it was if that fails.
+  -h, --help       print this help
+  --version        print the version
+
+The report is printed with LF line ends; several reports are parted by a line
+holding a form feed. The date of birth is written in the short date format of
+the user's locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
+needed, not even for the PDF.
+
+JSON: one object per reading, or an array of them, one per file in the order
+given, when more than one file is named (a file that fails is left out). The
+keys come in alphabetical order:
+  {
+    "name": "Anna Lee",             the name as calculated
+    "birthDate": "1980-03-05",      ISO 8601
+    "birthDigits": "531980",        day, month number and year, as counted
+    "counts": {"1": 1, "2": 0, ..., "9": 1},
+                                    occurrences of each number in the digits
+    "favourable": [                 the most favourable numbers, ascending
+      {"number": 1, "occurrences": 1, "direction": "North"}, ...
+    ],                              (direction is null for 5, which has none)
+    "fengShui": {"number": 2, "group": "West", "element": "Earth",
+                 "trigram": "Kun"},
+    "file": "anna.qnr"              the reading file, or null for --name
+  }
+
+Exit status:
+  0  every report was written
+  1  a file is missing, unreadable, a folder, not named *qnr or not a saved
+     reading, or the output could not be written; the other files are still
+     reported
+  2  a usage error, a day, month or year the lists do not hold, or details
+     the program refuses, with its own message ("Please Enter Your Name",
+     "Please Enter Correct Date Or Month!")
+When several files fail, the status is the highest of theirs.
+)");
+}
+
+QString ReportOptions::versionText()
+{
+    return QStringLiteral("numorra-report ") + QLatin1String(NUMORRA_VERSION) + QLatin1Char('\n');
+}

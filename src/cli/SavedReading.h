@@ -1,0 +1,17 @@
+#pragma once
+
+#include "reading/ReadingFile.h"
+
+#include <QString>
+#include <optional>
+
+// Opening a saved reading named on the command line, with a clear reason when
+// it cannot be: the main window refuses the same files, but only says less.
+namespace SavedReading {
+
+// The four decoded lines; nothing, with the reason (not naming the file),
+// when the path is missing, a folder, not named *qnr, unreadable or not a
+// saved reading.
+std::optional<ReadingFile::Fields> open(const QString &path, QString *problem);
+
+} // namespace SavedReading

@@ -1,0 +1,19 @@
+#include "ReportApplication.h"
+#include "ReportCommand.h"
+
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    // Our arguments never reach Qt, which would take some (-platform, -reverse...) for its own.
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const auto application =
+        ReportApplication::create(argv[0], ReportCommand::needsGuiApplication(arguments));
+    QCoreApplication::setApplicationName(QStringLiteral("numorra-report"));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return ReportCommand().run(arguments, out, err);
+}

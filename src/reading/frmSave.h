@@ -1,0 +1,60 @@
+#pragma once
+
+#include "RichPane.h"
+
+#include <QDialog>
+
+class LinkLabel;
+class Platform;
+class QPushButton;
+class ReadingResults;
+class RichPaneView;
+struct PersonalDetails;
+
+// The report preview: the reading framed by the person's name, date of birth
+// and the footer naming the publisher's site. It prints the report, saves the
+// reading as a file, and loads a Nine Star Ki reading. Shown modally.
+class frmSave : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmSave(Platform &platform, const PersonalDetails &details, const ReadingResults &reading,
+            QWidget *parent = nullptr);
+
+    // Empties the report box and writes the report afresh.
+    void BuildReport();
+    // Composes the print document and prints it on the default printer.
+    void PrintReport();
+    // Asks for a file name and writes the details there as a reading file.
+    void SaveReading();
+    // Loads the report text of a Nine Star Ki reading into the report box.
+    void OpenNineStarFile();
+    // Asks for a file name and writes the print document there as a PDF.
+    void exportPdf();
+
+    const RichPane &report() const { return m_report; }
+    const RichPane &printDocument() const { return m_printDocument; }
+
+    RichPaneView *RTB = nullptr;
+    RichPaneView *RTB1 = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdOpen = nullptr;
+    QPushButton *cmdExportPdf = nullptr;
+    LinkLabel *lblCommunity = nullptr;
+    LinkLabel *lblHomePage = nullptr;
+
+private:
+    void buildLinks();
+    void buildReportBoxes();
+    void buildButtons();
+    // False when the user would rather not save a name that cannot be stored in full.
+    bool acceptStoredName();
+
+    Platform &m_platform;
+    const PersonalDetails &m_details;
+    const ReadingResults &m_reading;
+    RichPane m_report;
+    RichPane m_printDocument;
+};

@@ -1,0 +1,30 @@
+#!/bin/bash
+# Runs a command on a virtual X display of its own:
+#
+#   with-xvfb.sh command [args...]
+#
+# Xvfb picks a free display and says which; the command sees it in DISPLAY,
+# with Qt's X11 platform chosen. The server is stopped afterwards, and the
+# script exits with the command's status.
+set -eu
+
+work=$(mktemp -d)
+xvfb=""
+finish() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap finish EXIT
+
+exec 3> >(cat >"$work/display")
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+status=0
+"$@" || status=$?
+exit "$status"
