@@ -12,13 +12,17 @@ RichPaneView::RichPaneView(RichPane &pane, const QString &fontFamily, QWidget *p
     setFrameShape(QFrame::NoFrame);
     viewport()->setMouseTracking(true);
     for (const RichPane::Run &run : pane.runs())
-        appendRun(run);
-    connect(&pane, &RichPane::cleared, this, [this] { clear(); });
-    connect(&pane, &RichPane::appended, this, &RichPaneView::appendRun);
+        runAppended(run);
+    pane.setListener(this, this);
     connect(this, &QTextEdit::textChanged, this, &RichPaneView::activity);
 }
 
-void RichPaneView::appendRun(const RichPane::Run &run)
+void RichPaneView::paneCleared()
+{
+    clear();
+}
+
+void RichPaneView::runAppended(const RichPane::Run &run)
 {
     QTextCharFormat format;
     format.setFontFamilies({m_fontFamily});

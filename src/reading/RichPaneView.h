@@ -7,7 +7,7 @@
 // Shows a RichPane in a read-only text view, run by run, in the window's font
 // face. Reports every change of its text and every mouse event over it, so the
 // window can empty the clipboard.
-class RichPaneView : public QTextEdit
+class RichPaneView : public QTextEdit, private RichPane::Listener
 {
     Q_OBJECT
 
@@ -27,7 +27,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    void appendRun(const RichPane::Run &run);
+    void paneCleared() override;
+    void runAppended(const RichPane::Run &run) override;
 
     QString m_fontFamily;
 };
