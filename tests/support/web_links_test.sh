@@ -45,6 +45,17 @@ keys() {
     xdotool windowfocus --sync "$(window)" 2>/dev/null
     for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.3; done
 }
+# How many windows of the program are on the screen (a menu counts as one).
+shown() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+# Opens the Help menu, waits for it to be on the screen, then chooses an entry by its key.
+choose() {
+    xdotool windowfocus --sync "$(window)" 2>/dev/null
+    local before
+    before=$(shown)
+    xdotool key --clearmodifiers alt+h
+    for _ in $(seq 50); do [ "$(shown)" -gt "$before" ] && break; sleep 0.1; done
+    xdotool key --clearmodifiers "$1"
+}
 # Waits for the stand-in to have been handed `$1` as its `$2`nd address.
 await_address() {
     for _ in $(seq 50); do
@@ -55,11 +66,11 @@ await_address() {
 }
 choose_help_entries() {
     local where=$1 count=$2
-    keys alt+h o
+    choose o
     await_address "$help_page" $((count + 1)) || fail "$where: Online Help"
-    keys alt+h v
+    choose v
     await_address "$home_page" $((count + 2)) || fail "$where: Visit Us Online"
-    keys alt+h u
+    choose u
     await_address "$download_page" $((count + 3)) || fail "$where: Check for Software Update"
     kill -0 "$pid" 2>/dev/null || fail "$where: the program ended"
 }
