@@ -26,7 +26,7 @@ QJsonObject counts(const modNineStarKey::ChartDigitsTable &chart)
 QJsonArray favourable(const modNineStarKey::ChartDigitsTable &chart)
 {
     QJsonArray numbers;
-    for (const int number : modNineStarKey::FavourableNumbers(chart)) {
+    for (const int number : modNineStarKey::FavourableNumbers(modNineStarKey::countsOf(chart))) {
         const QString direction = modNineStarKey::NumberDirections(number);
         numbers.append(QJsonObject{
             {QStringLiteral("number"), number},

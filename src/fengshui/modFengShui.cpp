@@ -72,7 +72,7 @@ const QStringList &trigramPictureKeys()
     return keys;
 }
 
-qint16 ComputeFengShuiNumber(const QString &yearDigits)
+qint16 ComputeFengShuiNumber(QStringView yearDigits)
 {
     if (yearDigits.isEmpty())
         throw std::invalid_argument("no year characters");
@@ -97,9 +97,17 @@ void ShowFengShuiProfile(ReadingResults &results, qint16 number)
 
 void ShowElementDescription(ReadingResults &results)
 {
-    for (const ElementDescription &description : ElementDescriptions()) {
-        if (description.element == results.lblFengShuiElement) {
-            results.lblElementDesc = description.text();
+    // Each entry's whole text, put together once.
+    static const QStringList texts = [] {
+        QStringList built;
+        for (const ElementDescription &description : ElementDescriptions())
+            built.append(description.text());
+        return built;
+    }();
+    const QVector<ElementDescription> &descriptions = ElementDescriptions();
+    for (qsizetype index = 0; index < descriptions.size(); ++index) {
+        if (descriptions.at(index).element == results.lblFengShuiElement) {
+            results.lblElementDesc = texts.at(index);
             return;
         }
     }

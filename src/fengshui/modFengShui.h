@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 class ReadingResults;
 
@@ -25,7 +26,7 @@ const QStringList &trigramPictureKeys();
 
 // The number from the third and fourth characters of the birth year ("75"
 // gives 7, "00" gives 1). Throws std::invalid_argument unless both are digits.
-qint16 ComputeFengShuiNumber(const QString &yearDigits);
+qint16 ComputeFengShuiNumber(QStringView yearDigits);
 
 // Group, element and trigram of the number; nothing for a number outside 1 to 9.
 void ShowFengShuiProfile(ReadingResults &results, qint16 number);

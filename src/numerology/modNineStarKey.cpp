@@ -12,31 +12,94 @@ const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kHeadingColour = 15; // bright white
 constexpr int kBodyColour = 10;    // bright green
 constexpr double kReadingSize = 16;
+// A date's digits are at most eight; a longer count is spelt out when needed.
+constexpr int kLongestCount = 8;
 
-void appendHeading(RichPane &pane, const QString &prefix, const QString &heading)
+// Every text the pane and the cells are made of, built once and then shared:
+// a reading copies no text of its own.
+struct PaneTexts
+{
+    QString numberHeading;
+    QString directionHeading;
+    QString sharedDirectionHeading;
+    std::array<QString, 9> numberLine;   // "n" CR LF
+    std::array<QString, 9> readingBlock; // the reading, CR LF CR LF
+    std::array<QString, 9> direction;
+    std::array<QString, 9> directionLine; // the direction, CR LF
+    std::array<QString, kLongestCount + 1> occurrenceLine;
+    std::array<std::array<QString, kLongestCount + 1>, 9> caption; // [number - 1][count]
+};
+
+QString occurrenceLine(int count)
+{
+    return QStringLiteral("Number of occurrence: ") + QString::number(count) + kCrLf + kCrLf;
+}
+
+PaneTexts buildTexts()
+{
+    PaneTexts texts;
+    const QString directionHeading =
+        QStringLiteral("Most Favorable Direction by Chinese Numerology");
+    texts.numberHeading = QStringLiteral("Most Favorable Number by Chinese Numerology") + kCrLf;
+    texts.directionHeading = directionHeading + kCrLf;
+    texts.sharedDirectionHeading = kCrLf + directionHeading + kCrLf;
+    for (int number = 1; number <= 9; ++number) {
+        const auto index = static_cast<size_t>(number - 1);
+        texts.numberLine[index] = QString::number(number) + kCrLf;
+        texts.readingBlock[index] = NumberReadings(number) + kCrLf + kCrLf;
+        texts.direction[index] = NumberDirections(number);
+        texts.directionLine[index] = texts.direction[index] + kCrLf;
+        for (int count = 0; count <= kLongestCount; ++count) {
+            texts.caption[index][static_cast<size_t>(count)] =
+                QLatin1Char('[') + QString::number(number) + QLatin1Char(']') + kCrLf +
+                QString(count, QChar(u'0' + number));
+        }
+    }
+    for (int count = 0; count <= kLongestCount; ++count)
+        texts.occurrenceLine[static_cast<size_t>(count)] = occurrenceLine(count);
+    return texts;
+}
+
+const PaneTexts &texts()
+{
+    static const PaneTexts built = buildTexts();
+    return built;
+}
+
+int countOf(const DigitCounts &counts, int number)
+{
+    return counts[static_cast<size_t>(number - 1)];
+}
+
+void appendHeading(RichPane &pane, const QString &heading)
 {
     pane.SetBold(true);
     pane.SetColour(kHeadingColour);
-    pane.AppendText(prefix + heading + kCrLf);
+    pane.AppendText(heading);
     pane.SetBold(false);
 }
 
 // The number line, its occurrence count and its reading, each in body style.
 void appendNumberBlock(RichPane &pane, int number, int occurrences)
 {
+    const auto index = static_cast<size_t>(number - 1);
     pane.SetColour(kBodyColour);
     pane.SetFontSize(kReadingSize);
-    pane.AppendText(QString::number(number) + kCrLf);
+    pane.AppendText(texts().numberLine[index]);
     pane.SetColour(kBodyColour);
-    pane.AppendText(QStringLiteral("Number of occurrence: ") + QString::number(occurrences) +
-                    kCrLf + kCrLf);
+    pane.AppendText(occurrences <= kLongestCount
+                        ? texts().occurrenceLine[static_cast<size_t>(occurrences)]
+                        : occurrenceLine(occurrences));
     pane.SetColour(kBodyColour);
-    pane.AppendText(NumberReadings(number) + kCrLf + kCrLf);
+    pane.AppendText(texts().readingBlock[index]);
 }
 
-int countOf(const ChartDigitsTable &chart, int number)
+void countInto(DigitCounts &counts, QStringView digits)
 {
-    return static_cast<int>(chart[static_cast<size_t>(number - 1)].size());
+    for (const QChar character : digits) {
+        if (character >= QLatin1Char('1') && character <= QLatin1Char('9'))
+            ++counts[static_cast<size_t>(character.unicode() - u'1')];
+    }
 }
 
 } // namespace
@@ -81,28 +144,57 @@ QString BirthDigits(const QString &day, const QString &monthName, const QString 
 
 ChartDigitsTable ChartDigits(const QString &birthDigits)
 {
+    DigitCounts counts{};
+    countInto(counts, birthDigits);
     ChartDigitsTable chart;
-    for (const QChar character : birthDigits) {
-        if (character >= QLatin1Char('1') && character <= QLatin1Char('9'))
-            chart[static_cast<size_t>(character.unicode() - '1')] += character;
-    }
+    for (int number = 1; number <= 9; ++number)
+        chart[static_cast<size_t>(number - 1)] =
+            QString(countOf(counts, number), QChar(u'0' + number));
     return chart;
 }
 
-QString cellCaption(int number, const QString &digits)
+DigitCounts countDigits(QStringView day, const QString &monthName, QStringView year)
 {
-    return QLatin1Char('[') + QString::number(number) + QLatin1Char(']') + kCrLf + digits;
+    static const std::array<QString, 12> monthNumbers = [] {
+        std::array<QString, 12> numbers;
+        for (int month = 1; month <= 12; ++month)
+            numbers[static_cast<size_t>(month - 1)] = QString::number(month);
+        return numbers;
+    }();
+    DigitCounts counts{};
+    countInto(counts, day);
+    const int position = MonthNames().indexOf(monthName);
+    if (position >= 0)
+        countInto(counts, monthNumbers[static_cast<size_t>(position)]);
+    countInto(counts, year);
+    return counts;
 }
 
-QVector<int> FavourableNumbers(const ChartDigitsTable &chart)
+DigitCounts countsOf(const ChartDigitsTable &chart)
+{
+    DigitCounts counts{};
+    for (size_t index = 0; index < chart.size(); ++index)
+        counts[index] = static_cast<int>(chart[index].size());
+    return counts;
+}
+
+QString cellCaption(int number, int count)
+{
+    if (count <= kLongestCount)
+        return texts().caption[static_cast<size_t>(number - 1)][static_cast<size_t>(count)];
+    return texts().caption[static_cast<size_t>(number - 1)][0] +
+           QString(count, QChar(u'0' + number));
+}
+
+QVector<int> FavourableNumbers(const DigitCounts &counts)
 {
     // Scan 1 to 9 keeping the leader; an equal count marks a tie at that count.
     int leader = 1;
-    int bestCount = countOf(chart, 1);
+    int bestCount = countOf(counts, 1);
     bool tie = false;
     int tieCount = 0;
     for (int number = 2; number <= 9; ++number) {
-        const int count = countOf(chart, number);
+        const int count = countOf(counts, number);
         if (count > bestCount) {
             leader = number;
             bestCount = count;
@@ -116,44 +208,42 @@ QVector<int> FavourableNumbers(const ChartDigitsTable &chart)
         return {leader};
     QVector<int> numbers;
     for (int number = 1; number <= 9; ++number) {
-        if (countOf(chart, number) == tieCount)
+        if (countOf(counts, number) == tieCount)
             numbers.append(number);
     }
     return numbers;
 }
 
-void writeNumerologyPane(RichPane &pane, const ChartDigitsTable &chart)
+void writeNumerologyPane(RichPane &pane, const DigitCounts &counts)
 {
-    const QVector<int> favourable = FavourableNumbers(chart);
-    appendHeading(pane, QString(), QStringLiteral("Most Favorable Number by Chinese Numerology"));
+    const QVector<int> favourable = FavourableNumbers(counts);
+    appendHeading(pane, texts().numberHeading);
     for (const int number : favourable)
-        appendNumberBlock(pane, number, countOf(chart, number));
+        appendNumberBlock(pane, number, countOf(counts, number));
 
     if (favourable.size() == 1) {
-        appendHeading(pane, QString(),
-                      QStringLiteral("Most Favorable Direction by Chinese Numerology"));
+        appendHeading(pane, texts().directionHeading);
         pane.SetColour(kBodyColour);
-        pane.AppendText(NumberDirections(favourable.first()));
+        pane.AppendText(texts().direction[static_cast<size_t>(favourable.first() - 1)]);
         return;
     }
-    appendHeading(pane, kCrLf, QStringLiteral("Most Favorable Direction by Chinese Numerology"));
+    appendHeading(pane, texts().sharedDirectionHeading);
     for (const int number : favourable) {
         pane.SetColour(kBodyColour);
-        pane.AppendText(NumberDirections(number) + kCrLf);
+        pane.AppendText(texts().directionLine[static_cast<size_t>(number - 1)]);
     }
 }
 
 void ComputeBirthChart(ReadingResults &results, const QString &day, const QString &monthName,
                        const QString &year)
 {
-    const QString digits = BirthDigits(day, monthName, year);
     for (int number = 1; number <= 9; ++number)
-        results.lblLoshuGrid[static_cast<size_t>(number - 1)] = cellCaption(number, QString());
-    const ChartDigitsTable chart = ChartDigits(digits);
-    writeNumerologyPane(results.RTBLoshu, chart);
+        results.lblLoshuGrid[static_cast<size_t>(number - 1)] = cellCaption(number, 0);
+    const DigitCounts counts = countDigits(day, monthName, year);
+    writeNumerologyPane(results.RTBLoshu, counts);
     for (int number = 1; number <= 9; ++number)
-        results.lblLoshuGrid[static_cast<size_t>(number - 1)] +=
-            chart[static_cast<size_t>(number - 1)];
+        results.lblLoshuGrid[static_cast<size_t>(number - 1)] =
+            cellCaption(number, countOf(counts, number));
 }
 
 } // namespace modNineStarKey

@@ -18,7 +18,13 @@ ReadingResults::ReadingResults()
 
 QString ReadingResults::designGridCaption(int index)
 {
-    return QStringLiteral("[%1]").arg(index + 1);
+    static const std::array<QString, 9> captions = [] {
+        std::array<QString, 9> built;
+        for (int k = 0; k < 9; ++k)
+            built[static_cast<size_t>(k)] = QStringLiteral("[%1]").arg(k + 1);
+        return built;
+    }();
+    return captions.at(static_cast<size_t>(index));
 }
 
 RichPane::Style ReadingResults::newPaneStyle(quint32 colour)

@@ -20,7 +20,7 @@ CalculationStepList engineSteps(const PersonalDetails &details, ReadingResults &
          [=] {
              target->FengShuiNumber = 0;
              target->FengShuiNumber =
-                 modFengShui::ComputeFengShuiNumber(source->BirthYear.mid(2, 2));
+                 modFengShui::ComputeFengShuiNumber(QStringView(source->BirthYear).mid(2, 2));
          }},
         {QStringLiteral("ShowFengShuiProfile"),
          [=] {
