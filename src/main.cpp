@@ -1,4 +1,5 @@
 #include "shell/ApplicationShell.h"
+#include "support/ProgramStyle.h"
 #include "support/QtPlatform.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
     QApplication app(argc, argv);
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setApplicationName(QStringLiteral("numorra"));
     // The program ends only through its own shutdown, never by a last window closing.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,5 +1,6 @@
 #include "ElementPane.h"
 
+#include "PictureHolder.h"
 #include "PictureList.h"
 #include "ReadingResults.h"
 #include "support/Twips.h"
@@ -24,10 +25,11 @@ QLabel *addCaption(QWidget *parent, const QString &name, const QString &text, in
     return label;
 }
 
-QLabel *addPictureHolder(QWidget *parent, const QString &name, int left, int top)
+PictureHolder *addPictureHolder(QWidget *parent, const QString &name, int left, int top)
 {
-    QLabel *holder = WidgetStyle::addLabel(parent, name, QString(), left, top, 1005, 1005);
-    holder->setScaledContents(true); // the picture is stretched to the holder
+    auto *holder = new PictureHolder(parent);
+    holder->setObjectName(name);
+    holder->setGeometry(Twips::rect(left, top, 1005, 1005));
     return holder;
 }
 
@@ -102,11 +104,11 @@ void ElementPane::showResults(const ReadingResults &results)
     description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblElementDesc->setText(description);
     if (!results.imgElement.isEmpty()) {
-        imgElement->setPixmap(PictureList::elements().picture(results.imgElement));
+        imgElement->setPicture(PictureList::elements(), results.imgElement);
         imgElement->setAccessibleName(results.imgElement + QStringLiteral(" element picture"));
     }
     if (!results.imgTrigram.isEmpty()) {
-        imgTrigram->setPixmap(PictureList::trigrams().picture(results.imgTrigram));
+        imgTrigram->setPicture(PictureList::trigrams(), results.imgTrigram);
         imgTrigram->setAccessibleName(results.imgTrigram + QStringLiteral(" trigram picture"));
     }
 }

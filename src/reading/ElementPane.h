@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class PictureHolder;
 class QGroupBox;
 class QLabel;
 class ReadingResults;
@@ -19,9 +20,9 @@ public:
     void showResults(const ReadingResults &results);
 
     QLabel *lblFengShuiTrigram = nullptr;
-    QLabel *imgTrigram = nullptr;
+    PictureHolder *imgTrigram = nullptr;
     QLabel *lblFengShuiElement = nullptr;
-    QLabel *imgElement = nullptr;
+    PictureHolder *imgElement = nullptr;
     QLabel *lblElementDesc = nullptr;
     QLabel *lblFengShuiGroup = nullptr;
 

@@ -2,8 +2,11 @@
 
 #include "Twips.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPalette>
+#include <QPixmap>
+#include <QResource>
 #include <QScreen>
 #include <QWidget>
 
@@ -68,7 +71,20 @@ void centreOnScreen(QWidget *window)
 
 const QIcon &applicationIcon()
 {
-    static const QIcon icon(QStringLiteral(":/icons/numorra.svg"));
+    // Raw pixels rendered at build time, one set per size: nothing to decode.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (const int size : {16, 24, 32, 48, 64, 96, 128}) {
+            const QResource pixels(QStringLiteral(":/icons/icon-%1.argb").arg(size));
+            if (pixels.compressionAlgorithm() != QResource::NoCompression ||
+                pixels.size() != qint64(size) * size * 4)
+                continue;
+            const QImage image(pixels.data(), size, size, size * 4,
+                               QImage::Format_ARGB32_Premultiplied);
+            sizes.addPixmap(QPixmap::fromImage(image));
+        }
+        return sizes;
+    }();
     return icon;
 }
 

@@ -2,6 +2,7 @@
 #include "TestWindows.h"
 #include "reading/ElementPane.h"
 #include "reading/LoShuChartPane.h"
+#include "reading/PictureHolder.h"
 #include "reading/RelationshipPane.h"
 #include "reading/RichPaneView.h"
 #include "reading/frmNineStar.h"
@@ -256,8 +257,8 @@ void TestReadingWindow::elementPaneShowsFengShui()
     QCOMPARE(pane->lblFengShuiTrigram->text(), QStringLiteral("Tui"));
     QVERIFY(pane->lblElementDesc->text().startsWith("Metal Element symbolizes"));
     QVERIFY(pane->lblElementDesc->wordWrap());
-    QCOMPARE(pane->imgElement->pixmap().size(), QSize(200, 200));
-    QCOMPARE(pane->imgTrigram->pixmap().size(), QSize(164, 170));
+    QCOMPARE(pane->imgElement->picture().size(), QSize(200, 200));
+    QCOMPARE(pane->imgTrigram->picture().size(), QSize(164, 170));
     QVERIFY(pane->imgElement->hasScaledContents());
     QCOMPARE(pane->imgElement->size(), QSize(67, 67));
     QCOMPARE(pane->lblFengShuiGroup->palette().color(QPalette::WindowText), QColor(192, 255, 192));

@@ -135,7 +135,16 @@ void TestApplicationShell::mainWindowCaptions()
     frmMain *window = m_shell->openMainWindow();
     QCOMPARE(window->windowTitle(), QStringLiteral("Numorra v1.75"));
     QVERIFY(!window->windowIcon().isNull());
-    QVERIFY(!WidgetStyle::applicationIcon().pixmap(32, 32).isNull());
+    // Every size of the icon is there and drawn, not blank.
+    for (const int size : {16, 32, 48, 128}) {
+        const QImage icon = WidgetStyle::applicationIcon().pixmap(size, size).toImage();
+        QCOMPARE(icon.size(), QSize(size, size));
+        int drawn = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                drawn += qAlpha(icon.pixel(x, y)) > 0 ? 1 : 0;
+        QVERIFY(drawn > size * size / 4);
+    }
     QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window->centralWidget()->size(), QSize(501, 410));
