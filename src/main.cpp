@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(new ProgramStyle);
     QApplication::setApplicationName(QStringLiteral("numorra"));
+    // Lets the desktop match the windows to their menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.numorra.Numorra"));
     // The program ends only through its own shutdown, never by a last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 

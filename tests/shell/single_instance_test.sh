@@ -1,7 +1,7 @@
 #!/bin/bash
 # Starts the real program on a virtual display: a second start is refused with
 # a message and exits once it is answered, the first keeps its window; a lock
-# left by a killed instance does not keep a new start out; of twenty starts at
+# left by a killed instance does not keep a new start out; of fifty starts at
 # the same moment exactly one keeps running.
 set -u
 program=$1
@@ -11,7 +11,7 @@ work=$(mktemp -d)
 exec 3> >(cat >"$work/display")
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
 display=":$(head -n 1 "$work/display")"
 [ "$display" != ":" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=$display XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
@@ -27,7 +27,11 @@ finish() {
 }
 trap finish EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    echo "--- what the program said:"; tail -n 20 "$work/program.log"
+    exit 1
+}
 alive() { kill -0 "$1" 2>/dev/null; }
 # Window ids whose title is exactly $1.
 windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
@@ -48,7 +52,9 @@ await_exit() {
     return 1
 }
 
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+ready=""
+for _ in $(seq 300); do xdpyinfo >/dev/null 2>&1 && ready=yes && break; sleep 0.1; done
+[ -n "$ready" ] || fail "Xvfb on $DISPLAY does not answer"
 
 echo "first start shows the main window"
 start; first=${pids[-1]}
@@ -71,10 +77,10 @@ await_windows "Numorra v1.75" 100 1 || fail "no main window after the kill"
 windows Numorra | grep -q . && fail "a new start after a kill was refused"
 kill -9 "$third"; wait "$third" 2>/dev/null
 
-echo "twenty starts at once leave exactly one running"
+echo "fifty starts at once leave exactly one running"
 batch=()
-for _ in $(seq 20); do start; batch+=("${pids[-1]}"); done
-await_windows "Numorra" 300 19 || fail "expected 19 refusals, saw $(windows Numorra | wc -l)"
+for _ in $(seq 50); do start; batch+=("${pids[-1]}"); done
+await_windows "Numorra" 900 49 || fail "expected 49 refusals, saw $(windows Numorra | wc -l)"
 await_windows "Numorra v1.75" 10 1 || fail "expected one main window"
 for box in $(windows Numorra); do answer "$box"; done
 for pid in "${batch[@]}"; do await_exit "$pid" 3 >/dev/null; done

@@ -20,10 +20,13 @@ exec 3> >(cat >"$work/display")
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# A loaded machine may take a while to bring the server up; never go on without it.
+ready=""
+for _ in $(seq 300); do xdpyinfo >/dev/null 2>&1 && ready=yes && break; sleep 0.1; done
+[ -n "$ready" ] || { echo "Xvfb on $DISPLAY does not answer:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
 status=0
 "$@" || status=$?
