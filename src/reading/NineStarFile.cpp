@@ -1,8 +1,7 @@
 #include "NineStarFile.h"
 
+#include "support/FileReader.h"
 #include "support/TextCodec.h"
-
-#include <QFile>
 
 namespace NineStarFile {
 
@@ -36,13 +35,7 @@ std::optional<QString> parse(QIODevice &device)
 
 std::optional<QString> read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    std::optional<QString> report = parse(file);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return report;
+    return readFile(path, [](QIODevice &device) { return parse(device); });
 }
 
 } // namespace NineStarFile

@@ -1,10 +1,9 @@
 #include "ReadingFile.h"
 
 #include "support/AtomicFile.h"
+#include "support/FileReader.h"
 #include "support/PersonalDetails.h"
 #include "support/TextCodec.h"
-
-#include <QFile>
 
 namespace ReadingFile {
 
@@ -74,13 +73,7 @@ std::optional<Fields> parse(QIODevice &device)
 
 std::optional<Fields> read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    std::optional<Fields> fields = parse(file);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return fields;
+    return readFile(path, [](QIODevice &device) { return parse(device); });
 }
 
 bool write(const QString &path, const PersonalDetails &details, QString *reason)

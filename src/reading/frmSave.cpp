@@ -165,38 +165,33 @@ void frmSave::SaveReading()
 {
     if (!acceptStoredName())
         return;
-    Platform::FileDialogRequest request;
-    request.title = QStringLiteral("Numorra");
-    request.filter = QStringLiteral("Numorra | *.qnr");
     // Proposing "qnr" lets a reading saved with the defaults open again.
-    request.defaultSuffix = QStringLiteral("qnr");
-    request.confirmOverwrite = true;
-    const QString path = m_platform.chooseSaveFile(request);
+    const QString path = m_platform.chooseSaveFile(Platform::FileDialogRequest::toSave(
+        QStringLiteral("Numorra"), QStringLiteral("Numorra | *.qnr"), QStringLiteral("qnr")));
     if (path.isEmpty())
         return;
     QString reason;
-    if (ReadingFile::write(path, m_details, &reason))
-        return;
-    m_platform.showMessage(QStringLiteral("The reading could not be saved as \"%1\".\n\n%2\n\n"
-                                          "A file that was already there is left as it was.")
-                               .arg(QDir::toNativeSeparators(path), reason),
-                           Platform::Icon::Critical, Platform::Buttons::Ok);
+    if (!ReadingFile::write(path, m_details, &reason))
+        tellNotWritten(QStringLiteral("The reading could not be saved"), path, reason);
+}
+
+void frmSave::tellNotWritten(const QString &what, const QString &path, const QString &reason)
+{
+    m_platform.showMessage(
+        QStringLiteral("%1 as \"%2\".\n\n%3\n\nA file that was already there is left as it was.")
+            .arg(what, QDir::toNativeSeparators(path), reason),
+        Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
 void frmSave::OpenNineStarFile()
 {
-    Platform::FileDialogRequest request;
-    request.title = QStringLiteral("Select the source file");
-    request.filter = QStringLiteral("Nine Star Ki Astrology (*.qfs)|*.qfs");
-    request.defaultSuffix = QStringLiteral("qfs");
-    request.fileMustExist = true;
-    const QString path = m_platform.chooseOpenFile(request);
+    const QString path = m_platform.chooseOpenFile(Platform::FileDialogRequest::toOpen(
+        QStringLiteral("Nine Star Ki Astrology (*.qfs)|*.qfs"), QStringLiteral("qfs")));
     if (path.isEmpty())
         return;
     const std::optional<QString> text = NineStarFile::read(path);
     if (!text) {
-        m_platform.showMessage(QStringLiteral("Please Check The File."), Platform::Icon::Critical,
-                               Platform::Buttons::Ok);
+        m_platform.tellCheckTheFile();
         return;
     }
     m_report.ClearText();
@@ -206,22 +201,15 @@ void frmSave::OpenNineStarFile()
 
 void frmSave::exportPdf()
 {
-    Platform::FileDialogRequest request;
-    request.title = QStringLiteral("Export the report as PDF");
-    request.filter = QStringLiteral("PDF document (*.pdf)|*.pdf");
-    request.defaultSuffix = QStringLiteral("pdf");
-    request.confirmOverwrite = true;
-    const QString path = m_platform.chooseSaveFile(request);
+    const QString path = m_platform.chooseSaveFile(Platform::FileDialogRequest::toSave(
+        QStringLiteral("Export the report as PDF"), QStringLiteral("PDF document (*.pdf)|*.pdf"),
+        QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
     QFont font(Report::fontFamily());
     font.setPointSizeF(Report::kPointSize);
     QString reason;
-    if (PdfFile::write(path, Report::printDocument(m_report.PlainText()), font,
-                       QStringLiteral("Numorra report"), &reason))
-        return;
-    m_platform.showMessage(QStringLiteral("The report could not be exported as \"%1\".\n\n%2\n\n"
-                                          "A file that was already there is left as it was.")
-                               .arg(QDir::toNativeSeparators(path), reason),
-                           Platform::Icon::Critical, Platform::Buttons::Ok);
+    if (!PdfFile::write(path, Report::printDocument(m_report.PlainText()), font,
+                        QStringLiteral("Numorra report"), &reason))
+        tellNotWritten(QStringLiteral("The report could not be exported"), path, reason);
 }

@@ -51,6 +51,8 @@ private:
     void buildButtons();
     // False when the user would rather not save a name that cannot be stored in full.
     bool acceptStoredName();
+    // Tells the user that `what` ("The reading could not be saved") failed, and why.
+    void tellNotWritten(const QString &what, const QString &path, const QString &reason);
 
     Platform &m_platform;
     const PersonalDetails &m_details;

@@ -177,12 +177,8 @@ void frmMain::RunCalculation()
 void frmMain::OpenReadingFile()
 {
     Platform &platform = m_host.platform();
-    Platform::FileDialogRequest request;
-    request.title = QStringLiteral("Select the source file");
-    request.filter = QStringLiteral("Numorra (*.qnr)|*.qnr");
-    request.defaultSuffix = QStringLiteral("qnr");
-    request.fileMustExist = true;
-    const QString path = platform.chooseOpenFile(request);
+    const QString path = platform.chooseOpenFile(Platform::FileDialogRequest::toOpen(
+        QStringLiteral("Numorra (*.qnr)|*.qnr"), QStringLiteral("qnr")));
     if (path.isEmpty())
         return;
     // A file that cannot be read, or holds what no save writes, is refused
@@ -190,8 +186,7 @@ void frmMain::OpenReadingFile()
     const std::optional<ReadingFile::Fields> fields =
         ReadingFile::hasReadingExtension(path) ? ReadingFile::read(path) : std::nullopt;
     if (!fields) {
-        platform.showMessage(QStringLiteral("Please Check The File."), Platform::Icon::Critical,
-                             Platform::Buttons::Ok);
+        platform.tellCheckTheFile();
         return;
     }
     fraDetails->txtName->setText(fields->name);

@@ -24,7 +24,30 @@ public:
         QString initialName;
         bool confirmOverwrite = false;
         bool fileMustExist = false;
+
+        // The open dialog "Select the source file": the file must exist.
+        static FileDialogRequest toOpen(const QString &filter, const QString &defaultSuffix)
+        {
+            return {QStringLiteral("Select the source file"),
+                    filter,
+                    defaultSuffix,
+                    QString(),
+                    false,
+                    true};
+        }
+        // A save dialog that asks before replacing a file.
+        static FileDialogRequest toSave(const QString &title, const QString &filter,
+                                        const QString &defaultSuffix)
+        {
+            return {title, filter, defaultSuffix, QString(), true, false};
+        }
     };
+
+    // "Please Check The File.", with the stop icon: a file of the wrong kind, or unreadable.
+    void tellCheckTheFile()
+    {
+        showMessage(QStringLiteral("Please Check The File."), Icon::Critical, Buttons::Ok);
+    }
 
     virtual ~Platform() = default;
 
