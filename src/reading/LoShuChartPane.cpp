@@ -106,7 +106,7 @@ void LoShuChartPane::buildDirectionRing(QWidget *squareFrame)
 
 QString LoShuChartPane::cellDescription(int number, const QString &caption)
 {
-    const QString name = QStringLiteral("Number %1").arg(number);
+    QString name = QStringLiteral("Number %1").arg(number);
     const qsizetype lineBreak = caption.indexOf(QStringLiteral("\r\n"));
     if (lineBreak < 0)
         return name; // not counted yet

@@ -12,7 +12,7 @@ class QIODevice;
 namespace NineStarFile {
 
 // Far longer than any report; a longer first line is no Nine Star Ki reading.
-constexpr qsizetype kMaxLineBytes = 1024 * 1024;
+constexpr qsizetype kMaxLineBytes = qsizetype(1024) * 1024;
 
 // The first field of a line: leading spaces skipped; a field opening with a
 // double quote runs to the closing quote, any other to the first comma.

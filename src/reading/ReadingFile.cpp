@@ -19,7 +19,7 @@ QByteArray takeLine(const QByteArray &data, qsizetype &position, bool &ended)
     qsizetype end = position;
     while (end < data.size() && data.at(end) != '\r' && data.at(end) != '\n')
         ++end;
-    const QByteArray line = data.mid(position, end - position);
+    QByteArray line = data.mid(position, end - position);
     ended = end < data.size();
     position = end;
     if (ended && data.at(position) == '\r')

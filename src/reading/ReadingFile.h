@@ -12,7 +12,7 @@ struct PersonalDetails;
 namespace ReadingFile {
 
 // No name the name field can hold is longer; a longer line is no reading.
-constexpr qsizetype kMaxLineBytes = 64 * 1024;
+constexpr qsizetype kMaxLineBytes = qsizetype(64) * 1024;
 
 struct Fields
 {

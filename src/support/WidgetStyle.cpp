@@ -79,7 +79,7 @@ const QIcon &applicationIcon()
             if (pixels.compressionAlgorithm() != QResource::NoCompression ||
                 pixels.size() != qint64(size) * size * 4)
                 continue;
-            const QImage image(pixels.data(), size, size, size * 4,
+            const QImage image(pixels.data(), size, size, qsizetype(size) * 4,
                                QImage::Format_ARGB32_Premultiplied);
             sizes.addPixmap(QPixmap::fromImage(image));
         }
