@@ -2,6 +2,7 @@
 #   make run   install what is missing, build, start the program
 #   make test  install what is missing, build, run every test through CTest
 #   make lint  clang-format check and clang-tidy over the sources
+#   make bench start-up time and memory against a bare Qt window, then Google Benchmark timings
 #   make package        build the Debian package build/numorra_*.deb
 #   make package-check  install that package here, start it, remove it (changes the system)
 
@@ -13,7 +14,7 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
-            clang-format clang-tidy libbenchmark-dev \
+            clang-format clang-tidy libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file
 
 .PHONY: all deps configure build package package-check run test lint format bench clean
@@ -48,7 +49,7 @@ format: deps
 	@scripts/format-check.sh --fix
 
 bench: build
-	@$(BUILD_DIR)/bench/numorra_bench
+	@bench/run_bench.sh $(BUILD_DIR)
 
 clean:
 	@rm -rf $(BUILD_DIR)
