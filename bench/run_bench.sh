@@ -57,7 +57,7 @@ trap 'exit 143' TERM HUP
 # A private X server without a window manager: top-level windows are the root
 # window's children, as the meter expects.
 exec 3> >(cat >"$work/display")
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done

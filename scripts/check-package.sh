@@ -86,7 +86,7 @@ echo "The package installed $(wc -l <"$scratch/files") files."
 
 step "Starting /usr/bin/numorra on a virtual display"
 # Xvfb picks a free display itself and writes its number to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$scratch/display" ] && break

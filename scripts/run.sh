@@ -16,7 +16,7 @@ echo "No display found: starting Numorra on a virtual display (Xvfb) to take a s
 log="$build_dir/numorra-run.log"
 display_file=$(mktemp)
 # Xvfb picks a free display itself and writes its number to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
 display=":$(head -n 1 "$display_file")"

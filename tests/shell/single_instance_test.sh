@@ -9,7 +9,7 @@ program=$1
 work=$(mktemp -d)
 # Xvfb picks a free display itself and writes its number to the pipe.
 exec 3> >(cat >"$work/display")
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
 display=":$(head -n 1 "$work/display")"

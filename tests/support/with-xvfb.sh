@@ -4,7 +4,9 @@
 #   with-xvfb.sh command [args...]
 #
 # Xvfb picks a free display and says which; the command sees it in DISPLAY,
-# with Qt's X11 platform chosen. The server is stopped afterwards, and the
+# with Qt's X11 platform chosen. It never resets: by default an X server
+# resets when its last client leaves, and a program connecting meanwhile is
+# refused (Qt then aborts). The server is stopped afterwards, and the
 # script exits with the command's status.
 set -eu
 
@@ -17,7 +19,7 @@ finish() {
 trap finish EXIT
 
 exec 3> >(cat >"$work/display")
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 exec 3>&-
 for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
