@@ -27,9 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the programs link come from dpkg-shlibdeps. What it
 # cannot see is listed by hand: the platform plugins Qt loads at run time
 # (libqt6gui6 only recommends them), and the font of the windows, whose
-# "Verdana" fontconfig resolves to DejaVu Sans.
+# "Verdana" fontconfig resolves to DejaVu Sans, and libcups, which the program
+# loads only when it prints.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libcups2")
 # Help and web links open in the desktop's browser through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 

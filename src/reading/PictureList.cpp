@@ -2,8 +2,7 @@
 
 #include "fengshui/modFengShui.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include "support/RawPixels.h"
 
 const PictureList &PictureList::elements()
 {
@@ -27,12 +26,7 @@ QPixmap PictureList::picture(const QString &key) const
 {
     if (!m_keys.contains(key))
         return {};
-    QSvgRenderer renderer(m_folder + QLatin1Char('/') + key + QStringLiteral(".svg"));
-    QPixmap pixmap(m_size);
-    pixmap.fill(Qt::transparent);
-    if (!renderer.isValid())
-        return pixmap;
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+    // Rendered from the artwork's SVG when the program was built.
+    return QPixmap::fromImage(
+        rawPixels(m_folder + QLatin1Char('/') + key + QStringLiteral(".argb"), m_size));
 }

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "CupsPrinting.h"
 #include "TextPages.h"
 
 #include <QApplication>
@@ -9,13 +10,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPdfWriter>
-#include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
-
-#include <cups/cups.h>
 
 namespace {
 
@@ -83,8 +81,8 @@ QString QtPlatform::chooseSaveFile(const FileDialogRequest &request)
 Platform::PrintOutcome QtPlatform::printText(const QString &text, const QString &fontFamily,
                                              double pointSize)
 {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull())
+    const std::optional<CupsPrinting::Printer> printer = CupsPrinting::defaultPrinter();
+    if (!printer)
         return PrintOutcome::NoPrinter;
 
     // The document goes to the printer as a PDF of our own making, submitted
@@ -98,17 +96,16 @@ Platform::PrintOutcome QtPlatform::printText(const QString &text, const QString 
         QPdfWriter writer(&document);
         writer.setTitle(printJobTitle());
         writer.setCreator(applicationTitle());
-        writer.setPageLayout(QPageLayout(printer.defaultPageSize(), QPageLayout::Portrait,
+        writer.setPageLayout(QPageLayout(printer->pageSize, QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         if (!TextPages::render(writer, text, font))
             return PrintOutcome::Refused;
     }
     if (!document.flush())
         return PrintOutcome::Refused;
-    const int job = cupsPrintFile(printer.printerName().toLocal8Bit().constData(),
-                                  document.fileName().toLocal8Bit().constData(),
-                                  printJobTitle().toUtf8().constData(), 0, nullptr);
-    return job > 0 ? PrintOutcome::Printed : PrintOutcome::Refused;
+    return CupsPrinting::submit(*printer, document.fileName(), printJobTitle())
+               ? PrintOutcome::Printed
+               : PrintOutcome::Refused;
 }
 
 QString QtPlatform::printJobTitle()

@@ -1,20 +1,33 @@
 #include "WidgetStyle.h"
 
+#include "RawPixels.h"
 #include "Twips.h"
 
-#include <QImage>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
-#include <QResource>
 #include <QScreen>
 #include <QWidget>
 
 namespace WidgetStyle {
 
+namespace {
+
+// The family that stands for "Verdana" here: Verdana itself where it is
+// installed, else what fontconfig puts in its place (DejaVu Sans on Debian).
+// Asked once, so that no later font has to look for a stand-in again.
+const QString &verdanaFamily()
+{
+    static const QString family = QFontInfo(QFont(QStringLiteral("Verdana"))).family();
+    return family;
+}
+
+} // namespace
+
 QFont verdana(double pointSize, bool bold)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(verdanaFamily());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
@@ -75,13 +88,10 @@ const QIcon &applicationIcon()
     static const QIcon icon = [] {
         QIcon sizes;
         for (const int size : {16, 24, 32, 48, 64, 96, 128}) {
-            const QResource pixels(QStringLiteral(":/icons/icon-%1.argb").arg(size));
-            if (pixels.compressionAlgorithm() != QResource::NoCompression ||
-                pixels.size() != qint64(size) * size * 4)
-                continue;
-            const QImage image(pixels.data(), size, size, qsizetype(size) * 4,
-                               QImage::Format_ARGB32_Premultiplied);
-            sizes.addPixmap(QPixmap::fromImage(image));
+            const QImage image =
+                rawPixels(QStringLiteral(":/icons/icon-%1.argb").arg(size), QSize(size, size));
+            if (!image.isNull())
+                sizes.addPixmap(QPixmap::fromImage(image));
         }
         return sizes;
     }();

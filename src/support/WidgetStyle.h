@@ -11,7 +11,7 @@ class QWidget;
 // Small helpers that give widgets the program's fonts, colours and places.
 namespace WidgetStyle {
 
-// "Verdana" at the given size; fontconfig stands in a metric-alike where it is absent.
+// "Verdana" at the given size; where it is absent, the font fontconfig puts in its place.
 QFont verdana(double pointSize, bool bold = false);
 
 // The window font, "Verdana" 8.25 pt.
