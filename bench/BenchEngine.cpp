@@ -33,7 +33,8 @@ void engineSteps(benchmark::State &state)
     for (auto _ : state) {
         ReadingResults results;
         CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results));
-        benchmark::DoNotOptimize(results.RTBLoshu.PlainText());
+        benchmark::DoNotOptimize(results.lblLoshuGrid);
+        benchmark::DoNotOptimize(results.RTBLoshu.insertionStyle());
     }
 }
 BENCHMARK(engineSteps)->Unit(benchmark::kMicrosecond);

@@ -35,28 +35,38 @@ QString occurrenceLine(int count)
     return QStringLiteral("Number of occurrence: ") + QString::number(count) + kCrLf + kCrLf;
 }
 
+// Keeps `text` for the program's lifetime and returns a view of it that copies
+// for free: a QString over raw data is shared without counting references.
+QString lasting(QStringList &store, const QString &text)
+{
+    store.append(text);
+    return QString::fromRawData(store.constLast().constData(), store.constLast().size());
+}
+
 PaneTexts buildTexts()
 {
+    static QStringList store;
     PaneTexts texts;
     const QString directionHeading =
         QStringLiteral("Most Favorable Direction by Chinese Numerology");
-    texts.numberHeading = QStringLiteral("Most Favorable Number by Chinese Numerology") + kCrLf;
-    texts.directionHeading = directionHeading + kCrLf;
-    texts.sharedDirectionHeading = kCrLf + directionHeading + kCrLf;
+    texts.numberHeading =
+        lasting(store, QStringLiteral("Most Favorable Number by Chinese Numerology") + kCrLf);
+    texts.directionHeading = lasting(store, directionHeading + kCrLf);
+    texts.sharedDirectionHeading = lasting(store, kCrLf + directionHeading + kCrLf);
     for (int number = 1; number <= 9; ++number) {
         const auto index = static_cast<size_t>(number - 1);
-        texts.numberLine[index] = QString::number(number) + kCrLf;
-        texts.readingBlock[index] = NumberReadings(number) + kCrLf + kCrLf;
-        texts.direction[index] = NumberDirections(number);
-        texts.directionLine[index] = texts.direction[index] + kCrLf;
+        texts.numberLine[index] = lasting(store, QString::number(number) + kCrLf);
+        texts.readingBlock[index] = lasting(store, NumberReadings(number) + kCrLf + kCrLf);
+        texts.direction[index] = lasting(store, NumberDirections(number));
+        texts.directionLine[index] = lasting(store, NumberDirections(number) + kCrLf);
         for (int count = 0; count <= kLongestCount; ++count) {
             texts.caption[index][static_cast<size_t>(count)] =
-                QLatin1Char('[') + QString::number(number) + QLatin1Char(']') + kCrLf +
-                QString(count, QChar(u'0' + number));
+                lasting(store, QLatin1Char('[') + QString::number(number) + QLatin1Char(']') +
+                                   kCrLf + QString(count, QChar(u'0' + number)));
         }
     }
     for (int count = 0; count <= kLongestCount; ++count)
-        texts.occurrenceLine[static_cast<size_t>(count)] = occurrenceLine(count);
+        texts.occurrenceLine[static_cast<size_t>(count)] = lasting(store, occurrenceLine(count));
     return texts;
 }
 
@@ -92,6 +102,19 @@ void appendNumberBlock(RichPane &pane, int number, int occurrences)
                         : occurrenceLine(occurrences));
     pane.SetColour(kBodyColour);
     pane.AppendText(texts().readingBlock[index]);
+}
+
+// The position of a month name in MonthNames (exact, case-sensitive), or -1:
+// only names of the same length are compared.
+int monthPosition(const QString &monthName)
+{
+    const QStringList &names = MonthNames();
+    for (int position = 0; position < names.size(); ++position) {
+        const QString &name = names.at(position);
+        if (name.size() == monthName.size() && name == monthName)
+            return position;
+    }
+    return -1;
 }
 
 void countInto(DigitCounts &counts, QStringView digits)
@@ -163,7 +186,7 @@ DigitCounts countDigits(QStringView day, const QString &monthName, QStringView y
     }();
     DigitCounts counts{};
     countInto(counts, day);
-    const int position = MonthNames().indexOf(monthName);
+    const int position = monthPosition(monthName);
     if (position >= 0)
         countInto(counts, monthNumbers[static_cast<size_t>(position)]);
     countInto(counts, year);
@@ -186,7 +209,16 @@ QString cellCaption(int number, int count)
            QString(count, QChar(u'0' + number));
 }
 
-QVector<int> FavourableNumbers(const DigitCounts &counts)
+namespace {
+
+// The favourable numbers, ascending, without allocating: at most nine.
+struct Favourable
+{
+    std::array<int, 9> numbers{};
+    int count = 0;
+};
+
+Favourable favourableOf(const DigitCounts &counts)
 {
     // Scan 1 to 9 keeping the leader; an equal count marks a tie at that count.
     int leader = 1;
@@ -204,41 +236,54 @@ QVector<int> FavourableNumbers(const DigitCounts &counts)
             tieCount = count;
         }
     }
-    if (!tie)
-        return {leader};
-    QVector<int> numbers;
+    Favourable favourable;
+    if (!tie) {
+        favourable.numbers[0] = leader;
+        favourable.count = 1;
+        return favourable;
+    }
     for (int number = 1; number <= 9; ++number) {
         if (countOf(counts, number) == tieCount)
-            numbers.append(number);
+            favourable.numbers[static_cast<size_t>(favourable.count++)] = number;
     }
-    return numbers;
+    return favourable;
+}
+
+} // namespace
+
+QVector<int> FavourableNumbers(const DigitCounts &counts)
+{
+    const Favourable favourable = favourableOf(counts);
+    return QVector<int>(favourable.numbers.begin(), favourable.numbers.begin() + favourable.count);
 }
 
 void writeNumerologyPane(RichPane &pane, const DigitCounts &counts)
 {
-    const QVector<int> favourable = FavourableNumbers(counts);
+    const Favourable favourable = favourableOf(counts);
+    const auto numbers = favourable.numbers.begin();
+    const auto end = numbers + favourable.count;
     appendHeading(pane, texts().numberHeading);
-    for (const int number : favourable)
-        appendNumberBlock(pane, number, countOf(counts, number));
+    for (auto number = numbers; number != end; ++number)
+        appendNumberBlock(pane, *number, countOf(counts, *number));
 
-    if (favourable.size() == 1) {
+    if (favourable.count == 1) {
         appendHeading(pane, texts().directionHeading);
         pane.SetColour(kBodyColour);
-        pane.AppendText(texts().direction[static_cast<size_t>(favourable.first() - 1)]);
+        pane.AppendText(texts().direction[static_cast<size_t>(*numbers - 1)]);
         return;
     }
     appendHeading(pane, texts().sharedDirectionHeading);
-    for (const int number : favourable) {
+    for (auto number = numbers; number != end; ++number) {
         pane.SetColour(kBodyColour);
-        pane.AppendText(texts().directionLine[static_cast<size_t>(number - 1)]);
+        pane.AppendText(texts().directionLine[static_cast<size_t>(*number - 1)]);
     }
 }
 
 void ComputeBirthChart(ReadingResults &results, const QString &day, const QString &monthName,
                        const QString &year)
 {
-    for (int number = 1; number <= 9; ++number)
-        results.lblLoshuGrid[static_cast<size_t>(number - 1)] = cellCaption(number, 0);
+    // Each cell ends up as "[n]" CR LF and its digits; nothing reads the cells
+    // in between, so each caption is written once, whole.
     const DigitCounts counts = countDigits(day, monthName, year);
     writeNumerologyPane(results.RTBLoshu, counts);
     for (int number = 1; number <= 9; ++number)

@@ -18,12 +18,11 @@ ReadingResults::ReadingResults()
 
 QString ReadingResults::designGridCaption(int index)
 {
-    static const std::array<QString, 9> captions = [] {
-        std::array<QString, 9> built;
-        for (int k = 0; k < 9; ++k)
-            built[static_cast<size_t>(k)] = QStringLiteral("[%1]").arg(k + 1);
-        return built;
-    }();
+    static const std::array<QString, 9> captions = {
+        QStringLiteral("[1]"), QStringLiteral("[2]"), QStringLiteral("[3]"),
+        QStringLiteral("[4]"), QStringLiteral("[5]"), QStringLiteral("[6]"),
+        QStringLiteral("[7]"), QStringLiteral("[8]"), QStringLiteral("[9]"),
+    };
     return captions.at(static_cast<size_t>(index));
 }
 

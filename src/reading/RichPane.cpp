@@ -42,7 +42,7 @@ void RichPane::AppendText(const QString &text)
     if (text.isEmpty())
         return; // nothing changes
     if (m_appends.isEmpty())
-        m_appends.reserve(32); // a whole reading's appends, without growing
+        m_appends.reserve(64); // a whole reading's appends, without growing
     m_appends.append(Run{text, m_style});
     if (Listener *view = listener())
         view->runAppended(m_appends.constLast());
