@@ -1,6 +1,9 @@
 # Numorra: set-up, build, run and test in one place.
 #   make run   install what is missing, build, start the program
-#   make test  install what is missing, build, run every test through CTest
+#   make test  install what is missing, build, run every test through CTest, then again
+#              under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan), then
+#              a few seconds of each fuzz target (build-fuzz)
+#   make fuzz  build the fuzz targets and run each for FUZZ_SECONDS (default 180)
 #   make lint  clang-format check and clang-tidy over the sources
 #   make bench start-up time and memory against a bare Qt window, then Google Benchmark timings
 #   make package        build the Debian package build/numorra_*.deb
@@ -15,9 +18,10 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
             clang-format clang-tidy libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev \
-            librsvg2-bin desktop-file-utils appstream dpkg-dev file
+            librsvg2-bin desktop-file-utils appstream dpkg-dev file \
+            clang libclang-rt-14-dev llvm
 
-.PHONY: all deps configure build package package-check run test lint format bench clean
+.PHONY: all deps configure build package package-check run test fuzz lint format bench clean
 
 all: build
 
@@ -41,6 +45,19 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@ctest --preset fuzz
+
+FUZZ_SECONDS ?= 180
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 lint: build
 	@scripts/lint.sh $(BUILD_DIR)
