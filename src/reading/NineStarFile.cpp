@@ -19,9 +19,28 @@ QByteArray firstField(const QByteArray &line)
     return line.mid(start, (comma < 0 ? line.size() : comma) - start);
 }
 
+namespace {
+
+// The bytes up to the first line end, read in steps so that a short file costs
+// little; reading stops once more than the longest allowed line has come in.
+QByteArray readFirstLine(QIODevice &device)
+{
+    constexpr qint64 kStep = 64 * 1024;
+    QByteArray data;
+    while (data.size() <= kMaxLineBytes) {
+        const QByteArray step = device.read(kStep);
+        data.append(step);
+        if (step.isEmpty() || step.contains('\r') || step.contains('\n'))
+            break;
+    }
+    return data;
+}
+
+} // namespace
+
 std::optional<QString> parse(QIODevice &device)
 {
-    const QByteArray data = device.read(kMaxLineBytes + 1);
+    const QByteArray data = readFirstLine(device);
     qsizetype end = 0;
     while (end < data.size() && data.at(end) != '\r' && data.at(end) != '\n')
         ++end;

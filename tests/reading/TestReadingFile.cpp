@@ -179,6 +179,12 @@ void TestReadingFile::nineStarFirstField_data()
     QTest::newRow("quoted") << " \"" + encoded("ab") + "\"," + encoded("c") << "ab";
     QTest::newRow("quote never closed") << "\"" + encoded("ab") << "ab";
     QTest::newRow("empty") << QByteArray() << "";
+    const qsizetype longest = NineStarFile::kMaxLineBytes;
+    QTest::newRow("longest line") << QByteArray(longest, '\xB6') + "\r\n\xB6"
+                                  << QString(longest, QLatin1Char('a'));
+    QTest::newRow("line end read in a later step")
+        << QByteArray(100000, '\xB6') + '\n' + QByteArray(longest, '\x01')
+        << QString(100000, QLatin1Char('a'));
 }
 
 void TestReadingFile::nineStarFirstField()
@@ -186,7 +192,9 @@ void TestReadingFile::nineStarFirstField()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, report);
     QCOMPARE(parseNineStar(bytes), std::optional<QString>(report));
-    QVERIFY(!parseNineStar(QByteArray(NineStarFile::kMaxLineBytes + 1, '\xB6')));
+    const QByteArray overLong(NineStarFile::kMaxLineBytes + 1, '\xB6');
+    QVERIFY(!parseNineStar(overLong));
+    QVERIFY(!parseNineStar(overLong + "\r\n"));
     QVERIFY(!parseNineStar(QByteArray("\xB6\x00\x17\xFF", 4))); // binary noise
     QVERIFY(!NineStarFile::read(QDir::tempPath()));
 }
