@@ -1,6 +1,7 @@
 // Timings of the work behind the windows: the engine steps of one reading and
 // of every date the lists can name, the report text, the text codec and the
 // parsing of a saved reading.
+#include "details/PersonalDetails.h"
 #include "numerology/modNineStarKey.h"
 #include "reading/ReadingFile.h"
 #include "reading/ReadingResults.h"
@@ -8,7 +9,6 @@
 #include "reading/RichPane.h"
 #include "shell/CalculationSteps.h"
 #include "shell/PersonalDetailsRules.h"
-#include "support/PersonalDetails.h"
 #include "support/TextCodec.h"
 
 #include <QBuffer>

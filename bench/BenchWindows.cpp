@@ -1,6 +1,8 @@
 // Timings of the windows a user waits for: the reading window built, filled
 // and shown, the main window built and shown, and a whole calculation from
 // the main window to the reading window.
+#include "desktop/Platform.h"
+#include "details/PersonalDetails.h"
 #include "reading/ReadingResults.h"
 #include "reading/frmNineStar.h"
 #include "shell/ApplicationShell.h"
@@ -8,8 +10,6 @@
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/PersonalDetailsRules.h"
 #include "shell/frmMain.h"
-#include "support/PersonalDetails.h"
-#include "support/Platform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -24,7 +24,7 @@ public:
     Answer showMessage(const QString &, Icon, Buttons) override { return Answer::Ok; }
     QString chooseOpenFile(const FileDialogRequest &) override { return {}; }
     QString chooseSaveFile(const FileDialogRequest &) override { return {}; }
-    PrintOutcome printText(const QString &, const QString &, double) override
+    PrintOutcome printText(const QString &, const QString &, const QString &, double) override
     {
         return PrintOutcome::Printed;
     }

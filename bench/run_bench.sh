@@ -18,11 +18,12 @@
 # the processor times (cpu) much less so.
 set -eu
 
+self=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 runs=${BENCH_RUNS:-10}
 repetitions=${BENCH_REPETITIONS:-5}
-title="Numorra v1.75"
+title="Numorra v$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")"
 
 if ! build_log=$(cmake --build "$build_dir" --target numorra numorra_bench bare_window startup_meter 2>&1); then
     echo "$build_log" >&2
@@ -33,8 +34,13 @@ bare="$build_dir/bench/bare_window"
 meter="$build_dir/bench/startup_meter"
 google="$build_dir/bench/numorra_bench"
 
+# A private X server without a window manager: top-level windows are the root
+# window's children, as the meter expects. The script runs itself again on it.
+if [ -z "${NUMORRA_BENCH_DISPLAY:-}" ]; then
+    NUMORRA_BENCH_DISPLAY=1 exec scripts/with-xvfb.sh "$self" "$@"
+fi
+
 work=$(mktemp -d)
-xvfb=""
 running=""
 finish() {
     trap - EXIT INT TERM HUP
@@ -44,27 +50,12 @@ finish() {
         kill "$running" 2>/dev/null
         wait "$running" 2>/dev/null
     fi
-    if [ -n "$xvfb" ]; then
-        kill "$xvfb" 2>/dev/null
-        wait "$xvfb" 2>/dev/null
-    fi
     rm -rf "$work"
 }
 trap finish EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM HUP
 
-# A private X server without a window manager: top-level windows are the root
-# window's children, as the meter expects.
-exec 3> >(cat >"$work/display")
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96
 
 # One start under the meter, each in a fresh user session (no instance lock, no

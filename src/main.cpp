@@ -1,6 +1,6 @@
+#include "desktop/QtPlatform.h"
 #include "shell/ApplicationShell.h"
-#include "support/ProgramStyle.h"
-#include "support/QtPlatform.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "DetailsEntry.h"
+#include "cli/DetailsEntry.h"
 
 namespace {
 

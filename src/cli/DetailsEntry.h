@@ -1,8 +1,8 @@
 #pragma once
 
+#include "details/PersonalDetails.h"
 #include "reading/ReadingFile.h"
 #include "shell/PersonalDetailsRules.h"
-#include "support/PersonalDetails.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "ReadingJson.h"
+#include "cli/ReadingJson.h"
 
+#include "details/PersonalDetails.h"
 #include "numerology/modNineStarKey.h"
 #include "reading/ReadingResults.h"
-#include "support/PersonalDetails.h"
 
 #include <QJsonArray>
 
@@ -10,27 +10,29 @@ namespace ReadingJson {
 
 namespace {
 
-int countOf(const modNineStarKey::ChartDigitsTable &chart, int number)
+using modNineStarKey::DigitCounts;
+
+int countOf(const DigitCounts &counts, int number)
 {
-    return static_cast<int>(chart[static_cast<size_t>(number - 1)].size());
+    return counts[static_cast<size_t>(number - 1)];
 }
 
-QJsonObject counts(const modNineStarKey::ChartDigitsTable &chart)
+QJsonObject countsObject(const DigitCounts &counts)
 {
-    QJsonObject counts;
+    QJsonObject object;
     for (int number = 1; number <= 9; ++number)
-        counts.insert(QString::number(number), countOf(chart, number));
-    return counts;
+        object.insert(QString::number(number), countOf(counts, number));
+    return object;
 }
 
-QJsonArray favourable(const modNineStarKey::ChartDigitsTable &chart)
+QJsonArray favourable(const DigitCounts &counts)
 {
     QJsonArray numbers;
-    for (const int number : modNineStarKey::FavourableNumbers(modNineStarKey::countsOf(chart))) {
+    for (const int number : modNineStarKey::FavourableNumbers(counts)) {
         const QString direction = modNineStarKey::NumberDirections(number);
         numbers.append(QJsonObject{
             {QStringLiteral("number"), number},
-            {QStringLiteral("occurrences"), countOf(chart, number)},
+            {QStringLiteral("occurrences"), countOf(counts, number)},
             {QStringLiteral("direction"), direction.isEmpty() ? QJsonValue() : direction},
         });
     }
@@ -52,15 +54,16 @@ QJsonObject fengShui(const ReadingResults &results)
 QJsonObject toJson(const PersonalDetails &details, const ReadingResults &results,
                    const QString &file)
 {
-    const QString digits =
-        modNineStarKey::BirthDigits(details.BirthDay, details.BirthMonth, details.BirthYear);
-    const modNineStarKey::ChartDigitsTable chart = modNineStarKey::ChartDigits(digits);
+    // Counted as the engine counts them for the chart.
+    const DigitCounts counts =
+        modNineStarKey::countDigits(details.BirthDay, details.BirthMonth, details.BirthYear);
     return {
         {QStringLiteral("name"), details.Name},
         {QStringLiteral("birthDate"), details.BirthDate.toString(Qt::ISODate)},
-        {QStringLiteral("birthDigits"), digits},
-        {QStringLiteral("counts"), counts(chart)},
-        {QStringLiteral("favourable"), favourable(chart)},
+        {QStringLiteral("birthDigits"),
+         modNineStarKey::BirthDigits(details.BirthDay, details.BirthMonth, details.BirthYear)},
+        {QStringLiteral("counts"), countsObject(counts)},
+        {QStringLiteral("favourable"), favourable(counts)},
         {QStringLiteral("fengShui"), fengShui(results)},
         {QStringLiteral("file"), file.isEmpty() ? QJsonValue() : file},
     };

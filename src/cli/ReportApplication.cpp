@@ -1,4 +1,4 @@
-#include "ReportApplication.h"
+#include "cli/ReportApplication.h"
 
 #include <QGuiApplication>
 

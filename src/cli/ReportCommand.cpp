@@ -1,14 +1,14 @@
-#include "ReportCommand.h"
+#include "cli/ReportCommand.h"
 
-#include "DetailsEntry.h"
-#include "ReadingJson.h"
-#include "ReportOptions.h"
-#include "SavedReading.h"
+#include "cli/DetailsEntry.h"
+#include "cli/ReadingJson.h"
+#include "cli/ReportOptions.h"
+#include "cli/SavedReading.h"
+#include "printing/PdfFile.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
 #include "shell/CalculationSteps.h"
-#include "support/PdfFile.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -130,7 +130,7 @@ void ReportCommand::writePdf(const QString &path)
         pages.append(Report::printDocument(reading.report));
     QFont font(Report::fontFamily());
     font.setPointSizeF(Report::kPointSize);
-    QString title = QStringLiteral("Numorra report");
+    QString title = Report::documentTitle();
     if (m_readings.size() == 1)
         title += QStringLiteral(": ") + m_readings.front().details.Name;
     QString reason;

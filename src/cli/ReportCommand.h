@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/PersonalDetails.h"
+#include "details/PersonalDetails.h"
 
 #include <QLocale>
 #include <QString>

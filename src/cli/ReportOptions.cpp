@@ -1,4 +1,4 @@
-#include "ReportOptions.h"
+#include "cli/ReportOptions.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DetailsEntry.h"
+#include "cli/DetailsEntry.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "SavedReading.h"
+#include "cli/SavedReading.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "ReportApplication.h"
-#include "ReportCommand.h"
+#include "cli/ReportApplication.h"
+#include "cli/ReportCommand.h"
 
 #include <QTextStream>
 

@@ -1,4 +1,4 @@
-#include "ElementDescriptions.h"
+#include "fengshui/ElementDescriptions.h"
 
 namespace modFengShui {
 

@@ -1,6 +1,6 @@
-#include "modFengShui.h"
+#include "fengshui/modFengShui.h"
 
-#include "ElementDescriptions.h"
+#include "fengshui/ElementDescriptions.h"
 #include "reading/ReadingResults.h"
 
 #include <array>
@@ -54,24 +54,6 @@ const FengShuiProfile *FengShuiProfileTable(int number)
     return &table[static_cast<size_t>(number - 1)];
 }
 
-const QStringList &elementPictureKeys()
-{
-    static const QStringList keys = {QStringLiteral("Earth"), QStringLiteral("Fire"),
-                                     QStringLiteral("Metal"), QStringLiteral("Water"),
-                                     QStringLiteral("Wood")};
-    return keys;
-}
-
-const QStringList &trigramPictureKeys()
-{
-    static const QStringList keys = {
-        QStringLiteral("Chen"), QStringLiteral("Chien"), QStringLiteral("Kan"),
-        QStringLiteral("Ken"),  QStringLiteral("Kun"),   QStringLiteral("Li"),
-        QStringLiteral("Sun"),  QStringLiteral("Tui"),
-    };
-    return keys;
-}
-
 qint16 ComputeFengShuiNumber(QStringView yearDigits)
 {
     if (yearDigits.isEmpty())
@@ -115,8 +97,10 @@ void ShowElementDescription(ReadingResults &results)
 
 void ShowFengShuiPictures(ReadingResults &results)
 {
-    choosePicture(results.imgElement, elementPictureKeys(), results.lblFengShuiElement);
-    choosePicture(results.imgTrigram, trigramPictureKeys(), results.lblFengShuiTrigram);
+    choosePicture(results.imgElement, ReadingResults::elementPictureKeys(),
+                  results.lblFengShuiElement);
+    choosePicture(results.imgTrigram, ReadingResults::trigramPictureKeys(),
+                  results.lblFengShuiTrigram);
 }
 
 } // namespace modFengShui

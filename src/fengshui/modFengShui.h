@@ -20,10 +20,6 @@ struct FengShuiProfile
 // The profile of a feng shui number 1 to 9; numbers 2 and 5 share their texts.
 const FengShuiProfile *FengShuiProfileTable(int number);
 
-// Keys of the element and trigram picture lists, in their stored order.
-const QStringList &elementPictureKeys();
-const QStringList &trigramPictureKeys();
-
 // The number from the third and fourth characters of the birth year ("75"
 // gives 7, "00" gives 1). Throws std::invalid_argument unless both are digits.
 qint16 ComputeFengShuiNumber(QStringView yearDigits);
@@ -32,7 +28,8 @@ qint16 ComputeFengShuiNumber(QStringView yearDigits);
 void ShowFengShuiProfile(ReadingResults &results, qint16 number);
 // The description of the element the profile step wrote; nothing if it matches none.
 void ShowElementDescription(ReadingResults &results);
-// The element and trigram pictures whose keys equal the captions exactly.
+// The element and trigram pictures whose keys (in the reading window's picture
+// lists) equal the captions exactly.
 void ShowFengShuiPictures(ReadingResults &results);
 
 } // namespace modFengShui

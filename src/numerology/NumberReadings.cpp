@@ -1,4 +1,4 @@
-#include "NumberReadings.h"
+#include "numerology/NumberReadings.h"
 
 namespace modNineStarKey {
 

@@ -1,6 +1,6 @@
-#include "modNineStarKey.h"
+#include "numerology/modNineStarKey.h"
 
-#include "NumberReadings.h"
+#include "numerology/NumberReadings.h"
 #include "reading/ReadingResults.h"
 #include "reading/RichPane.h"
 

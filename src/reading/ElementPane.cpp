@@ -1,20 +1,19 @@
-#include "ElementPane.h"
+#include "reading/ElementPane.h"
 
-#include "PictureHolder.h"
-#include "PictureList.h"
-#include "ReadingResults.h"
-#include "support/Twips.h"
-#include "support/WidgetStyle.h"
+#include "reading/PictureHolder.h"
+#include "reading/PictureList.h"
+#include "reading/ReadingResults.h"
+#include "widgets/Colours.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QGroupBox>
 #include <QLabel>
 
 namespace {
 
-const QColor kPaneGrey(128, 128, 128);
 const QColor kCream(255, 255, 192);
 const QColor kYellow(255, 255, 128);
-const QColor kFrameCaption(128, 255, 128);
 
 QLabel *addCaption(QWidget *parent, const QString &name, const QString &text, int left, int top,
                    int width, int height, const QFont &font, const QColor &colour)
@@ -38,7 +37,7 @@ PictureHolder *addPictureHolder(QWidget *parent, const QString &name, int left, 
 ElementPane::ElementPane(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picNineStar"));
-    WidgetStyle::setColours(this, kCream, kPaneGrey);
+    WidgetStyle::setColours(this, kCream, Colours::kPaneGrey);
     addCaption(this, QStringLiteral("lblIntro"),
                QStringLiteral("Nine Star Ki Astrology corresponds with five elements namely, "
                               "Fire, Earth, Metal, Water and Wood."),
@@ -54,7 +53,7 @@ QGroupBox *ElementPane::addFrame(const QString &objectName, const QString &capti
     frame->setObjectName(objectName);
     frame->setGeometry(Twips::rect(left, top, width, height));
     frame->setFont(WidgetStyle::verdana(8.25, true));
-    WidgetStyle::setColours(frame, kFrameCaption, kPaneGrey);
+    WidgetStyle::setColours(frame, Colours::kLightGreen, Colours::kPaneGrey);
     return frame;
 }
 
@@ -82,14 +81,14 @@ void ElementPane::buildElementFrame()
 
 void ElementPane::buildGroupFrame(QWidget *elementFrame)
 {
-    QWidget *frame = WidgetStyle::addPanel(elementFrame, QStringLiteral("fraGroup"), kPaneGrey,
-                                           6720, 120, 2295, 1095);
+    QWidget *frame = WidgetStyle::addPanel(elementFrame, QStringLiteral("fraGroup"),
+                                           Colours::kPaneGrey, 6720, 120, 2295, 1095);
     const QFont windowFont = WidgetStyle::windowFont();
     addCaption(frame, QStringLiteral("lblGroupLeadIn"), QStringLiteral("Your are a"), 600, 120, 900,
                195, windowFont, kYellow);
     lblFengShuiGroup =
         addCaption(frame, QStringLiteral("lblFengShuiGroup"), QString(), 240, 360, 1800, 270,
-                   WidgetStyle::verdana(11.25, true), QColor(192, 255, 192));
+                   WidgetStyle::verdana(11.25, true), Colours::kPaleGreen);
     lblFengShuiGroup->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     addCaption(frame, QStringLiteral("lblGroupClosing"), QStringLiteral("Group Person"), 480, 720,
                1170, 195, windowFont, kYellow);

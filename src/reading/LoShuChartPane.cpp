@@ -1,15 +1,14 @@
-#include "LoShuChartPane.h"
+#include "reading/LoShuChartPane.h"
 
-#include "ReadingResults.h"
-#include "RichPaneView.h"
-#include "support/Twips.h"
-#include "support/WidgetStyle.h"
+#include "reading/ReadingResults.h"
+#include "reading/RichPaneView.h"
+#include "widgets/Colours.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QLabel>
 
 namespace {
-
-const QColor kWindowGreen(0, 64, 0);
 
 struct Side
 {
@@ -38,10 +37,10 @@ constexpr int kCellSize = 1300;
 LoShuChartPane::LoShuChartPane(ReadingResults &results, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picLoShuSquare"));
-    WidgetStyle::setColours(this, QColor(128, 255, 128), kWindowGreen);
+    WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
 
-    QWidget *squareFrame =
-        WidgetStyle::addPanel(this, QStringLiteral("fraSquare"), kWindowGreen, 60, -30, 5300, 5300);
+    QWidget *squareFrame = WidgetStyle::addPanel(this, QStringLiteral("fraSquare"),
+                                                 Colours::kWindowGreen, 60, -30, 5300, 5300);
     buildGrid(squareFrame);
     buildDirectionRing(squareFrame);
 
@@ -49,7 +48,7 @@ LoShuChartPane::LoShuChartPane(ReadingResults &results, QWidget *parent) : QWidg
     RTBLoshu->setObjectName(QStringLiteral("RTBLoshu"));
     RTBLoshu->setAccessibleName(QStringLiteral("Numerology reading"));
     RTBLoshu->setGeometry(Twips::rect(5400, 60, 4050, 5205));
-    WidgetStyle::setColours(RTBLoshu, QColor(0, 255, 0), kWindowGreen);
+    WidgetStyle::setColours(RTBLoshu, Colours::kBrightGreen, Colours::kWindowGreen);
     showCaptions(results);
 }
 
@@ -99,7 +98,7 @@ void LoShuChartPane::buildDirectionRing(QWidget *squareFrame)
             squareFrame, QStringLiteral("lblLoshuSides%1").arg(index),
             QString::fromLatin1(side.caption), side.left, side.top, side.width, side.height);
         label->setFont(WidgetStyle::verdana(8.25, true));
-        WidgetStyle::setColours(label, QColor(128, 255, 128));
+        WidgetStyle::setColours(label, Colours::kLightGreen);
         lblLoshuSides[index] = label;
     }
 }

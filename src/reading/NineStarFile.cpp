@@ -1,6 +1,6 @@
-#include "NineStarFile.h"
+#include "reading/NineStarFile.h"
 
-#include "support/FileReader.h"
+#include "desktop/FileReader.h"
 #include "support/TextCodec.h"
 
 namespace NineStarFile {

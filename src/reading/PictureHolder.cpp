@@ -1,6 +1,6 @@
-#include "PictureHolder.h"
+#include "reading/PictureHolder.h"
 
-#include "PictureList.h"
+#include "reading/PictureList.h"
 
 PictureHolder::PictureHolder(QWidget *parent) : QLabel(parent)
 {

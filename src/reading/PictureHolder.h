@@ -18,8 +18,6 @@ public:
     void setPicture(const PictureList &list, const QString &key);
     // The picture held, drawn now if it was not yet.
     QPixmap picture();
-    // True once the picture has been drawn.
-    bool isDrawn() const { return m_list == nullptr; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,20 +1,19 @@
-#include "PictureList.h"
+#include "reading/PictureList.h"
 
-#include "fengshui/modFengShui.h"
-
-#include "support/RawPixels.h"
+#include "reading/ReadingResults.h"
+#include "widgets/RawPixels.h"
 
 const PictureList &PictureList::elements()
 {
     static const PictureList list(QStringLiteral(":/images/elements"),
-                                  modFengShui::elementPictureKeys(), QSize(200, 200));
+                                  ReadingResults::elementPictureKeys(), QSize(200, 200));
     return list;
 }
 
 const PictureList &PictureList::trigrams()
 {
     static const PictureList list(QStringLiteral(":/images/trigrams"),
-                                  modFengShui::trigramPictureKeys(), QSize(164, 170));
+                                  ReadingResults::trigramPictureKeys(), QSize(164, 170));
     return list;
 }
 

@@ -17,8 +17,6 @@ public:
 
     PictureList(const QString &folder, const QStringList &keys, QSize size);
 
-    const QStringList &keys() const { return m_keys; }
-    QSize size() const { return m_size; }
     // The picture of an exactly matching key; a null pixmap for any other text.
     QPixmap picture(const QString &key) const;
 

@@ -1,8 +1,8 @@
-#include "ReadingFile.h"
+#include "reading/ReadingFile.h"
 
-#include "support/AtomicFile.h"
-#include "support/FileReader.h"
-#include "support/PersonalDetails.h"
+#include "desktop/AtomicFile.h"
+#include "desktop/FileReader.h"
+#include "details/PersonalDetails.h"
 #include "support/TextCodec.h"
 
 namespace ReadingFile {

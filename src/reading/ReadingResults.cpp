@@ -1,4 +1,4 @@
-#include "ReadingResults.h"
+#include "reading/ReadingResults.h"
 
 namespace {
 constexpr quint32 kBrightGreen = 0x00FF00;
@@ -24,6 +24,24 @@ QString ReadingResults::designGridCaption(int index)
         QStringLiteral("[7]"), QStringLiteral("[8]"), QStringLiteral("[9]"),
     };
     return captions.at(static_cast<size_t>(index));
+}
+
+const QStringList &ReadingResults::elementPictureKeys()
+{
+    static const QStringList keys = {QStringLiteral("Earth"), QStringLiteral("Fire"),
+                                     QStringLiteral("Metal"), QStringLiteral("Water"),
+                                     QStringLiteral("Wood")};
+    return keys;
+}
+
+const QStringList &ReadingResults::trigramPictureKeys()
+{
+    static const QStringList keys = {
+        QStringLiteral("Chen"), QStringLiteral("Chien"), QStringLiteral("Kan"),
+        QStringLiteral("Ken"),  QStringLiteral("Kun"),   QStringLiteral("Li"),
+        QStringLiteral("Sun"),  QStringLiteral("Tui"),
+    };
+    return keys;
 }
 
 RichPane::Style ReadingResults::newPaneStyle(quint32 colour)

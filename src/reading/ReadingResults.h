@@ -1,8 +1,9 @@
 #pragma once
 
-#include "RichPane.h"
+#include "reading/RichPane.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // What one calculation produces: one member per field of the reading window,
@@ -26,6 +27,10 @@ public:
 
     // The style a new pane starts with: not bold, in the window's font size.
     static RichPane::Style newPaneStyle(quint32 colour);
+
+    // Keys of the reading window's element and trigram picture lists, in their stored order.
+    static const QStringList &elementPictureKeys();
+    static const QStringList &trigramPictureKeys();
 
     qint16 FengShuiNumber = 0;
     QString lblFengShuiGroup;

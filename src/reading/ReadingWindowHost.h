@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/WindowHost.h"
+#include "widgets/WindowHost.h"
 
 struct PersonalDetails;
 

@@ -1,17 +1,17 @@
-#include "RelationshipPane.h"
+#include "reading/RelationshipPane.h"
 
-#include "ReadingResults.h"
-#include "RichPaneView.h"
-#include "support/Twips.h"
-#include "support/WidgetStyle.h"
+#include "reading/ReadingResults.h"
+#include "reading/RichPaneView.h"
+#include "widgets/Colours.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QLabel>
 
 RelationshipPane::RelationshipPane(ReadingResults &results, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picRelationship"));
-    const QColor grey(128, 128, 128);
-    WidgetStyle::setColours(this, QColor(Qt::black), grey);
+    WidgetStyle::setColours(this, QColor(Qt::black), Colours::kPaneGrey);
 
     lblRelationship = WidgetStyle::addLabel(this, QStringLiteral("lblRelationship"),
                                             results.lblRelationship, 2160, 1800, 2295, 1695);
@@ -19,6 +19,6 @@ RelationshipPane::RelationshipPane(ReadingResults &results, QWidget *parent) : Q
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Relationship analysis"));
     RTB->setGeometry(Twips::rect(60, 60, 9400, 5200));
-    WidgetStyle::setColours(RTB, QColor(Qt::black), grey);
+    WidgetStyle::setColours(RTB, QColor(Qt::black), Colours::kPaneGrey);
     RTB->raise(); // the label lies under the text pane
 }

@@ -1,8 +1,8 @@
-#include "Report.h"
+#include "reading/Report.h"
 
-#include "ReadingResults.h"
-#include "RichPane.h"
-#include "support/PersonalDetails.h"
+#include "details/PersonalDetails.h"
+#include "reading/ReadingResults.h"
+#include "reading/RichPane.h"
 #include "support/ShortDate.h"
 #include "support/modHelp.h"
 
@@ -46,9 +46,7 @@ void BuildReport(RichPane &report, const PersonalDetails &details, const Reading
 void composePrintDocument(RichPane &document, const QString &reportText)
 {
     document.ClearText();
-    document.AppendText(ReportFooter() + kCrLf + kCrLf);
-    document.AppendText(reportText);
-    document.AppendText(kCrLf + kCrLf + ReportFooter());
+    document.AppendText(printDocument(reportText));
 }
 
 QString printDocument(const QString &reportText)
@@ -59,6 +57,11 @@ QString printDocument(const QString &reportText)
 QString fontFamily()
 {
     return QStringLiteral("Verdana");
+}
+
+QString documentTitle()
+{
+    return QStringLiteral("Numorra report");
 }
 
 } // namespace Report

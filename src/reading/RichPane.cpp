@@ -1,4 +1,4 @@
-#include "RichPane.h"
+#include "reading/RichPane.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "RichPaneView.h"
+#include "reading/RichPaneView.h"
 
 #include <QTextCharFormat>
 #include <QTextCursor>

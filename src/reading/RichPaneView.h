@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RichPane.h"
+#include "reading/RichPane.h"
 
 #include <QTextEdit>
 

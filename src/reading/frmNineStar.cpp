@@ -1,28 +1,24 @@
-#include "frmNineStar.h"
+#include "reading/frmNineStar.h"
 
-#include "ElementPane.h"
-#include "LoShuChartPane.h"
-#include "ReadingWindowHost.h"
-#include "RelationshipPane.h"
-#include "RichPaneView.h"
-#include "frmSave.h"
-#include "support/HelpMenu.h"
-#include "support/LinkLabel.h"
-#include "support/Platform.h"
-#include "support/ProductTexts.h"
-#include "support/Twips.h"
-#include "support/WidgetStyle.h"
+#include "desktop/Platform.h"
+#include "reading/ElementPane.h"
+#include "reading/LoShuChartPane.h"
+#include "reading/ReadingWindowHost.h"
+#include "reading/RelationshipPane.h"
+#include "reading/RichPaneView.h"
+#include "reading/frmSave.h"
 #include "support/modHelp.h"
+#include "widgets/Colours.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/ProductTexts.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
-
-namespace {
-const QColor kWindowGreen(0, 64, 0);
-const QColor kButtonGreen(0, 192, 0);
-} // namespace
 
 frmNineStar::frmNineStar(ReadingWindowHost &host, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -32,10 +28,10 @@ frmNineStar::frmNineStar(ReadingWindowHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmNineStar"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Numorra v1.75"));
+    setWindowTitle(ProductTexts::windowCaption());
     setWindowIcon(WidgetStyle::applicationIcon());
     setFont(WidgetStyle::windowFont());
-    WidgetStyle::setColours(this, QColor(128, 255, 128), kWindowGreen);
+    WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -112,7 +108,7 @@ void frmNineStar::buildButtons(QWidget *client)
     cmdSave->setGeometry(Twips::rect(8400, 5880, 1100, 400));
     for (QPushButton *button : {cmdBack, cmdSave}) {
         button->setFont(WidgetStyle::verdana(8.25, true));
-        WidgetStyle::setColours(button, QColor(Qt::black), kButtonGreen);
+        WidgetStyle::setColours(button, QColor(Qt::black), Colours::kButtonGreen);
     }
     connect(cmdBack, &QPushButton::clicked, this, &frmNineStar::GoBack);
     connect(cmdSave, &QPushButton::clicked, this, &frmNineStar::OpenReport);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReadingResults.h"
+#include "reading/ReadingResults.h"
 
 #include <QMainWindow>
 

@@ -1,27 +1,24 @@
-#include "frmSave.h"
+#include "reading/frmSave.h"
 
-#include "NineStarFile.h"
-#include "ReadingFile.h"
-#include "ReadingResults.h"
-#include "Report.h"
-#include "RichPaneView.h"
-#include "support/LinkLabel.h"
-#include "support/PdfFile.h"
-#include "support/PersonalDetails.h"
-#include "support/Platform.h"
-#include "support/ProductTexts.h"
-#include "support/Twips.h"
-#include "support/WidgetStyle.h"
+#include "desktop/Platform.h"
+#include "details/PersonalDetails.h"
+#include "printing/PdfFile.h"
+#include "reading/NineStarFile.h"
+#include "reading/ReadingFile.h"
+#include "reading/ReadingResults.h"
+#include "reading/Report.h"
+#include "reading/RichPaneView.h"
 #include "support/modHelp.h"
+#include "widgets/Colours.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/ProductTexts.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QDir>
 #include <QPushButton>
 
 namespace {
-
-const QColor kWindowGreen(0, 64, 0);
-const QColor kButtonGreen(0, 192, 0);
-const QColor kReportGreen(192, 255, 192);
 
 RichPane::Style reportStyle()
 {
@@ -40,12 +37,12 @@ frmSave::frmSave(Platform &platform, const PersonalDetails &details, const Readi
       m_printDocument(reportStyle())
 {
     setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Numorra v1.75"));
+    setWindowTitle(ProductTexts::windowCaption());
     setWindowIcon(WidgetStyle::applicationIcon());
     setModal(true);
     setFont(WidgetStyle::windowFont());
     setFixedSize(Twips::size(7725, 7815));
-    WidgetStyle::setColours(this, kReportGreen, kWindowGreen);
+    WidgetStyle::setColours(this, Colours::kPaleGreen, Colours::kWindowGreen);
     buildLinks();
     buildReportBoxes();
     buildButtons();
@@ -80,7 +77,7 @@ void frmSave::buildReportBoxes()
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->setGeometry(Twips::rect(30, 390, 7665, 6135));
-    WidgetStyle::setColours(RTB, QColor(Qt::black), kReportGreen);
+    WidgetStyle::setColours(RTB, QColor(Qt::black), Colours::kPaleGreen);
     connect(RTB, &RichPaneView::activity, this, [this] { m_platform.clearClipboard(); });
 
     // The print document is composed here, out of sight.
@@ -109,7 +106,7 @@ void frmSave::buildButtons()
     for (QPushButton *button : {cmdExportPdf, cmdSave, cmdPrint, cmdOpen}) {
         button->setFont(WidgetStyle::verdana(8.25, true));
         button->setAutoDefault(false);
-        WidgetStyle::setColours(button, QColor(Qt::black), kButtonGreen);
+        WidgetStyle::setColours(button, QColor(Qt::black), Colours::kButtonGreen);
     }
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::SaveReading);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::PrintReport);
@@ -126,8 +123,8 @@ void frmSave::PrintReport()
 {
     Report::composePrintDocument(m_printDocument, m_report.PlainText());
     RTB1->moveCursor(QTextCursor::Start);
-    switch (m_platform.printText(m_printDocument.PlainText(), Report::fontFamily(),
-                                 Report::kPointSize)) {
+    switch (m_platform.printText(m_printDocument.PlainText(), Report::documentTitle(),
+                                 Report::fontFamily(), Report::kPointSize)) {
     case Platform::PrintOutcome::Printed:
         return;
     case Platform::PrintOutcome::NoPrinter:
@@ -141,6 +138,14 @@ void frmSave::PrintReport()
                                               "accept it.\n\nCheck the printer in your system's "
                                               "printer settings, then print again."),
                                Platform::Icon::Warning, Platform::Buttons::Ok);
+        return;
+    case Platform::PrintOutcome::DocumentNotMade:
+        m_platform.showMessage(
+            QStringLiteral("The report was not printed: the document for the printer could not "
+                           "be written to the temporary folder \"%1\".\n\nMake room there or "
+                           "check that it can be written to, then print again.")
+                .arg(QDir::toNativeSeparators(QDir::tempPath())),
+            Platform::Icon::Warning, Platform::Buttons::Ok);
         return;
     }
 }
@@ -209,7 +214,7 @@ void frmSave::exportPdf()
     QFont font(Report::fontFamily());
     font.setPointSizeF(Report::kPointSize);
     QString reason;
-    if (!PdfFile::write(path, Report::printDocument(m_report.PlainText()), font,
-                        QStringLiteral("Numorra report"), &reason))
+    if (!PdfFile::write(path, {Report::printDocument(m_report.PlainText())}, font,
+                        Report::documentTitle(), &reason))
         tellNotWritten(QStringLiteral("The report could not be exported"), path, reason);
 }

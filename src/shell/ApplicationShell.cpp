@@ -1,10 +1,10 @@
-#include "ApplicationShell.h"
+#include "shell/ApplicationShell.h"
 
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "desktop/Platform.h"
+#include "details/PersonalDetails.h"
 #include "reading/frmNineStar.h"
-#include "support/PersonalDetails.h"
-#include "support/Platform.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMain.h"
 #include "support/modHelp.h"
 
 #include <QApplication>

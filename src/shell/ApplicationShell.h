@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MainWindowHost.h"
 #include "reading/ReadingWindowHost.h"
+#include "shell/MainWindowHost.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,9 +1,9 @@
-#include "CalculationSteps.h"
+#include "shell/CalculationSteps.h"
 
+#include "details/PersonalDetails.h"
 #include "fengshui/modFengShui.h"
 #include "numerology/modNineStarKey.h"
 #include "reading/ReadingResults.h"
-#include "support/PersonalDetails.h"
 
 namespace CalculationSteps {
 

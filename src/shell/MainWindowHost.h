@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalculationSteps.h"
-#include "support/WindowHost.h"
+#include "shell/CalculationSteps.h"
+#include "widgets/WindowHost.h"
 
 class frmNineStar;
 

@@ -1,10 +1,11 @@
-#include "PersonalDetailsGroup.h"
+#include "shell/PersonalDetailsGroup.h"
 
-#include "PersonalDetailsRules.h"
-#include "support/PersonalDetails.h"
-#include "support/Platform.h"
-#include "support/Twips.h"
-#include "support/WidgetStyle.h"
+#include "desktop/Platform.h"
+#include "details/PersonalDetails.h"
+#include "shell/PersonalDetailsRules.h"
+#include "widgets/Colours.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -12,9 +13,7 @@
 #include <QLineEdit>
 
 namespace {
-const QColor kLightGreen(128, 255, 128);
 const QColor kDarkGrey(64, 64, 64);
-const QColor kWindowGreen(0, 64, 0);
 } // namespace
 
 PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
@@ -22,7 +21,7 @@ PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("fraDetails"));
     setFont(WidgetStyle::verdana(8.25, true));
-    WidgetStyle::setColours(this, kLightGreen, kWindowGreen);
+    WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
 
     QLabel *nameLabel = WidgetStyle::addLabel(this, QStringLiteral("lblName"),
                                               QStringLiteral("Name"), 480, 480, 495, 195);
@@ -41,11 +40,11 @@ PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
 
     for (QWidget *field : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(dayLabel)}) {
         field->setFont(WidgetStyle::windowFont());
-        WidgetStyle::setColours(field, kLightGreen);
+        WidgetStyle::setColours(field, Colours::kLightGreen);
         static_cast<QLabel *>(field)->setWordWrap(false);
     }
     txtName->setFont(WidgetStyle::windowFont());
-    WidgetStyle::setColours(txtName, kLightGreen, kDarkGrey);
+    WidgetStyle::setColours(txtName, Colours::kLightGreen, kDarkGrey);
 
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
@@ -63,7 +62,7 @@ QComboBox *PersonalDetailsGroup::addList(const QString &objectName, const QStrin
     list->setMaxVisibleItems(12);
     list->setGeometry(Twips::rect(left, 840, width, 315));
     list->setFont(WidgetStyle::windowFont());
-    WidgetStyle::setColours(list, kLightGreen, kDarkGrey);
+    WidgetStyle::setColours(list, Colours::kLightGreen, kDarkGrey);
     return list;
 }
 

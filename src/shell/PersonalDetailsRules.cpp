@@ -1,4 +1,4 @@
-#include "PersonalDetailsRules.h"
+#include "shell/PersonalDetailsRules.h"
 
 #include "numerology/modNineStarKey.h"
 

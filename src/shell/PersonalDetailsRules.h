@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/PersonalDetails.h"
-#include "support/Platform.h"
+#include "desktop/Platform.h"
+#include "details/PersonalDetails.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,18 +1,19 @@
-#include "frmMain.h"
+#include "shell/frmMain.h"
 
-#include "MainWindowHost.h"
-#include "PersonalDetailsGroup.h"
+#include "desktop/Platform.h"
+#include "details/PersonalDetails.h"
 #include "reading/ReadingFile.h"
 #include "reading/frmNineStar.h"
-#include "support/HelpMenu.h"
-#include "support/LinkLabel.h"
-#include "support/PersonalDetails.h"
-#include "support/Platform.h"
-#include "support/ProductTexts.h"
-#include "support/Twips.h"
-#include "support/WidgetStyle.h"
-#include "support/WrappingButton.h"
+#include "shell/MainWindowHost.h"
+#include "shell/PersonalDetailsGroup.h"
 #include "support/modHelp.h"
+#include "widgets/Colours.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/ProductTexts.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
+#include "widgets/WrappingButton.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,9 +25,6 @@
 #include <QShortcutEvent>
 
 namespace {
-const QColor kWindowGreen(0, 64, 0);
-const QColor kLightGreen(128, 255, 128);
-
 QLabel *addTextLine(QWidget *client, const QString &name, const QString &text, int top, int height,
                     const QFont &font, const QColor &colour)
 {
@@ -45,10 +43,10 @@ frmMain::frmMain(MainWindowHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Numorra v1.75"));
+    setWindowTitle(ProductTexts::windowCaption());
     setWindowIcon(WidgetStyle::applicationIcon());
     setFont(WidgetStyle::windowFont());
-    WidgetStyle::setColours(this, kLightGreen, kWindowGreen);
+    WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -98,9 +96,9 @@ void frmMain::buildClientArea(QWidget *client)
 
     const QFont bold = WidgetStyle::verdana(8.25, true);
     addTextLine(client, QStringLiteral("lblIntroduction"), ProductTexts::introduction(), 960, 1635,
-                bold, kLightGreen);
+                bold, Colours::kLightGreen);
     addTextLine(client, QStringLiteral("lblInstruction"), ProductTexts::instruction(), 2640, 435,
-                bold, kLightGreen);
+                bold, Colours::kLightGreen);
 
     fraDetails = new PersonalDetailsGroup(m_host.platform(), client);
     fraDetails->setGeometry(Twips::rect(495, 3180, 4400, 1335));
@@ -122,7 +120,7 @@ void frmMain::buildCommands(QWidget *client)
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenReadingFile);
 
     for (QPushButton *button : {cmdOpen, cmdProceed})
-        WidgetStyle::setColours(button, QColor(Qt::black), QColor(192, 192, 192));
+        WidgetStyle::setColours(button, QColor(Qt::black), Colours::kButtonGrey);
 
     setTabOrder(fraDetails->cboYear, cmdProceed);
     setTabOrder(cmdProceed, cmdOpen);

@@ -1,7 +1,7 @@
-#include "SettingsStore.h"
+#include "support/SettingsStore.h"
 
-#include "Platform.h"
-#include "TextCodec.h"
+#include "desktop/Platform.h"
+#include "support/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

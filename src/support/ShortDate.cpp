@@ -1,4 +1,4 @@
-#include "ShortDate.h"
+#include "support/ShortDate.h"
 
 #include <QRegularExpression>
 

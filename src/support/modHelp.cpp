@@ -1,8 +1,8 @@
-#include "modHelp.h"
+#include "support/modHelp.h"
 
-#include "Platform.h"
-#include "SettingsStore.h"
-#include "ShortDate.h"
+#include "desktop/Platform.h"
+#include "support/SettingsStore.h"
+#include "support/ShortDate.h"
 
 namespace modHelp {
 

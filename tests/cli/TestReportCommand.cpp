@@ -1,6 +1,6 @@
 #include "ExpectedReport.h"
 #include "RecordingPlatform.h"
-#include "ReportCommand.h"
+#include "cli/ReportCommand.h"
 #include "numerology/modNineStarKey.h"
 #include "reading/ReadingFile.h"
 #include "reading/frmSave.h"

@@ -1,8 +1,8 @@
+#include "details/PersonalDetails.h"
 #include "fengshui/ElementDescriptions.h"
 #include "fengshui/modFengShui.h"
 #include "reading/ReadingResults.h"
 #include "shell/CalculationSteps.h"
-#include "support/PersonalDetails.h"
 
 #include <QtTest>
 
@@ -207,12 +207,13 @@ void TestFengShui::everyProfileHasDescriptionAndPictures()
         ShowFengShuiProfile(results, static_cast<qint16>(number));
         ShowElementDescription(results);
         ShowFengShuiPictures(results);
-        QCOMPARE(elementPictureKeys().count(results.imgElement), 1);
-        QCOMPARE(trigramPictureKeys().count(results.imgTrigram), 1);
+        QCOMPARE(ReadingResults::elementPictureKeys().count(results.imgElement), 1);
+        QCOMPARE(ReadingResults::trigramPictureKeys().count(results.imgTrigram), 1);
         QVERIFY(results.lblElementDesc != ReadingResults::designElementDescCaption());
     }
-    QCOMPARE(elementPictureKeys(), (QStringList{"Earth", "Fire", "Metal", "Water", "Wood"}));
-    QCOMPARE(trigramPictureKeys(),
+    QCOMPARE(ReadingResults::elementPictureKeys(),
+             (QStringList{"Earth", "Fire", "Metal", "Water", "Wood"}));
+    QCOMPARE(ReadingResults::trigramPictureKeys(),
              (QStringList{"Chen", "Chien", "Kan", "Ken", "Kun", "Li", "Sun", "Tui"}));
 }
 

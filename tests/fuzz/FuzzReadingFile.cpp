@@ -8,8 +8,8 @@
 
 #include "FuzzSupport.h"
 
+#include "details/PersonalDetails.h"
 #include "reading/ReadingFile.h"
-#include "support/PersonalDetails.h"
 #include "support/TextCodec.h"
 
 #include <optional>

@@ -12,10 +12,10 @@
 
 #include "FuzzSupport.h"
 
+#include "details/PersonalDetails.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
-#include "support/PersonalDetails.h"
 #include "support/ShortDate.h"
 #include "support/TextCodec.h"
 

@@ -10,8 +10,8 @@
 
 #include "FuzzSupport.h"
 
-#include "ReportCommand.h"
-#include "ReportOptions.h"
+#include "cli/ReportCommand.h"
+#include "cli/ReportOptions.h"
 #include "reading/Report.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,6 @@
 #include "fengshui/modFengShui.h"
 #include "reading/PictureList.h"
+#include "reading/ReadingResults.h"
 
 #include <QImage>
 #include <QtTest>
@@ -21,9 +22,9 @@ void TestPictureList::picturesHaveTheirSizes_data()
 {
     QTest::addColumn<bool>("element");
     QTest::addColumn<QString>("key");
-    for (const QString &key : modFengShui::elementPictureKeys())
+    for (const QString &key : ReadingResults::elementPictureKeys())
         QTest::newRow(qPrintable("element " + key)) << true << key;
-    for (const QString &key : modFengShui::trigramPictureKeys())
+    for (const QString &key : ReadingResults::trigramPictureKeys())
         QTest::newRow(qPrintable("trigram " + key)) << false << key;
 }
 

@@ -1,7 +1,7 @@
+#include "details/PersonalDetails.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
-#include "support/PersonalDetails.h"
 #include "support/modHelp.h"
 
 #include <QtTest>

@@ -155,6 +155,9 @@ void TestReportPreview::printing_data()
     QTest::newRow("no default printer")
         << Platform::PrintOutcome::NoPrinter << "no default printer";
     QTest::newRow("job refused") << Platform::PrintOutcome::Refused << "did not accept";
+    QTest::newRow("no document for the printer")
+        << Platform::PrintOutcome::DocumentNotMade
+        << "could not be written to the temporary folder \"" + QDir::tempPath() + "\"";
 }
 
 void TestReportPreview::printing()
@@ -170,6 +173,7 @@ void TestReportPreview::printing()
     if (message.isEmpty()) {
         QCOMPARE(m_platform->printedTexts, QStringList({document, document}));
         QCOMPARE(m_platform->printedFonts.constFirst(), QStringLiteral("Verdana 9.75"));
+        QCOMPARE(m_platform->printedTitles.constFirst(), QStringLiteral("Numorra report"));
         QVERIFY(m_platform->messages.isEmpty());
     } else {
         QCOMPARE(m_platform->messages.size(), 2);

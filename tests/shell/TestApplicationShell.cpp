@@ -5,11 +5,11 @@
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
-#include "support/ProductTexts.h"
 #include "support/SettingsStore.h"
 #include "support/ShortDate.h"
-#include "support/WidgetStyle.h"
 #include "support/modHelp.h"
+#include "widgets/ProductTexts.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QComboBox>
 #include <QLabel>

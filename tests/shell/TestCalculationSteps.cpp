@@ -1,6 +1,6 @@
+#include "details/PersonalDetails.h"
 #include "reading/ReadingResults.h"
 #include "shell/CalculationSteps.h"
-#include "support/PersonalDetails.h"
 
 #include <QtTest>
 #include <stdexcept>

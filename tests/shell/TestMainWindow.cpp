@@ -1,13 +1,13 @@
 #include "RecordingPlatform.h"
 #include "TestWindows.h"
+#include "details/PersonalDetails.h"
 #include "reading/ReadingResults.h"
 #include "reading/frmNineStar.h"
 #include "shell/ApplicationShell.h"
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmMain.h"
-#include "support/LinkLabel.h"
-#include "support/PersonalDetails.h"
 #include "support/TextCodec.h"
+#include "widgets/LinkLabel.h"
 
 #include <QApplication>
 #include <QComboBox>

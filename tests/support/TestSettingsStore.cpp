@@ -1,5 +1,5 @@
 #include "RecordingPlatform.h"
-#include "support/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 #include "support/SettingsStore.h"
 #include "support/ShortDate.h"
 #include "support/TextCodec.h"

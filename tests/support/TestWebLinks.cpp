@@ -6,8 +6,8 @@
 #include "shell/ApplicationShell.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
-#include "support/LinkLabel.h"
 #include "support/modHelp.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QPushButton>

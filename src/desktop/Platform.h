@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+// Everything the program asks of the desktop goes through this interface, so
+// that windows can be driven in tests without a modal dialog, a printer or a
+// browser. QtPlatform is the real desktop; tests use a recording stand-in.
+class Platform
+{
+public:
+    enum class Icon { Critical, Information, Question, Warning };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+    // A print job: printed, no default printer, refused by the printer, or the
+    // document for the printer could not be made (in the temporary folder).
+    enum class PrintOutcome { Printed, NoPrinter, Refused, DocumentNotMade };
+
+    // What a file dialog shows and accepts. A filter is written "Label|pattern".
+    struct FileDialogRequest
+    {
+        QString title;
+        QString filter;
+        QString defaultSuffix;
+        QString initialName;
+        bool confirmOverwrite = false;
+        bool fileMustExist = false;
+
+        // The open dialog "Select the source file": the file must exist.
+        static FileDialogRequest toOpen(const QString &filter, const QString &defaultSuffix)
+        {
+            return {QStringLiteral("Select the source file"),
+                    filter,
+                    defaultSuffix,
+                    QString(),
+                    false,
+                    true};
+        }
+        // A save dialog that asks before replacing a file.
+        static FileDialogRequest toSave(const QString &title, const QString &filter,
+                                        const QString &defaultSuffix)
+        {
+            return {title, filter, defaultSuffix, QString(), true, false};
+        }
+    };
+
+    // "Please Check The File.", with the stop icon: a file of the wrong kind, or unreadable.
+    void tellCheckTheFile()
+    {
+        showMessage(QStringLiteral("Please Check The File."), Icon::Critical, Buttons::Ok);
+    }
+
+    virtual ~Platform() = default;
+
+    // A modal message box captioned "Numorra"; returns the button pressed.
+    virtual Answer showMessage(const QString &text, Icon icon, Buttons buttons) = 0;
+
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString chooseOpenFile(const FileDialogRequest &request) = 0;
+    virtual QString chooseSaveFile(const FileDialogRequest &request) = 0;
+
+    // Prints plain text on the default printer as one job named `title`, in the
+    // given font, with no dialog. Says whether there was a printer and whether
+    // it took the job.
+    virtual PrintOutcome printText(const QString &text, const QString &title,
+                                   const QString &fontFamily, double pointSize) = 0;
+
+    virtual void clearClipboard() = 0;
+    virtual void openUrl(const QString &address) = 0;
+
+    // The per-user settings store; a missing value reads as empty text, a
+    // store that cannot be read as nothing.
+    virtual std::optional<QString> readSetting(const QString &application, const QString &section,
+                                               const QString &key) = 0;
+    virtual bool writeSetting(const QString &application, const QString &section,
+                              const QString &key, const QString &value) = 0;
+
+    // True when this process is the only running instance for this user; the
+    // claim lasts until the process ends.
+    virtual bool claimSingleInstance() = 0;
+
+    virtual QDate today() = 0;
+
+    // Ends the process once control returns to the event loop (or at once
+    // when none runs yet); callers return straight after calling it.
+    virtual void endProcess(int exitCode) = 0;
+
+    static QString applicationTitle() { return QStringLiteral("Numorra"); }
+};

@@ -1,0 +1,7 @@
+#include "details/PersonalDetails.h"
+
+PersonalDetails &PersonalDetails::shared()
+{
+    static PersonalDetails details;
+    return details;
+}

@@ -1,0 +1,111 @@
+#include "printing/CupsPrinting.h"
+
+#include "printing/PdfFile.h"
+
+#include <QDir>
+#include <QLibrary>
+#include <QSizeF>
+#include <QTemporaryFile>
+
+#include <cups/cups.h>
+
+namespace CupsPrinting {
+
+namespace {
+
+// The few functions of libcups the program uses, looked up once.
+struct Cups
+{
+    decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+    decltype(&cupsGetOption) getOption = nullptr;
+    decltype(&cupsPrintFile) printFile = nullptr;
+    decltype(&pwgMediaForPWG) mediaForPwg = nullptr;
+    decltype(&pwgMediaForLegacy) mediaForLegacy = nullptr;
+
+    bool isLoaded() const
+    {
+        return getNamedDest && freeDests && getOption && printFile && mediaForPwg && mediaForLegacy;
+    }
+};
+
+template <typename Function> void resolve(QLibrary &library, Function &function, const char *name)
+{
+    function = reinterpret_cast<Function>(library.resolve(name));
+}
+
+const Cups &cups()
+{
+    static const Cups loaded = [] {
+        Cups functions;
+        QLibrary library(QStringLiteral("cups"), 2);
+        if (!library.load())
+            return functions;
+        resolve(library, functions.getNamedDest, "cupsGetNamedDest");
+        resolve(library, functions.freeDests, "cupsFreeDests");
+        resolve(library, functions.getOption, "cupsGetOption");
+        resolve(library, functions.printFile, "cupsPrintFile");
+        resolve(library, functions.mediaForPwg, "pwgMediaForPWG");
+        resolve(library, functions.mediaForLegacy, "pwgMediaForLegacy");
+        return functions;
+    }();
+    return loaded;
+}
+
+// The size of a media name ("iso_a4_210x297mm", "na_letter_8.5x11in", "A4"...)
+// as CUPS knows it; the user's local size when the printer names none CUPS knows.
+QPageSize pageSizeOf(const Cups &functions, const char *media)
+{
+    const pwg_media_t *size = nullptr;
+    if (media) {
+        size = functions.mediaForPwg(media);
+        if (!size)
+            size = functions.mediaForLegacy(media);
+    }
+    if (!size)
+        return PdfFile::localPageSize();
+    // CUPS measures in hundredths of millimetres.
+    return QPageSize(QSizeF(size->width / 100.0, size->length / 100.0), QPageSize::Millimeter);
+}
+
+struct Printer
+{
+    QByteArray name;
+    QPageSize pageSize;
+};
+
+std::optional<Printer> defaultPrinter(const Cups &functions)
+{
+    cups_dest_t *destination = functions.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    if (!destination)
+        return std::nullopt;
+    const char *media =
+        functions.getOption("media", destination->num_options, destination->options);
+    Printer printer{QByteArray(destination->name), pageSizeOf(functions, media)};
+    functions.freeDests(1, destination);
+    return printer;
+}
+
+} // namespace
+
+Platform::PrintOutcome print(const QString &text, const QFont &font, const QString &title)
+{
+    const Cups &functions = cups();
+    if (!functions.isLoaded())
+        return Platform::PrintOutcome::NoPrinter;
+    const std::optional<Printer> printer = defaultPrinter(functions);
+    if (!printer)
+        return Platform::PrintOutcome::NoPrinter;
+
+    QTemporaryFile document(QDir::tempPath() + QStringLiteral("/numorra-XXXXXX.pdf"));
+    if (!document.open() ||
+        !PdfFile::render(document, QStringList{text}, font, title, printer->pageSize) ||
+        !document.flush())
+        return Platform::PrintOutcome::DocumentNotMade;
+    const int job = functions.printFile(printer->name.constData(),
+                                        QFile::encodeName(document.fileName()).constData(),
+                                        title.toUtf8().constData(), 0, nullptr);
+    return job > 0 ? Platform::PrintOutcome::Printed : Platform::PrintOutcome::Refused;
+}
+
+} // namespace CupsPrinting

@@ -1,7 +1,0 @@
-#include "PersonalDetails.h"
-
-PersonalDetails &PersonalDetails::shared()
-{
-    static PersonalDetails details;
-    return details;
-}

@@ -1,0 +1,101 @@
+#include "widgets/WidgetStyle.h"
+
+#include "widgets/RawPixels.h"
+#include "widgets/Twips.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+namespace WidgetStyle {
+
+namespace {
+
+// The family that stands for "Verdana" here: Verdana itself where it is
+// installed, else what fontconfig puts in its place (DejaVu Sans on Debian).
+// Asked once, so that no later font has to look for a stand-in again.
+const QString &verdanaFamily()
+{
+    static const QString family = QFontInfo(QFont(QStringLiteral("Verdana"))).family();
+    return family;
+}
+
+} // namespace
+
+QFont verdana(double pointSize, bool bold)
+{
+    QFont font(verdanaFamily());
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont windowFont()
+{
+    return verdana(8.25);
+}
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    if (background.isValid()) {
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel *addLabel(QWidget *parent, const QString &objectName, const QString &text, int left, int top,
+                 int width, int height)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setGeometry(Twips::rect(left, top, width, height));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget *addPanel(QWidget *parent, const QString &objectName, const QColor &background, int left,
+                  int top, int width, int height)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(objectName);
+    panel->setGeometry(Twips::rect(left, top, width, height));
+    setColours(panel, QColor(Qt::black), background);
+    return panel;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+const QIcon &applicationIcon()
+{
+    // Raw pixels rendered at build time, one set per size: nothing to decode.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (const int size : {16, 24, 32, 48, 64, 96, 128}) {
+            const QImage image =
+                rawPixels(QStringLiteral(":/icons/icon-%1.argb").arg(size), QSize(size, size));
+            if (!image.isNull())
+                sizes.addPixmap(QPixmap::fromImage(image));
+        }
+        return sizes;
+    }();
+    return icon;
+}
+
+} // namespace WidgetStyle
