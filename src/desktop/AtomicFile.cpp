@@ -10,14 +10,6 @@ namespace AtomicFile {
 
 namespace {
 
-// The mode bits, not the caller's rights: root may write anything.
-bool isReadOnly(const QFileInfo &file)
-{
-    constexpr auto kAnyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return !file.isWritable() || !(file.permissions() & kAnyWrite);
-}
-
 bool fail(QString *reason, const QString &text)
 {
     if (reason)
@@ -27,12 +19,20 @@ bool fail(QString *reason, const QString &text)
 
 } // namespace
 
+bool isReadOnly(const QFileInfo &file)
+{
+    // The mode bits, not only the caller's rights: root may write anything.
+    constexpr auto kAnyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return file.isFile() && (!file.isWritable() || !(file.permissions() & kAnyWrite));
+}
+
 bool write(const QString &path, const QByteArray &bytes, QString *reason)
 {
     // Replacing renames a new file over the old one, which the folder allows
     // even when the file itself is read-only: refuse that here.
     const QFileInfo existing(path);
-    if (existing.exists() && isReadOnly(existing))
+    if (isReadOnly(existing))
         return fail(reason, QCoreApplication::translate("AtomicFile", "The file is read-only."));
 
     // Unbuffered, so that a full disk shows in write() itself: a buffered

@@ -10,38 +10,36 @@
 class Platform
 {
 public:
-    enum class Icon { Critical, Information, Question, Warning };
+    enum class Icon { Critical, Information, Warning };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
     // A print job: printed, no default printer, refused by the printer, or the
     // document for the printer could not be made (in the temporary folder).
     enum class PrintOutcome { Printed, NoPrinter, Refused, DocumentNotMade };
 
-    // What a file dialog shows and accepts. A filter is written "Label|pattern".
+    // What a file dialog shows and accepts; it opens with no file name. A
+    // filter is written "Label|pattern". No dialog returns a read-only file:
+    // one chosen is refused in the dialog, which stays open.
     struct FileDialogRequest
     {
         QString title;
         QString filter;
         QString defaultSuffix;
-        QString initialName;
-        bool confirmOverwrite = false;
+        bool confirmOverwrite = false; // asks before replacing a file
         bool fileMustExist = false;
+        bool folderMustExist = false;
 
         // The open dialog "Select the source file": the file must exist.
         static FileDialogRequest toOpen(const QString &filter, const QString &defaultSuffix)
         {
-            return {QStringLiteral("Select the source file"),
-                    filter,
-                    defaultSuffix,
-                    QString(),
-                    false,
-                    true};
+            return {
+                QStringLiteral("Select the source file"), filter, defaultSuffix, false, true, true};
         }
-        // A save dialog that asks before replacing a file.
+        // A save dialog into an existing folder that asks before replacing a file.
         static FileDialogRequest toSave(const QString &title, const QString &filter,
                                         const QString &defaultSuffix)
         {
-            return {title, filter, defaultSuffix, QString(), true, false};
+            return {title, filter, defaultSuffix, true, false, true};
         }
     };
 

@@ -1,12 +1,12 @@
 #include "desktop/QtPlatform.h"
 
+#include "desktop/FileDialog.h"
 #include "printing/CupsPrinting.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,27 +21,10 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
         return QMessageBox::Critical;
     case Platform::Icon::Information:
         return QMessageBox::Information;
-    case Platform::Icon::Question:
-        return QMessageBox::Question;
     case Platform::Icon::Warning:
         return QMessageBox::Warning;
     }
     return QMessageBox::NoIcon;
-}
-
-QString runFileDialog(const Platform::FileDialogRequest &request, QFileDialog::AcceptMode mode)
-{
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
-    dialog.setAcceptMode(mode);
-    dialog.setNameFilter(QtPlatform::qtFilter(request.filter));
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (!request.initialName.isEmpty())
-        dialog.selectFile(request.initialName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -67,12 +50,12 @@ Platform::Answer QtPlatform::showMessage(const QString &text, Icon icon, Buttons
 
 QString QtPlatform::chooseOpenFile(const FileDialogRequest &request)
 {
-    return runFileDialog(request, QFileDialog::AcceptOpen);
+    return FileDialog(request, QFileDialog::AcceptOpen, QApplication::activeWindow()).choose();
 }
 
 QString QtPlatform::chooseSaveFile(const FileDialogRequest &request)
 {
-    return runFileDialog(request, QFileDialog::AcceptSave);
+    return FileDialog(request, QFileDialog::AcceptSave, QApplication::activeWindow()).choose();
 }
 
 Platform::PrintOutcome QtPlatform::printText(const QString &text, const QString &title,
@@ -155,18 +138,4 @@ void QtPlatform::endProcess(int exitCode)
     m_endRequested = true;
     m_exitCode = exitCode;
     QCoreApplication::exit(exitCode);
-}
-
-QString QtPlatform::qtFilter(const QString &filter)
-{
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString label = parts.at(i).trimmed();
-        const QString pattern = parts.at(i + 1).trimmed();
-        filters.append(label.contains(pattern)
-                           ? label
-                           : label + QStringLiteral(" (") + pattern + QLatin1Char(')'));
-    }
-    return filters.isEmpty() ? filter : filters.join(QStringLiteral(";;"));
 }

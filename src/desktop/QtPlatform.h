@@ -34,8 +34,6 @@ public:
 
     // Where the instance lock lives: the user's runtime folder, else the temp folder.
     static QString instanceLockPath();
-    // "Label|pattern|Label|pattern" as Qt's "Label (pattern);;Label (pattern)".
-    static QString qtFilter(const QString &filter);
 
 private:
     std::unique_ptr<QLockFile> m_instanceLock;

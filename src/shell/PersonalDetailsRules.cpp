@@ -18,13 +18,6 @@ QStringList numberTexts(int first, int last)
     return texts;
 }
 
-// Every year of the lists divisible by four is a leap year except 1900, the
-// one century year among them that is not.
-bool isLeapYear(int year)
-{
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
-
 } // namespace
 
 QString trimSpaces(const QString &text)
@@ -63,7 +56,7 @@ std::optional<ValidationFailure> validate(const QString &nameText, int dayIndex,
     const int day = dayIndex + 1;
     const int month = monthIndex + 1;
     const int year = yearText.trimmed().toInt();
-    const int lastFebruaryDay = isLeapYear(year) ? 29 : 28;
+    const int lastFebruaryDay = QDate::isLeapYear(year) ? 29 : 28;
     if (month == 2 && day > lastFebruaryDay)
         return ValidationFailure{QStringLiteral("Please Enter Correct Date Or Month!"),
                                  Platform::Icon::Information, false};

@@ -4,7 +4,7 @@
 
 namespace ProductTexts {
 
-// The caption of every window: the program's name and version, "Numorra v1.75".
+// The caption of every window: "Numorra v" and the version of the program.
 QString windowCaption();
 
 // The main window's introduction paragraph (514 characters).

@@ -31,7 +31,7 @@ QWidget *addPanel(QWidget *parent, const QString &objectName, const QColor &back
 // Moves a top-level window to the centre of its screen.
 void centreOnScreen(QWidget *window);
 
-// The application icon, drawn from its SVG.
+// The application icon, at each size it is shown.
 const QIcon &applicationIcon();
 
 } // namespace WidgetStyle

@@ -38,8 +38,6 @@ private Q_SLOTS:
     void secondClaimIsRefused();
     void lockOfDeadProcessIsTakenOver();
     void oldLockOfLiveProcessHolds();
-    void filters_data();
-    void filters();
     void settingsRoundTrip();
     void pagesGoToTheBrowser();
 
@@ -118,25 +116,6 @@ void TestQtPlatform::oldLockOfLiveProcessHolds()
     lock.close();
     QtPlatform later;
     QVERIFY(!later.claimSingleInstance());
-}
-
-void TestQtPlatform::filters_data()
-{
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("qtFilter");
-    QTest::newRow("label with pattern") << "Numorra (*.qnr)|*.qnr"
-                                        << "Numorra (*.qnr)";
-    QTest::newRow("label without pattern") << "Numorra | *.qnr"
-                                           << "Numorra (*.qnr)";
-    QTest::newRow("two filters") << "A|*.a|B (*.b)|*.b"
-                                 << "A (*.a);;B (*.b)";
-}
-
-void TestQtPlatform::filters()
-{
-    QFETCH(QString, filter);
-    QFETCH(QString, qtFilter);
-    QCOMPARE(QtPlatform::qtFilter(filter), qtFilter);
 }
 
 void TestQtPlatform::settingsRoundTrip()

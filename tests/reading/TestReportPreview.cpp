@@ -193,6 +193,7 @@ void TestReportPreview::savesTheReadingFile()
     QCOMPARE(request.filter, QStringLiteral("Numorra | *.qnr"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("qnr"));
     QVERIFY(request.confirmOverwrite);
+    QVERIFY(request.folderMustExist);
     QCOMPARE(fileBytes(path), ReadingFile::compose(m_details));
     QVERIFY(m_platform->messages.isEmpty());
     preview->cmdSave->click(); // cancelled
