@@ -14,7 +14,8 @@ xvfb=$!
 for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
 display=":$(head -n 1 "$work/display")"
 [ "$display" != ":" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=$display XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+# X11 even inside a Wayland session, where Qt would otherwise prefer Wayland.
+export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 pids=()
 
