@@ -4,6 +4,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     // The windows are laid out for 96 dots per inch; keep fonts to the same scale.
@@ -17,10 +20,20 @@ int main(int argc, char *argv[])
     // The program ends only through its own shutdown, never by a last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QtPlatform platform;
-    ApplicationShell shell(platform);
-    shell.StartApplication();
-    if (platform.endRequested())
-        return platform.exitCode();
-    return QApplication::exec();
+    int exitCode = 0;
+    {
+        QtPlatform platform;
+        ApplicationShell shell(platform);
+        shell.StartApplication();
+        exitCode = platform.endRequested() ? platform.exitCode() : QApplication::exec();
+    }
+    // Qt's Wayland plugin can deadlock while it disconnects (its two event
+    // threads end up waiting for each other), which would leave an invisible
+    // process behind. Our windows, settings and instance lock are all gone by
+    // now, so on Wayland the process ends here, before that teardown.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+    return exitCode;
 }
