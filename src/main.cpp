@@ -24,7 +24,10 @@ int main(int argc, char *argv[])
     {
         QtPlatform platform;
         ApplicationShell shell(platform);
-        shell.StartApplication();
+        // A saved reading named on the command line (as a file manager opens
+        // one) opens as "Open Previously Saved Reading" opens it.
+        const QStringList arguments = QApplication::arguments();
+        shell.StartApplication(arguments.size() > 1 ? arguments.at(1) : QString());
         exitCode = platform.endRequested() ? platform.exitCode() : QApplication::exec();
     }
     // Qt's Wayland plugin can deadlock while it disconnects (its two event

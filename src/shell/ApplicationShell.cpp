@@ -15,7 +15,7 @@ ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
       m_updateReminder([this] { modHelp::RemindUpdate(m_platform); })
 {}
 
-void ApplicationShell::StartApplication()
+void ApplicationShell::StartApplication(const QString &readingFile)
 {
     if (!m_platform.claimSingleInstance()) {
         m_platform.showMessage(QStringLiteral("Application is already running"),
@@ -30,7 +30,9 @@ void ApplicationShell::StartApplication()
             // the reminder, or the settings store it reads, never keeps the program from starting
         }
     }
-    openMainWindow();
+    frmMain *window = openMainWindow();
+    if (!readingFile.isEmpty())
+        window->openReadingFile(readingFile);
 }
 
 void ApplicationShell::CloseApplication()

@@ -20,8 +20,9 @@ public:
 
     Platform &platform() override { return m_platform; }
 
-    // Refuses a second instance; otherwise runs the update reminder and shows the main window.
-    void StartApplication();
+    // Refuses a second instance; otherwise runs the update reminder and shows the
+    // main window, which opens the saved reading at `readingFile` if one is named.
+    void StartApplication(const QString &readingFile = QString());
     // Closes every window without their follow-up actions, then ends the process.
     void CloseApplication() override;
     bool isClosingApplication() const override { return m_closingApplication; }

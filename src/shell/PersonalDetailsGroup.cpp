@@ -30,6 +30,7 @@ PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
     txtName->setAccessibleName(QStringLiteral("Name"));
     txtName->setGeometry(Twips::rect(1050, 390, 3175, 345));
     nameLabel->setBuddy(txtName);
+    keepNameOnOneLine();
 
     QLabel *dayLabel = WidgetStyle::addLabel(this, QStringLiteral("lblBirthDay"),
                                              QStringLiteral("Birth Day"), 180, 930, 810, 195);
@@ -49,6 +50,19 @@ PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
     setTabOrder(cboMonth, cboYear);
+}
+
+void PersonalDetailsGroup::keepNameOnOneLine()
+{
+    // A name pasted from several lines keeps its words on one line.
+    connect(txtName, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const QString line = PersonalDetailsRules::oneLine(text);
+        if (line == text)
+            return;
+        const int cursor = txtName->cursorPosition();
+        txtName->setText(line);
+        txtName->setCursorPosition(qMin(cursor, int(line.size())));
+    });
 }
 
 QComboBox *PersonalDetailsGroup::addList(const QString &objectName, const QString &accessibleName,

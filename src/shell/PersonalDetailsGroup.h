@@ -30,6 +30,7 @@ public:
     QComboBox *cboYear = nullptr;
 
 private:
+    void keepNameOnOneLine();
     QComboBox *addList(const QString &objectName, const QString &accessibleName, int left,
                        int width);
 

@@ -2,6 +2,8 @@
 
 #include "numerology/modNineStarKey.h"
 
+#include <QRegularExpression>
+
 namespace PersonalDetailsRules {
 
 namespace {
@@ -19,6 +21,12 @@ QStringList numberTexts(int first, int last)
 }
 
 } // namespace
+
+QString oneLine(const QString &text)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
+    return QString(text).replace(lineBreaks, QStringLiteral(" "));
+}
 
 QString trimSpaces(const QString &text)
 {

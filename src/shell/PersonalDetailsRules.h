@@ -39,6 +39,9 @@ std::optional<ValidationFailure> validate(const QString &nameText, int dayIndex,
 // The text without its leading and trailing blanks; tabs and no-break spaces stay.
 QString trimSpaces(const QString &text);
 
+// The text on one line: each run of line breaks (CR, LF) becomes one blank.
+QString oneLine(const QString &text);
+
 // The record built from the selected texts; BirthDate is read from
 // "day month year" (English month name).
 PersonalDetails capture(const QString &nameText, const QString &dayText, const QString &monthText,

@@ -174,11 +174,15 @@ void frmMain::RunCalculation()
 
 void frmMain::OpenReadingFile()
 {
-    Platform &platform = m_host.platform();
-    const QString path = platform.chooseOpenFile(Platform::FileDialogRequest::toOpen(
+    const QString path = m_host.platform().chooseOpenFile(Platform::FileDialogRequest::toOpen(
         QStringLiteral("Numorra (*.qnr)|*.qnr"), QStringLiteral("qnr")));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openReadingFile(path);
+}
+
+void frmMain::openReadingFile(const QString &path)
+{
+    Platform &platform = m_host.platform();
     // A file that cannot be read, or holds what no save writes, is refused
     // like one of the wrong type rather than opened as empty details.
     const std::optional<ReadingFile::Fields> fields =

@@ -20,8 +20,11 @@ public:
     // Validates, captures, runs the engine steps, shows the reading window and
     // closes this window (which does not end the program).
     void RunCalculation();
-    // Reads a saved reading into the details, then calculates it as the button does.
+    // Asks for a saved reading, reads it into the details, then calculates it as
+    // the button does.
     void OpenReadingFile();
+    // The same for the saved reading at `path`, without asking.
+    void openReadingFile(const QString &path);
 
     LinkLabel *lblLink = nullptr;
     PersonalDetailsGroup *fraDetails = nullptr;

@@ -1,8 +1,11 @@
 #include "RecordingPlatform.h"
 #include "TestWindows.h"
+#include "details/PersonalDetails.h"
+#include "reading/ReadingFile.h"
 #include "reading/frmNineStar.h"
 #include "shell/ApplicationShell.h"
 #include "shell/PersonalDetailsGroup.h"
+#include "shell/PersonalDetailsRules.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/SettingsStore.h"
@@ -16,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -47,6 +51,8 @@ private Q_SLOTS:
     void cleanup();
     void startShowsMainWindow();
     void secondInstanceIsRefused();
+    void startOpensTheNamedReading_data();
+    void startOpensTheNamedReading();
     void reminderRunsBeforeMainWindowAndMayFail();
     void dueReminderAsksBeforeMainWindow();
     void mainWindowCaptions();
@@ -101,6 +107,49 @@ void TestApplicationShell::secondInstanceIsRefused()
     QCOMPARE(m_platform->messages[0].buttons, Platform::Buttons::Ok);
     QCOMPARE(m_platform->endedWith, QList<int>{0});
     QVERIFY(m_shell->mainWindow() == nullptr);
+}
+
+void TestApplicationShell::startOpensTheNamedReading_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<bool>("otherInstance");
+    QTest::addColumn<QString>("message"); // empty: the reading opens
+    QTest::newRow("saved reading") << "anna.qnr" << true << false << QString();
+    QTest::newRow("wrong extension") << "anna.txt" << true << false << "Please Check The File.";
+    QTest::newRow("no such file") << "gone.qnr" << false << false << "Please Check The File.";
+    QTest::newRow("second start") << "anna.qnr" << true << true << "Application is already running";
+}
+
+void TestApplicationShell::startOpensTheNamedReading()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, written);
+    QFETCH(bool, otherInstance);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(file);
+    const PersonalDetails anna = PersonalDetailsRules::capture("Anna Lee", "5", "March", "1980");
+    if (written) {
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::WriteOnly));
+        saved.write(ReadingFile::compose(anna));
+    }
+    m_platform->otherInstanceRunning = otherInstance;
+    m_shell->StartApplication(path);
+
+    if (message.isEmpty()) {
+        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_shell->readingWindow() && m_shell->readingWindow()->isVisible());
+        QTRY_VERIFY(m_shell->mainWindow() == nullptr);
+        QCOMPARE(m_shell->personalDetails().Name, anna.Name);
+        QCOMPARE(m_shell->personalDetails().BirthDate, anna.BirthDate);
+        return;
+    }
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages.constFirst().text, message);
+    QVERIFY(m_shell->readingWindow() == nullptr);
+    QCOMPARE(m_shell->mainWindow() != nullptr, !otherInstance);
 }
 
 void TestApplicationShell::reminderRunsBeforeMainWindowAndMayFail()

@@ -10,6 +10,7 @@
 #include "widgets/LinkLabel.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void opensWithDefaults();
     void keyboardOrder();
     void listKeepsSelectionForUnknownText();
+    void nameFieldHoldsOneLine_data();
+    void nameFieldHoldsOneLine();
     void validationMessages_data();
     void validationMessages();
     void calculationShowsReadingAndClosesMain();
@@ -124,6 +127,32 @@ void TestMainWindow::listKeepsSelectionForUnknownText()
     QVERIFY(!PersonalDetailsGroup::selectListItem(months, "march"));
     QVERIFY(!PersonalDetailsGroup::selectListItem(months, "Smarch"));
     QCOMPARE(months->currentText(), QStringLiteral("March"));
+}
+
+void TestMainWindow::nameFieldHoldsOneLine_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("two lines") << "Anna\nLee"
+                               << "Anna Lee";
+    QTest::newRow("CR LF") << "Anna\r\nLee"
+                           << "Anna Lee";
+    QTest::newRow("lone CR") << "Anna\rLee"
+                             << "Anna Lee";
+    QTest::newRow("line end") << "Anna Lee\n"
+                              << "Anna Lee ";
+    QTest::newRow("tab stays") << "Anna\tLee"
+                               << "Anna\tLee";
+}
+
+void TestMainWindow::nameFieldHoldsOneLine()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, field);
+    frmMain *window = m_shell->openMainWindow();
+    QApplication::clipboard()->setText(pasted);
+    window->fraDetails->txtName->paste();
+    QCOMPARE(window->fraDetails->txtName->text(), field);
 }
 
 void TestMainWindow::validationMessages_data()
