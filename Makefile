@@ -7,7 +7,8 @@
 #   make lint  clang-format check and clang-tidy over the sources
 #   make bench start-up time and memory against a bare Qt window, then Google Benchmark timings
 #   make package        build the Debian package build/numorra_*.deb
-#   make package-check  install that package here, start it, remove it (changes the system)
+#   make package-check  check that package with lintian, install it here, start it, remove
+#                       it (changes the system)
 
 PRESET    ?= default
 BUILD_DIR ?= build
@@ -20,6 +21,7 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
             clang-format clang-tidy libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file \
+            lintian devscripts shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl \
             clang libclang-rt-14-dev llvm
 
 .PHONY: all deps configure build package package-check run test fuzz lint format bench clean

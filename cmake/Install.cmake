@@ -1,6 +1,8 @@
 # Installs Numorra the way Linux desktops expect it: the programs in bin, a
-# desktop entry, the icon in the hicolor theme at every usual size, and the
-# AppStream metainfo that software centres read.
+# desktop entry, the icon in the hicolor theme at every usual size, the
+# AppStream metainfo that software centres read, the type of reading files
+# (.qnr) for file managers, the bash completion, and the manual pages,
+# copyright, changelog and lintian overrides as Debian lays them out.
 #
 # Included from the top-level CMakeLists.txt after the sources.
 
@@ -35,9 +37,39 @@ add_custom_target(numorra_icons ALL DEPENDS ${numorra_icon_pngs})
 install(TARGETS numorra RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${PROJECT_SOURCE_DIR}/resources/${NUMORRA_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+# Reading files get a type of their own, which the desktop entry opens; the
+# type's icon is the application's.
+install(FILES "${PROJECT_SOURCE_DIR}/resources/${NUMORRA_APP_ID}.mime.xml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages"
+        RENAME "${NUMORRA_APP_ID}.xml")
 install(FILES "${numorra_icon_svg}"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
         RENAME "${NUMORRA_APP_ID}.svg")
+
+# The manual pages and the Debian changelog are compressed as Debian ships
+# them: gzip -9n, with no name or time stamp, so the same text always gives
+# the same bytes.
+find_program(GZIP gzip REQUIRED)
+set(numorra_packaging "${PROJECT_SOURCE_DIR}/packaging")
+set(numorra_compressed "")
+foreach(file IN ITEMS numorra.1 numorra-report.1 changelog)
+    set(copy "${PROJECT_BINARY_DIR}/packaging/${file}")
+    add_custom_command(OUTPUT "${copy}.gz"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${numorra_packaging}/${file}" "${copy}"
+        COMMAND "${GZIP}" -9nf "${copy}"
+        DEPENDS "${numorra_packaging}/${file}"
+        VERBATIM)
+    list(APPEND numorra_compressed "${copy}.gz")
+endforeach()
+add_custom_target(numorra_docs ALL DEPENDS ${numorra_compressed})
+install(FILES "${PROJECT_BINARY_DIR}/packaging/numorra.1.gz"
+        DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+set(NUMORRA_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/numorra")
+install(FILES "${numorra_packaging}/copyright" DESTINATION "${NUMORRA_DOCDIR}")
+install(FILES "${PROJECT_BINARY_DIR}/packaging/changelog.gz" DESTINATION "${NUMORRA_DOCDIR}"
+        RENAME changelog.Debian.gz)
+install(FILES "${numorra_packaging}/lintian-overrides"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides" RENAME numorra)
 
 # The command-line companion is optional and may be defined anywhere in the
 # tree, so it is looked for only once every directory has been read.
@@ -45,8 +77,23 @@ function(numorra_install_programs)
     set(programs numorra)
     if(TARGET numorra-report)
         install(TARGETS numorra-report RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+        install(FILES "${PROJECT_BINARY_DIR}/packaging/numorra-report.1.gz"
+                DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+        install(FILES "${PROJECT_SOURCE_DIR}/packaging/numorra-report.bash-completion"
+                DESTINATION "${CMAKE_INSTALL_DATADIR}/bash-completion/completions"
+                RENAME numorra-report)
         list(APPEND programs numorra-report)
     endif()
+
+    # A stripped install (cmake --install --strip, and so the package) also
+    # drops the compiler's notes, as Debian's dh_strip does.
+    foreach(program IN LISTS programs)
+        install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()")
+    endforeach()
 
     # The metainfo lists every program the package provides.
     set(binaries "")

@@ -21,7 +21,16 @@ Readings print as a report and save as reading files (.qnr) that open again.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+# The package revision is the newest entry's of packaging/changelog, which is
+# installed as the package's changelog and must be for this version.
+file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog" numorra_newest LIMIT_COUNT 1)
+if(NOT numorra_newest MATCHES "^numorra \\(${PROJECT_VERSION}-([0-9]+)\\) ")
+    message(FATAL_ERROR "packaging/changelog starts with \"${numorra_newest}\": "
+                        "add an entry for ${PROJECT_VERSION}")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_1})
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             "${PROJECT_SOURCE_DIR}/packaging/changelog")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the programs link come from dpkg-shlibdeps. What it
@@ -33,6 +42,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libcups2")
 # Help and web links open in the desktop's browser through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
+# Names in Chinese characters need a font that has them, which DejaVu has not.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-cjk")
 
 # A source archive, should anyone ask for one, holds the sources only.
 set(CPACK_SOURCE_GENERATOR TGZ)

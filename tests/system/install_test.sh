@@ -1,9 +1,12 @@
 #!/bin/sh
 # Installs the build into a scratch folder (DESTDIR; nothing outside it is
 # touched) and checks the layout a Linux desktop expects: the programs, the
-# desktop entry, the icon at every size, the AppStream metainfo. The desktop
-# entry and the metainfo must pass desktop-file-validate and appstreamcli
-# without a single error or warning.
+# desktop entry, the icon at every size, the AppStream metainfo, the manual
+# pages, the copyright and changelog, the bash completion and the type of
+# reading files. The desktop entry and the metainfo must pass
+# desktop-file-validate and appstreamcli without a single error or warning,
+# and a desktop that sees only the installed tree must take a .qnr file for a
+# reading and open it with Numorra.
 #
 # Usage: install_test.sh <cmake> <build dir> <version> <program>...
 # Empty program names are skipped, so optional programs can be passed as
@@ -28,9 +31,11 @@ fail() {
     failures=$((failures + 1))
 }
 
-for tool in desktop-file-validate appstreamcli od; do
+for tool in desktop-file-validate update-desktop-database appstreamcli od gzip xmllint \
+    update-mime-database xdg-mime mimetype; do
     if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "FAIL: $tool is not installed (packages desktop-file-utils, appstream, coreutils)" >&2
+        echo "FAIL: $tool is not installed (packages desktop-file-utils, appstream, coreutils," \
+            "gzip, libxml2-utils, shared-mime-info, xdg-utils, libfile-mimeinfo-perl)" >&2
         exit 1
     fi
 done
@@ -82,6 +87,21 @@ if [ -f "$desktop" ]; then
     icon=$(sed -n 's/^Icon=//p' "$desktop")
     [ "$icon" = "$app_id" ] || fail "the desktop entry names the icon '$icon', not '$app_id'"
 fi
+
+# A manual page for each program, the copyright, the changelog and the
+# completion, compressed where Debian has them compressed.
+expect_gzip() {
+    expect_file "$1"
+    [ ! -f "$1" ] || gzip -t "$1" || fail "${1#"$root"} is not a whole gzip file"
+}
+for program in $programs; do
+    expect_gzip "$usr/share/man/man1/$program.1.gz"
+done
+expect_file "$usr/share/doc/numorra/copyright"
+expect_gzip "$usr/share/doc/numorra/changelog.Debian.gz"
+case " $programs " in
+    *" numorra-report "*) expect_file "$usr/share/bash-completion/completions/numorra-report" ;;
+esac
 
 # png_dimensions <byte>...: "<width>x<height>" from the eight bytes at offset 16
 # of a PNG file, two big-endian 32-bit numbers.
@@ -138,6 +158,34 @@ validate() {
 # The same with the installed tree around it: the desktop entry the metainfo
 # launches, and the icons.
 [ ! -f "$metainfo" ] || validate "installed tree" appstreamcli validate-tree --no-net --no-color "$root"
+
+# Reading files, as a desktop with only the installed tree sees them: the
+# type's databases are built into the tree, then xdg-mime names the type of a
+# .qnr file and the desktop entry that opens it.
+mime_xml=$usr/share/mime/packages/$app_id.xml
+expect_file "$mime_xml"
+if [ -f "$mime_xml" ] && [ -f "$desktop" ]; then
+    desktop_env() {
+        env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION \
+            XDG_DATA_DIRS="$usr/share" XDG_DATA_HOME="$scratch/data" \
+            XDG_CONFIG_HOME="$scratch/config" XDG_CONFIG_DIRS="$scratch/config" "$@"
+    }
+    validate "reading file type" xmllint --noout "$mime_xml"
+    validate "MIME database" desktop_env update-mime-database "$usr/share/mime"
+    validate "desktop database" update-desktop-database "$usr/share/applications"
+    printf 'reading\r\n' >"$scratch/some.qnr"
+    for query in "filetype $scratch/some.qnr|application/x-numorra-reading" \
+        "default application/x-numorra-reading|$app_id.desktop"; do
+        # The query's words are split into arguments on purpose.
+        # shellcheck disable=SC2086
+        answer=$(desktop_env xdg-mime query ${query%|*} 2>&1) || true
+        if [ "$answer" = "${query#*|}" ]; then
+            echo "ok   xdg-mime query ${query%|*}: $answer"
+        else
+            fail "xdg-mime query ${query%|*} gives '$answer', not '${query#*|}'"
+        fi
+    done
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
