@@ -1,9 +1,11 @@
-// The floor the toolkit sets for a start-up: one empty window of the main
-// window's size and title, and nothing else. The start-up meter times it
-// beside the program.
+// The floor the toolkit sets for a start-up: one window of the main window's
+// size and title, and nothing else. With --label it shows one label in the
+// window font, the floor of any window that shows text (fontconfig and a
+// font face). The start-up meter times it beside the program.
 //
-//   bare_window [--title TITLE] [--size WIDTHxHEIGHT]
+//   bare_window [--title TITLE] [--size WIDTHxHEIGHT] [--label TEXT]
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 
 int main(int argc, char *argv[])
@@ -28,6 +30,13 @@ int main(int argc, char *argv[])
     QMainWindow window;
     window.setWindowTitle(option(QStringLiteral("--title"), QStringLiteral("Numorra v1.75")));
     window.setFixedSize(width > 0 ? width : 501, height > 0 ? height : 428);
+    if (arguments.contains(QStringLiteral("--label"))) {
+        auto *label = new QLabel(option(QStringLiteral("--label"), QString()), &window);
+        QFont font(QStringLiteral("Verdana"));
+        font.setPointSizeF(8.25);
+        label->setFont(font);
+        window.setCentralWidget(label);
+    }
     window.show();
     return QApplication::exec();
 }

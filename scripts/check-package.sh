@@ -65,12 +65,8 @@ fi
 echo "lintian finds nothing to fix."
 
 scratch=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
 installed=no
 cleanup() {
-    [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     if [ "$installed" = yes ]; then
         echo "check-package: removing the package after the failure" >&2
         DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove --purge -y -qq "$package" >/dev/null 2>&1 || true
@@ -97,40 +93,24 @@ echo "The package installed $(wc -l <"$scratch/files") files."
 [ -x /usr/bin/numorra ] || die "/usr/bin/numorra is missing after installing the package"
 
 step "Starting /usr/bin/numorra on a virtual display"
-# Xvfb picks a free display itself and writes its number to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.05
-done
-[ -s "$scratch/display" ] || die "Xvfb did not start"
-display=":$(head -n 1 "$scratch/display")"
-for _ in $(seq 50); do
-    DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-
 # A fresh user session with nothing of the build's environment: no instance
 # lock or settings left behind, no library paths, the system's programs only.
 session=$scratch/session
 mkdir -m 700 "$session"
-env -i PATH=/usr/bin:/bin HOME="$session" LANG=C.UTF-8 DISPLAY="$display" \
-    XDG_RUNTIME_DIR="$session" XDG_CONFIG_HOME="$session" \
-    /usr/bin/numorra >"$scratch/numorra.log" 2>&1 &
-program_pid=$!
-if window=$(DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible --name "$title" 2>/dev/null); then
+export session title
+# shellcheck disable=SC2016  # expanded by the shell on the virtual display
+"$(dirname "$0")/with-xvfb.sh" sh -c '
+    env -i PATH=/usr/bin:/bin HOME="$session" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
+        XDG_RUNTIME_DIR="$session" XDG_CONFIG_HOME="$session" \
+        /usr/bin/numorra >"$session/numorra.log" 2>&1 &
+    program=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "$title" 2>/dev/null)
+    shown=$?
+    kill "$program" 2>/dev/null
+    wait "$program" 2>/dev/null
+    [ "$shown" -eq 0 ] || { cat "$session/numorra.log" >&2; exit 1; }
     echo "Its main window \"$title\" is on the screen (window $(echo "$window" | head -n 1))."
-else
-    cat "$scratch/numorra.log" >&2
-    die "the installed numorra did not show a window titled \"$title\""
-fi
-kill "$program_pid" 2>/dev/null || true
-wait "$program_pid" 2>/dev/null || true
-program_pid=""
-kill "$xvfb_pid" 2>/dev/null || true
-wait "$xvfb_pid" 2>/dev/null || true
-xvfb_pid=""
+' || die "the installed numorra did not show a window titled \"$title\""
 
 if [ -e /usr/bin/numorra-report ]; then
     step "Running /usr/bin/numorra-report --help"

@@ -15,8 +15,8 @@ constexpr double kReadingSize = 16;
 // A date's digits are at most eight; a longer count is spelt out when needed.
 constexpr int kLongestCount = 8;
 
-// Every text the pane and the cells are made of, built once and then shared:
-// a reading copies no text of its own.
+// Every text the pane and the cells are made of, built once and then shared
+// (a copy of a QString shares its text).
 struct PaneTexts
 {
     QString numberHeading;
@@ -35,38 +35,28 @@ QString occurrenceLine(int count)
     return QStringLiteral("Number of occurrence: ") + QString::number(count) + kCrLf + kCrLf;
 }
 
-// Keeps `text` for the program's lifetime and returns a view of it that copies
-// for free: a QString over raw data is shared without counting references.
-QString lasting(QStringList &store, const QString &text)
-{
-    store.append(text);
-    return QString::fromRawData(store.constLast().constData(), store.constLast().size());
-}
-
 PaneTexts buildTexts()
 {
-    static QStringList store;
     PaneTexts texts;
     const QString directionHeading =
         QStringLiteral("Most Favorable Direction by Chinese Numerology");
-    texts.numberHeading =
-        lasting(store, QStringLiteral("Most Favorable Number by Chinese Numerology") + kCrLf);
-    texts.directionHeading = lasting(store, directionHeading + kCrLf);
-    texts.sharedDirectionHeading = lasting(store, kCrLf + directionHeading + kCrLf);
+    texts.numberHeading = (QStringLiteral("Most Favorable Number by Chinese Numerology") + kCrLf);
+    texts.directionHeading = (directionHeading + kCrLf);
+    texts.sharedDirectionHeading = (kCrLf + directionHeading + kCrLf);
     for (int number = 1; number <= 9; ++number) {
         const auto index = static_cast<size_t>(number - 1);
-        texts.numberLine[index] = lasting(store, QString::number(number) + kCrLf);
-        texts.readingBlock[index] = lasting(store, NumberReadings(number) + kCrLf + kCrLf);
-        texts.direction[index] = lasting(store, NumberDirections(number));
-        texts.directionLine[index] = lasting(store, NumberDirections(number) + kCrLf);
+        texts.numberLine[index] = (QString::number(number) + kCrLf);
+        texts.readingBlock[index] = (NumberReadings(number) + kCrLf + kCrLf);
+        texts.direction[index] = (NumberDirections(number));
+        texts.directionLine[index] = (NumberDirections(number) + kCrLf);
         for (int count = 0; count <= kLongestCount; ++count) {
             texts.caption[index][static_cast<size_t>(count)] =
-                lasting(store, QLatin1Char('[') + QString::number(number) + QLatin1Char(']') +
-                                   kCrLf + QString(count, QChar(u'0' + number)));
+                (QLatin1Char('[') + QString::number(number) + QLatin1Char(']') + kCrLf +
+                 QString(count, QChar(u'0' + number)));
         }
     }
     for (int count = 0; count <= kLongestCount; ++count)
-        texts.occurrenceLine[static_cast<size_t>(count)] = lasting(store, occurrenceLine(count));
+        texts.occurrenceLine[static_cast<size_t>(count)] = (occurrenceLine(count));
     return texts;
 }
 
