@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     const int height = size.value(1).toInt();
 
     QMainWindow window;
-    window.setWindowTitle(option(QStringLiteral("--title"), QStringLiteral("Numorra v1.75")));
+    window.setWindowTitle(option(QStringLiteral("--title"), QStringLiteral("bare window")));
     window.setFixedSize(width > 0 ? width : 501, height > 0 ? height : 428);
     if (arguments.contains(QStringLiteral("--label"))) {
         auto *label = new QLabel(option(QStringLiteral("--label"), QString()), &window);
