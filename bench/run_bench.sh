@@ -182,4 +182,5 @@ else
             printf "%-44s %10.2f %s(cpu %.2f)%s\n", shown, $3, unit[$5], $4, extra
         }' "$build_dir/bench-google.csv"
 fi
+echo && bench/pdf_bench.sh "$build_dir" || failures=$((failures + 1))
 [ "$failures" -eq 0 ] && [ "$google_status" -eq 0 ]

@@ -3,6 +3,8 @@
 
 #include <QTextStream>
 
+#include <unistd.h>
+
 int main(int argc, char *argv[])
 {
     // Our arguments never reach Qt, which would take some (-platform, -reverse...) for its own.
@@ -15,5 +17,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return ReportCommand().run(arguments, out, err);
+    ReportCommand command;
+    command.setProgressTerminal(isatty(STDERR_FILENO) == 1);
+    return command.run(arguments, out, err);
 }
