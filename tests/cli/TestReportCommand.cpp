@@ -213,6 +213,9 @@ void TestReportCommand::addDateRows()
         << QList<int>{2} << 1;
     QTest::newRow("first year") << detailsArguments("Flo", "28", "2", "1900") << QDate(1900, 2, 28)
                                 << QList<int>{2} << 1;
+    QTest::newRow("tabs kept in the name, spaces trimmed")
+        << detailsArguments(" \tAnna\tLee \t", "5", "March", "1980") << QDate(1980, 3, 5)
+        << QList<int>{1, 3, 5, 8, 9} << 2;
     QTest::newRow("--date, five numbers") << QStringList{"--name", "Gil", "--date", "1980-03-05"}
                                           << QDate(1980, 3, 5) << QList<int>{1, 3, 5, 8, 9} << 2;
     QTest::newRow("--date, last day") << QStringList{"--name", "Al", "--date", "2050-12-31"}
