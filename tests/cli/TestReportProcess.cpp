@@ -159,6 +159,12 @@ void TestReportProcess::standardStreams_data()
     QTest::newRow("endless line") << "yes x | tr -d '\\n' | $R -" << 1
                                   << "numorra-report: -: not a saved reading\n"
                                   << "";
+    QTest::newRow("standard input closed")
+        << "$R - <&-" << 2 << "numorra-report: -: Please Enter Your Name\n"
+        << "";
+    QTest::newRow("standard output closed")
+        << "$R anna.qnr >&-" << 1 << "numorra-report: the output could not be written\n"
+        << "";
     QTest::newRow("endless zeros")
         << "$R - </dev/zero" << 1 << "numorra-report: -: not a saved reading\n"
         << "";
