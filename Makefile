@@ -19,7 +19,7 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-wayland weston libweston-10-dev \
             fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
-            clang-format clang-tidy libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev \
+            clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file \
             lintian devscripts shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl \
             clang libclang-rt-14-dev llvm

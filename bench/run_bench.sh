@@ -212,4 +212,5 @@ if [ "$google_status" -eq 0 ]; then
             "$cpu" "${extra:+  $extra}"
     done < <(medians bench-google.csv)
 fi
+echo && bench/pdf_bench.sh "$build_dir" || failures=$((failures + 1))
 [ "$failures" -eq 0 ] && [ "$google_status" -eq 0 ]

@@ -5,6 +5,7 @@
 #include "reading/ReadingResults.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace ReadingJson {
 
@@ -67,6 +68,21 @@ QJsonObject toJson(const PersonalDetails &details, const ReadingResults &results
         {QStringLiteral("fengShui"), fengShui(results)},
         {QStringLiteral("file"), file.isEmpty() ? QJsonValue() : file},
     };
+}
+
+QJsonObject failure(const QString &file, const QString &problem)
+{
+    return {{QStringLiteral("file"), file}, {QStringLiteral("error"), problem}};
+}
+
+QString toText(const QJsonObject &object, bool inArray)
+{
+    QString text = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    if (!inArray)
+        return text;
+    const QString indent(4, QLatin1Char(' '));
+    text.chop(1); // the line end
+    return indent + text.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
 }
 
 } // namespace ReadingJson

@@ -14,5 +14,11 @@ namespace ReadingJson {
 // `file` is the saved reading it came from; empty for none (null in the JSON).
 QJsonObject toJson(const PersonalDetails &details, const ReadingResults &results,
                    const QString &file);
+// The entry of a file that could not be reported: {"error": ..., "file": ...}.
+QJsonObject failure(const QString &file, const QString &problem);
+
+// The object as printed, indented; as an element of an array when `inArray`
+// (indented one step more, without a line end after it).
+QString toText(const QJsonObject &object, bool inArray);
 
 } // namespace ReadingJson

@@ -3,18 +3,17 @@
 #include "cli/DetailsEntry.h"
 #include "cli/ReadingJson.h"
 #include "cli/ReportOptions.h"
+#include "cli/ReportPdf.h"
 #include "cli/SavedReading.h"
-#include "printing/PdfFile.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
 #include "shell/CalculationSteps.h"
 
-#include <QFont>
-#include <QGuiApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <QFile>
 #include <QTextStream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +23,12 @@ const QString kProgram = QStringLiteral("numorra-report: ");
 
 ReportCommand::ReportCommand() = default;
 ReportCommand::~ReportCommand() = default;
+
+void ReportCommand::setProgressTerminal(bool terminal, ReportProgress::Clock clock)
+{
+    m_terminal = terminal;
+    m_clock = std::move(clock);
+}
 
 bool ReportCommand::needsGuiApplication(const QStringList &arguments)
 {
@@ -36,7 +41,6 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
     m_out = &out;
     m_err = &err;
     m_status = Success;
-    m_readings.clear();
     QString error;
     const std::optional<ReportOptions> options = ReportOptions::parse(arguments, &error);
     if (!options) {
@@ -44,102 +48,122 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
     } else if (options->help || options->version) {
         out << (options->help ? ReportOptions::helpText() : ReportOptions::versionText());
     } else {
-        calculateAll(*options);
-        writeOutputs(*options);
+        reportAll(*options);
     }
     out.flush();
     if (out.status() != QTextStream::Ok)
         fail(FileFailed, QStringLiteral("the output could not be written"));
     err.flush();
-    m_readings.clear();
     return m_status;
 }
 
-void ReportCommand::calculateAll(const ReportOptions &options)
+void ReportCommand::reportAll(const ReportOptions &options)
 {
-    if (options.detailsGiven) {
-        calculate(options.details, QString());
-        return;
+    m_options = &options;
+    m_written = 0;
+    const qsizetype total = options.detailsGiven ? 1 : options.files.size();
+    m_progress = std::make_unique<ReportProgress>(
+        *m_err, m_terminal, m_clock ? m_clock : ReportProgress::steadyMilliseconds, total);
+    if (!options.pdfPath.isEmpty())
+        m_pdf = std::make_unique<ReportPdf>(options.pdfPath, m_out->device(), total == 1);
+    if (options.jsonArray())
+        *m_out << "[\n";
+    if (options.detailsGiven)
+        report(options.details, QString());
+    for (qsizetype index = 0; index < options.files.size(); ++index) {
+        reportFile(options.files.at(index));
+        m_progress->show(index + 1);
     }
-    for (const QString &file : options.files) {
-        QString problem;
-        const std::optional<ReadingFile::Fields> fields = SavedReading::open(file, &problem);
-        if (fields)
-            calculate(DetailsEntry::fromFile(*fields), file);
-        else
-            fail(FileFailed, file + QStringLiteral(": ") + problem);
-    }
+    finishOutputs();
+    m_progress.reset();
+    m_options = nullptr;
 }
 
-// Validates and calculates as the main window does, and builds the report as
-// the report preview does.
-void ReportCommand::calculate(const DetailsEntry &entry, const QString &file)
+void ReportCommand::reportFile(const QString &file)
+{
+    QString problem;
+    std::optional<ReadingFile::Fields> fields;
+    if (file != ReportOptions::kStandardStream) {
+        fields = SavedReading::open(file, &problem);
+    } else if (m_standardInput) {
+        fields = SavedReading::read(*m_standardInput, &problem);
+    } else {
+        QFile input;
+        input.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered);
+        fields = SavedReading::read(input, &problem);
+    }
+    if (fields)
+        report(DetailsEntry::fromFile(*fields), file);
+    else
+        failFile(FileFailed, file, problem);
+}
+
+// Validates and calculates as the main window does, builds the report as the
+// report preview does, and writes it out.
+void ReportCommand::report(const DetailsEntry &entry, const QString &file)
 {
     if (const QString failure = entry.failure(); !failure.isEmpty()) {
-        fail(Refused, file.isEmpty() ? failure : file + QStringLiteral(": ") + failure);
+        failFile(Refused, file, failure);
         return;
     }
-    Reading reading{file, entry.capture(), std::make_unique<ReadingResults>(), QString()};
-    CalculationSteps::runIsolated(CalculationSteps::engineSteps(reading.details, *reading.results));
+    const PersonalDetails details = entry.capture();
+    ReadingResults results;
+    CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results));
     RichPane report(ReadingResults::newPaneStyle(0));
-    Report::BuildReport(report, reading.details, *reading.results, m_locale);
-    reading.report = report.PlainText();
-    m_readings.push_back(std::move(reading));
+    Report::BuildReport(report, details, results, m_locale);
+    if (m_options->json)
+        writeJson(ReadingJson::toJson(details, results, file));
+    if (m_pdf)
+        writePdf(report.PlainText(), details);
+    if (!m_options->json && m_options->pdfPath.isEmpty())
+        writeText(report.PlainText());
 }
 
-void ReportCommand::writeOutputs(const ReportOptions &options)
+void ReportCommand::writeText(const QString &reportText)
 {
-    const bool several = options.files.size() > 1;
-    if (options.json && (several || !m_readings.empty()))
-        printJson(several);
-    if (!options.pdfPath.isEmpty() && !m_readings.empty())
-        writePdf(options.pdfPath);
-    if (!options.json && options.pdfPath.isEmpty())
-        printReports();
+    if (m_written++ > 0)
+        *m_out << "\f\n";
+    *m_out << QString(reportText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
 }
 
-void ReportCommand::printReports()
+void ReportCommand::writeJson(const QJsonObject &object)
 {
-    for (size_t index = 0; index < m_readings.size(); ++index) {
-        QString text = m_readings[index].report;
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        if (index > 0)
-            *m_out << QStringLiteral("\f\n");
-        *m_out << text << QLatin1Char('\n');
-    }
+    const bool inArray = m_options->jsonArray();
+    if (inArray && m_written++ > 0)
+        *m_out << ",\n";
+    *m_out << ReadingJson::toText(object, inArray);
 }
 
-void ReportCommand::printJson(bool asArray)
+void ReportCommand::writePdf(const QString &reportText, const PersonalDetails &details)
 {
-    QJsonArray objects;
-    for (const Reading &reading : m_readings)
-        objects.append(ReadingJson::toJson(reading.details, *reading.results, reading.file));
-    const QJsonDocument document =
-        asArray ? QJsonDocument(objects) : QJsonDocument(objects.first().toObject());
-    *m_out << QString::fromUtf8(document.toJson(QJsonDocument::Indented));
-}
-
-void ReportCommand::writePdf(const QString &path)
-{
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr) {
-        fail(FileFailed, path + QStringLiteral(": a PDF needs a QGuiApplication for its fonts"));
-        return;
-    }
-    QStringList pages;
-    for (const Reading &reading : m_readings)
-        pages.append(Report::printDocument(reading.report));
-    QFont font(Report::fontFamily());
-    font.setPointSizeF(Report::kPointSize);
-    QString title = Report::documentTitle();
-    if (m_readings.size() == 1)
-        title += QStringLiteral(": ") + m_readings.front().details.Name;
     QString reason;
-    if (!PdfFile::write(path, pages, font, title, &reason))
-        fail(FileFailed, path + QStringLiteral(": cannot be written: ") + reason);
+    if (!m_pdf->add(reportText, details.Name, &reason)) {
+        fail(FileFailed, m_options->pdfPath + QStringLiteral(": cannot be written: ") + reason);
+        m_pdf.reset(); // nothing more goes to it; a new file is removed
+    }
+}
+
+void ReportCommand::finishOutputs()
+{
+    if (m_options->jsonArray())
+        *m_out << (m_written > 0 ? "\n]\n" : "]\n");
+    QString reason;
+    if (m_pdf && !m_pdf->finish(&reason))
+        fail(FileFailed, m_options->pdfPath + QStringLiteral(": cannot be written: ") + reason);
+    m_pdf.reset();
+}
+
+void ReportCommand::failFile(Status status, const QString &file, const QString &problem)
+{
+    fail(status, file.isEmpty() ? problem : file + QStringLiteral(": ") + problem);
+    if (m_options->jsonArray())
+        writeJson(ReadingJson::failure(file, problem));
 }
 
 void ReportCommand::fail(Status status, const QString &message)
 {
+    if (m_progress)
+        m_progress->clear();
     *m_err << kProgram << message << QLatin1Char('\n');
     m_status = qMax(m_status, static_cast<int>(status));
 }

@@ -1,23 +1,27 @@
 #pragma once
 
-#include "details/PersonalDetails.h"
+#include "cli/ReportProgress.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <vector>
 
+class QIODevice;
+class QJsonObject;
 class QTextStream;
-class ReadingResults;
+class ReportPdf;
 struct DetailsEntry;
+struct PersonalDetails;
 struct ReportOptions;
 
 // numorra-report: reports the readings of the details or saved reading files
-// named on the command line, as text, JSON or PDF. It works through the streams
-// and files it is given and never touches the process (no exit, no
-// environment), so it can run in-process; writing a PDF needs a
-// QGuiApplication, any other output a QCoreApplication or none.
+// named on the command line, as text, JSON or PDF. Each reading is
+// calculated, written out and dropped before the next, so a run of any length
+// holds one reading at a time. It works through the streams and files it is
+// given and never touches the process (no exit, no environment), so it can run
+// in-process; writing a PDF needs a QGuiApplication, any other output a
+// QCoreApplication or none.
 class ReportCommand
 {
 public:
@@ -27,35 +31,44 @@ public:
     ~ReportCommand();
 
     // Runs the command for the arguments (without the program name): the output
-    // goes to `out`, messages to `err`. Returns the exit status.
+    // goes to `out` (a PDF to "-" to its device), messages to `err`. Returns
+    // the exit status.
     int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
     // The locale of the date of birth in the report; the user's by default.
     void setLocale(const QLocale &locale) { m_locale = locale; }
+    // Where the reading file "-" is read from; the process's standard input by default.
+    void setStandardInput(QIODevice *input) { m_standardInput = input; }
+    // Whether `err` is a terminal, where a long run shows its progress (no by
+    // default), and the clock that times it.
+    void setProgressTerminal(bool terminal, ReportProgress::Clock clock = {});
 
     // True when the arguments ask for a PDF, which needs a QGuiApplication.
     static bool needsGuiApplication(const QStringList &arguments);
 
 private:
-    struct Reading
-    {
-        QString file;
-        PersonalDetails details;
-        std::unique_ptr<ReadingResults> results;
-        QString report;
-    };
-
-    void calculateAll(const ReportOptions &options);
-    void calculate(const DetailsEntry &entry, const QString &file);
-    void writeOutputs(const ReportOptions &options);
-    void printReports();
-    void printJson(bool asArray);
-    void writePdf(const QString &path);
+    void reportAll(const ReportOptions &options);
+    void reportFile(const QString &file);
+    void report(const DetailsEntry &entry, const QString &file);
+    void writeText(const QString &reportText);
+    void writeJson(const QJsonObject &object);
+    void writePdf(const QString &reportText, const PersonalDetails &details);
+    void finishOutputs();
+    // A file that could not be reported: its message, and its entry in a JSON array.
+    void failFile(Status status, const QString &file, const QString &problem);
     void fail(Status status, const QString &message);
 
     QLocale m_locale;
+    QIODevice *m_standardInput = nullptr;
+    bool m_terminal = false;
+    ReportProgress::Clock m_clock;
+
+    // The run under way.
+    const ReportOptions *m_options = nullptr;
     QTextStream *m_out = nullptr;
     QTextStream *m_err = nullptr;
     int m_status = Success;
-    std::vector<Reading> m_readings;
+    qsizetype m_written = 0; // reports or JSON entries written
+    std::unique_ptr<ReportProgress> m_progress;
+    std::unique_ptr<ReportPdf> m_pdf;
 };

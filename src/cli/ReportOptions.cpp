@@ -9,6 +9,7 @@ const QString kName = QStringLiteral("name");
 const QString kDay = QStringLiteral("day");
 const QString kMonth = QStringLiteral("month");
 const QString kYear = QStringLiteral("year");
+const QString kDate = QStringLiteral("date");
 const QString kJson = QStringLiteral("json");
 const QString kPdf = QStringLiteral("pdf");
 const QString kHelp = QStringLiteral("help");
@@ -19,8 +20,10 @@ void addOptions(QCommandLineParser &parser)
     parser.addOption({{QStringLiteral("h"), kHelp}, QString()});
     parser.addOption({kVersion, QString()});
     parser.addOption({kJson, QString()});
-    for (const QString &name : {kPdf, kName, kDay, kMonth, kYear})
+    for (const QString &name : {kPdf, kName, kDay, kMonth, kYear, kDate})
         parser.addOption({name, QString(), QStringLiteral("value")});
+    // "-colour" is one unknown option, not six.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 }
 
 std::nullopt_t fail(QString *error, const QString &text)
@@ -57,10 +60,39 @@ int monthPosition(const QString &text)
     return numberPosition(text, 1, 12);
 }
 
-// The list positions of --day, --month and --year; false, with the reason,
-// for a value no list holds.
+QString notAmong(const QString &option, const QString &range, const QString &value)
+{
+    return QStringLiteral("--") + option + QStringLiteral(" must be ") + range +
+           QStringLiteral(", not ") + quoted(value);
+}
+
+// The list positions of --date YYYY-MM-DD; false for a day, month or year no
+// list holds, or another form.
+bool readIsoDate(const QString &text, DetailsEntry &entry)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{4})-([0-9]{2})-([0-9]{2})$"));
+    const QRegularExpressionMatch parts = form.match(text);
+    if (!parts.hasMatch())
+        return false;
+    entry.yearIndex = numberPosition(parts.captured(1), 1900, 2050);
+    entry.monthIndex = numberPosition(parts.captured(2), 1, 12);
+    entry.dayIndex = numberPosition(parts.captured(3), 1, 31);
+    return entry.yearIndex >= 0 && entry.monthIndex >= 0 && entry.dayIndex >= 0;
+}
+
+// The list positions of --day, --month and --year, or of --date; false, with
+// the reason, for a value no list holds. A day the month lacks (31 April) is
+// left to the program's own rule, as in the main window.
 bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *error)
 {
+    if (parser.isSet(kDate)) {
+        if (readIsoDate(parser.value(kDate), entry))
+            return true;
+        fail(error,
+             notAmong(kDate, QStringLiteral("a date YYYY-MM-DD from 1900-01-01 to 2050-12-31"),
+                      parser.value(kDate)));
+        return false;
+    }
     if (parser.isSet(kDay))
         entry.dayIndex = numberPosition(parser.value(kDay), 1, 31);
     if (parser.isSet(kMonth))
@@ -69,14 +101,13 @@ bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *er
         entry.yearIndex = numberPosition(parser.value(kYear), 1900, 2050);
     QString problem;
     if (entry.dayIndex < 0)
-        problem = QStringLiteral("--day must be a day 1 to 31, not ") + quoted(parser.value(kDay));
+        problem = notAmong(kDay, QStringLiteral("a day 1 to 31"), parser.value(kDay));
     else if (entry.monthIndex < 0)
-        problem = QStringLiteral("--month must be a month name (January to December) or a "
-                                 "number 1 to 12, not ") +
-                  quoted(parser.value(kMonth));
+        problem = notAmong(kMonth,
+                           QStringLiteral("a month name (January to December) or a number 1 to 12"),
+                           parser.value(kMonth));
     else if (entry.yearIndex < 0)
-        problem = QStringLiteral("--year must be a year 1900 to 2050, not ") +
-                  quoted(parser.value(kYear));
+        problem = notAmong(kYear, QStringLiteral("a year 1900 to 2050"), parser.value(kYear));
     if (problem.isEmpty())
         return true;
     fail(error, problem);
@@ -85,10 +116,52 @@ bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *er
 
 QString repeatedOption(const QCommandLineParser &parser)
 {
-    for (const QString &name : {kPdf, kName, kDay, kMonth, kYear}) {
+    for (const QString &name : {kPdf, kName, kDay, kMonth, kYear, kDate}) {
         if (parser.values(name).size() > 1)
             return name;
     }
+    return {};
+}
+
+// The parser's complaint, naming an unknown option as it was typed.
+QString parseError(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return parser.errorText();
+    for (const QString &argument : arguments) {
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        if (option.startsWith(QLatin1Char('-')) &&
+            QStringView(option).mid(option.startsWith(QLatin1String("--")) ? 2 : 1) ==
+                unknown.constFirst())
+            return QStringLiteral("unknown option '") + option + QLatin1Char('\'');
+    }
+    return parser.errorText();
+}
+
+// What makes the options unusable together, if anything.
+QString conflict(const QCommandLineParser &parser, const ReportOptions &options)
+{
+    if (parser.isSet(kPdf) && options.pdfPath.isEmpty())
+        return QStringLiteral("--pdf needs the name of the file to write, or - for standard "
+                              "output");
+    if (options.json && options.pdfPath == ReportOptions::kStandardStream)
+        return QStringLiteral("--json and --pdf - cannot both go to standard output");
+    if (parser.isSet(kDate) && (parser.isSet(kDay) || parser.isSet(kMonth) || parser.isSet(kYear)))
+        return QStringLiteral("give the date of birth either as --date or as --day, --month and "
+                              "--year, not both");
+    if (options.detailsGiven && !options.files.isEmpty())
+        return QStringLiteral("give either the details (--name, --date or --day, --month, --year) "
+                              "or reading files, not both");
+    if (!options.detailsGiven && options.files.isEmpty())
+        return QStringLiteral("nothing to report: give --name and the date of birth, or reading "
+                              "files");
+    if (options.details.nameText.size() > DetailsEntry::kNameFieldLength)
+        return QStringLiteral("the name is longer than the %1 characters the name field holds")
+            .arg(DetailsEntry::kNameFieldLength);
+    if (options.details.nameText.contains(QLatin1Char('\n')) ||
+        options.details.nameText.contains(QLatin1Char('\r')))
+        return QStringLiteral("--name must be one line: it holds a line break");
     return {};
 }
 
@@ -99,7 +172,7 @@ std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, 
     QCommandLineParser parser;
     addOptions(parser);
     if (!parser.parse(QStringList{QStringLiteral("numorra-report")} + arguments))
-        return fail(error, parser.errorText());
+        return fail(error, parseError(parser, arguments));
     if (const QString name = repeatedOption(parser); !name.isEmpty())
         return fail(error,
                     QStringLiteral("--") + name + QStringLiteral(" is given more than once"));
@@ -110,24 +183,13 @@ std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, 
     options.json = parser.isSet(kJson);
     options.pdfPath = parser.value(kPdf);
     options.files = parser.positionalArguments();
-    options.detailsGiven =
-        parser.isSet(kName) || parser.isSet(kDay) || parser.isSet(kMonth) || parser.isSet(kYear);
+    options.detailsGiven = parser.isSet(kName) || parser.isSet(kDay) || parser.isSet(kMonth) ||
+                           parser.isSet(kYear) || parser.isSet(kDate);
     options.details.nameText = parser.value(kName);
     if (options.help || options.version)
         return options;
-
-    if (parser.isSet(kPdf) && options.pdfPath.isEmpty())
-        return fail(error, QStringLiteral("--pdf needs the name of the file to write"));
-    if (options.detailsGiven && !options.files.isEmpty())
-        return fail(error, QStringLiteral("give either the details (--name, --day, --month, "
-                                          "--year) or reading files, not both"));
-    if (!options.detailsGiven && options.files.isEmpty())
-        return fail(error, QStringLiteral("nothing to report: give --name and the date of birth, "
-                                          "or reading files"));
-    if (options.details.nameText.size() > DetailsEntry::kNameFieldLength)
-        return fail(error, QStringLiteral("the name is longer than the %1 characters the name "
-                                          "field holds")
-                               .arg(DetailsEntry::kNameFieldLength));
+    if (const QString problem = conflict(parser, options); !problem.isEmpty())
+        return fail(error, problem);
     if (options.detailsGiven && !readDate(parser, options.details, error))
         return std::nullopt;
     return options;
@@ -136,15 +198,19 @@ std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, 
 QString ReportOptions::helpText()
 {
     return QLatin1String(
-        R"(Usage: numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D]
-                      [--month MONTH] [--year YYYY]
+        R"(Usage: numorra-report [--json] [--pdf OUT.pdf] --name NAME [--date YYYY-MM-DD]
+       numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D] [--month MONTH]
+                      [--year YYYY]
        numorra-report [--json] [--pdf OUT.pdf] FILE.qnr...
 
 Prints the report of a Chinese numerology reading, exactly as Numorra's report
-preview shows it, for the details given or for each saved reading (.qnr file).
+preview shows it, for the details given or for each saved reading (.qnr file;
+- reads one from standard input).
 
 Details, as the main window takes them:
-  --name NAME      the name; leading and trailing spaces are dropped
+  --name NAME      the name, on one line; leading and trailing spaces are dropped
+  --date YYYY-MM-DD
+                   date of birth, 1900-01-01 to 2050-12-31; or, apart:
   --day D          day of birth, 1 to 31 (default 1)
   --month MONTH    month of birth: its English name in any case, or 1 to 12
                    (default January)
@@ -158,17 +224,19 @@ Output:
                    output (with --json, the JSON still goes there); each reading
                    starts a new page. An existing OUT.pdf is replaced only once
                    the new one is complete, and is left as it was if that fails.
+                   --pdf - writes the PDF to standard output.
   -h, --help       print this help
-  --version        print the version
+  --version        print the version, with the package's name
 
 The report is printed with LF line ends; several reports are parted by a line
 holding a form feed. The date of birth is written in the short date format of
 the user's locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
-needed, not even for the PDF.
+needed, not even for the PDF. When standard error is a terminal, a run that
+lasts over a second shows its progress there.
 
-JSON: one object per reading, or an array of them, one per file in the order
-given, when more than one file is named (a file that fails is left out). The
-keys come in alphabetical order:
+JSON: one object per reading, or an array with one entry per file, in the
+order given, when more than one file is named; a file that fails is an entry
+{"file": FILE, "error": REASON}. The keys come in alphabetical order:
   {
     "name": "Anna Lee",             the name as calculated
     "birthDate": "1980-03-05",      ISO 8601
@@ -188,14 +256,15 @@ Exit status:
   1  a file is missing, unreadable, a folder, not named *qnr or not a saved
      reading, or the output could not be written; the other files are still
      reported
-  2  a usage error, a day, month or year the lists do not hold, or details
-     the program refuses, with its own message ("Please Enter Your Name",
-     "Please Enter Correct Date Or Month!")
+  2  a usage error, a date the lists do not hold, a name with a line break, or
+     details the program refuses, with its own message ("Please Enter Your
+     Name", "Please Enter Correct Date Or Month!")
 When several files fail, the status is the highest of theirs.
 )");
 }
 
 QString ReportOptions::versionText()
 {
-    return QStringLiteral("numorra-report ") + QLatin1String(NUMORRA_VERSION) + QLatin1Char('\n');
+    return QStringLiteral("numorra-report (") + QLatin1String(NUMORRA_PACKAGE) +
+           QStringLiteral(") ") + QLatin1String(NUMORRA_VERSION) + QLatin1Char('\n');
 }

@@ -36,9 +36,15 @@ std::optional<ReadingFile::Fields> open(const QString &path, QString *problem)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(problem, QStringLiteral("cannot be read: ") + file.errorString());
-    std::optional<ReadingFile::Fields> fields = ReadingFile::parse(file);
-    if (file.error() != QFileDevice::NoError)
-        return fail(problem, QStringLiteral("cannot be read: ") + file.errorString());
+    return read(file, problem);
+}
+
+std::optional<ReadingFile::Fields> read(QIODevice &stream, QString *problem)
+{
+    std::optional<ReadingFile::Fields> fields = ReadingFile::parse(stream);
+    if (auto *file = qobject_cast<QFileDevice *>(&stream);
+        file && file->error() != QFileDevice::NoError)
+        return fail(problem, QStringLiteral("cannot be read: ") + file->errorString());
     if (!fields)
         return fail(problem, QStringLiteral("not a saved reading"));
     return fields;

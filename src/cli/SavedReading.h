@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+class QIODevice;
+
 // Opening a saved reading named on the command line, with a clear reason when
 // it cannot be: the main window refuses the same files, but only says less.
 namespace SavedReading {
@@ -13,5 +15,9 @@ namespace SavedReading {
 // when the path is missing, a folder, not named *qnr, unreadable or not a
 // saved reading.
 std::optional<ReadingFile::Fields> open(const QString &path, QString *problem);
+
+// The same from a stream (standard input), read as a file is: no more bytes
+// than a reading can hold, whatever the stream holds.
+std::optional<ReadingFile::Fields> read(QIODevice &stream, QString *problem);
 
 } // namespace SavedReading

@@ -3,8 +3,27 @@
 
 #include <QTextStream>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A standard stream the caller closed is held by /dev/null, read-only, so that
+// no file opened later takes its number: reading it gives nothing, writing to
+// it fails, as with the closed stream.
+void holdClosedStandardStreams()
+{
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (fcntl(stream, F_GETFD) == -1)
+            open("/dev/null", O_RDONLY); // takes the lowest free number, this one
+    }
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    holdClosedStandardStreams();
     // Our arguments never reach Qt, which would take some (-platform, -reverse...) for its own.
     QStringList arguments;
     for (int index = 1; index < argc; ++index)
@@ -15,5 +34,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return ReportCommand().run(arguments, out, err);
+    ReportCommand command;
+    command.setProgressTerminal(isatty(STDERR_FILENO) == 1);
+    return command.run(arguments, out, err);
 }

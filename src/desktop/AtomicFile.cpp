@@ -1,12 +1,8 @@
 #include "desktop/AtomicFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <unistd.h>
-
-namespace AtomicFile {
 
 namespace {
 
@@ -19,7 +15,40 @@ bool fail(QString *reason, const QString &text)
 
 } // namespace
 
-bool isReadOnly(const QFileInfo &file)
+AtomicFile::AtomicFile(const QString &path) : m_file(path), m_output(m_file) {}
+
+bool AtomicFile::open(QString *reason)
+{
+    // Replacing renames a new file over the old one, which the folder allows
+    // even when the file itself is read-only: refuse that here.
+    if (isReadOnly(QFileInfo(m_file.fileName())))
+        return fail(reason, QCoreApplication::translate("AtomicFile", "The file is read-only."));
+    // Unbuffered, so that a full disk shows in the write itself: a buffered
+    // QSaveFile can lose that error at commit and put an empty file in place.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(reason, m_file.errorString());
+    return true;
+}
+
+bool AtomicFile::commit(QString *reason)
+{
+    if (!m_file.isOpen())
+        return fail(reason, m_file.errorString());
+    if (!m_output.finish(reason)) {
+        m_file.cancelWriting();
+        return false;
+    }
+    if (::fsync(m_file.handle()) != 0) {
+        m_file.cancelWriting();
+        return fail(reason, QCoreApplication::translate("AtomicFile",
+                                                        "The data could not be stored on disk."));
+    }
+    if (!m_file.commit())
+        return fail(reason, m_file.errorString());
+    return true;
+}
+
+bool AtomicFile::isReadOnly(const QFileInfo &file)
 {
     // The mode bits, not only the caller's rights: root may write anything.
     constexpr auto kAnyWrite =
@@ -27,37 +56,11 @@ bool isReadOnly(const QFileInfo &file)
     return file.isFile() && (!file.isWritable() || !(file.permissions() & kAnyWrite));
 }
 
-bool write(const QString &path, const QByteArray &bytes, QString *reason)
+bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *reason)
 {
-    // Replacing renames a new file over the old one, which the folder allows
-    // even when the file itself is read-only: refuse that here.
-    const QFileInfo existing(path);
-    if (isReadOnly(existing))
-        return fail(reason, QCoreApplication::translate("AtomicFile", "The file is read-only."));
-
-    // Unbuffered, so that a full disk shows in write() itself: a buffered
-    // QSaveFile can lose that error at commit and put an empty file in place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(reason, file.errorString());
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0) {
-            const QString error = file.errorString();
-            file.cancelWriting();
-            return fail(reason, error);
-        }
-        written += step;
-    }
-    if (::fsync(file.handle()) != 0) {
-        file.cancelWriting();
-        return fail(reason, QCoreApplication::translate("AtomicFile",
-                                                        "The data could not be stored on disk."));
-    }
-    if (!file.commit())
-        return fail(reason, file.errorString());
-    return true;
+    AtomicFile file(path);
+    if (!file.open(reason))
+        return false;
+    file.device().write(bytes); // a failure is kept and reported by commit
+    return file.commit(reason);
 }
-
-} // namespace AtomicFile

@@ -2,50 +2,70 @@
 
 #include "desktop/AtomicFile.h"
 #include "desktop/Platform.h"
-#include "printing/TextPages.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QLocale>
-#include <QPdfWriter>
 
-namespace PdfFile {
+namespace {
 
-QPageLayout pageLayout(const QPageSize &size)
+QPdfWriter &configured(QPdfWriter &writer, const QString &title, const QPageSize &size)
+{
+    writer.setTitle(title);
+    writer.setCreator(Platform::applicationTitle());
+    writer.setPageLayout(PdfFile::pageLayout(size));
+    return writer;
+}
+
+} // namespace
+
+PdfFile::PdfFile(QIODevice &device, const QFont &font, const QString &title, const QPageSize &size)
+    : m_writer(&device), m_pages(configured(m_writer, title, size), font)
+{}
+
+bool PdfFile::add(const QString &text)
+{
+    return m_pages.add(text);
+}
+
+bool PdfFile::finish()
+{
+    return m_pages.finish();
+}
+
+QPageLayout PdfFile::pageLayout(const QPageSize &size)
 {
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                        QPageLayout::Millimeter);
 }
 
-QPageSize localPageSize()
+QPageSize PdfFile::localPageSize()
 {
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-bool render(QIODevice &device, const QStringList &texts, const QFont &font, const QString &title,
-            const QPageSize &size)
+bool PdfFile::render(QIODevice &device, const QStringList &texts, const QFont &font,
+                     const QString &title, const QPageSize &size)
 {
-    QPdfWriter writer(&device);
-    writer.setTitle(title);
-    writer.setCreator(Platform::applicationTitle());
-    writer.setPageLayout(pageLayout(size));
-    return TextPages::render(writer, texts, font);
+    PdfFile pdf(device, font, title, size);
+    for (const QString &text : texts) {
+        if (!pdf.add(text))
+            return false;
+    }
+    return pdf.finish();
 }
 
-bool write(const QString &path, const QStringList &texts, const QFont &font, const QString &title,
-           QString *reason)
+bool PdfFile::write(const QString &path, const QStringList &texts, const QFont &font,
+                    const QString &title, QString *reason)
 {
-    // The whole PDF is made in memory first; the file is then written all or nothing.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    if (!render(pdf, texts, font, title, localPageSize())) {
+    AtomicFile file(path);
+    if (!file.open(reason))
+        return false;
+    if (!render(file.device(), texts, font, title, localPageSize())) {
         if (reason)
             *reason = QCoreApplication::translate("PdfFile", "The pages could not be drawn.");
         return false;
     }
-    return AtomicFile::write(path, pdf.data(), reason);
+    return file.commit(reason);
 }
-
-} // namespace PdfFile

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "printing/TextPages.h"
+
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QString>
 #include <QStringList>
 
@@ -9,24 +12,37 @@ class QIODevice;
 class QPageLayout;
 
 // Plain text written as PDF in one font, laid out as for printing (no header,
-// no footer, no page numbers), each text starting on a page of its own. Needs
-// a QGuiApplication, for the fonts.
-namespace PdfFile {
+// no footer, no page numbers), each text starting on a page of its own. The
+// texts are added one at a time and written out as their pages are done, so a
+// PDF of any length takes no more memory than its longest text. Needs a
+// QGuiApplication, for the fonts.
+class PdfFile
+{
+public:
+    // A PDF on `device`, open for writing, which must outlive this object.
+    PdfFile(QIODevice &device, const QFont &font, const QString &title, const QPageSize &size);
 
-// Portrait pages of `size` with margins of 15 mm: printed and exported reports alike.
-QPageLayout pageLayout(const QPageSize &size);
-// Letter where the user measures in inches as in the United States, A4 elsewhere.
-QPageSize localPageSize();
+    // Writes the pages of one more text. False when they cannot be drawn.
+    bool add(const QString &text);
+    // Completes the document. False when it cannot be.
+    bool finish();
 
-// Writes the PDF to `device`; false when the pages cannot be drawn.
-bool render(QIODevice &device, const QStringList &texts, const QFont &font, const QString &title,
-            const QPageSize &size);
+    // Portrait pages of `size` with margins of 15 mm: printed and exported reports alike.
+    static QPageLayout pageLayout(const QPageSize &size);
+    // Letter where the user measures in inches as in the United States, A4 elsewhere.
+    static QPageSize localPageSize();
 
-// Writes the file all or nothing, on the pages of the user's locale: an
-// existing file is replaced only once the new one is complete. False, with the
-// reason, when the file cannot be written; a read-only file is refused rather
-// than replaced.
-bool write(const QString &path, const QStringList &texts, const QFont &font, const QString &title,
-           QString *reason);
+    // Writes every text to `device`; false when the pages cannot be drawn.
+    static bool render(QIODevice &device, const QStringList &texts, const QFont &font,
+                       const QString &title, const QPageSize &size);
+    // Writes the file all or nothing, on the pages of the user's locale: an
+    // existing file is replaced only once the new one is complete. False,
+    // with the reason, when the file cannot be written; a read-only file is
+    // refused rather than replaced.
+    static bool write(const QString &path, const QStringList &texts, const QFont &font,
+                      const QString &title, QString *reason);
 
-} // namespace PdfFile
+private:
+    QPdfWriter m_writer;
+    TextPages m_pages;
+};

@@ -1,61 +1,124 @@
 #include "printing/TextPages.h"
 
 #include <QPagedPaintDevice>
-#include <QPainter>
 #include <QTextLayout>
 
-namespace TextPages {
+#include <memory>
+#include <vector>
 
 namespace {
 
+using Layouts = std::vector<std::unique_ptr<QTextLayout>>;
+
 // Breaks one paragraph into lines as wide as the page, measured on the device.
-void layOut(QTextLayout &layout, qreal width)
+std::unique_ptr<QTextLayout> layOut(const QString &paragraph, const QFont &font,
+                                    QPaintDevice &device, qreal width)
 {
+    auto layout = std::make_unique<QTextLayout>(paragraph, font, &device);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
         line.setLineWidth(width);
-    layout.endLayout();
+    layout->endLayout();
+    return layout;
+}
+
+bool isBlank(const QTextLayout &layout)
+{
+    return layout.text().isEmpty();
+}
+
+bool isOneLine(const QTextLayout &layout)
+{
+    return !isBlank(layout) && layout.lineCount() == 1;
+}
+
+qreal heightOf(const QTextLayout &layout)
+{
+    qreal height = 0;
+    for (int index = 0; index < layout.lineCount(); ++index)
+        height += layout.lineAt(index).height();
+    return height;
+}
+
+// When the paragraph at `first` starts a heading (see TextPages), the height
+// from its top to the foot of the first line it heads; 0 otherwise.
+qreal headingHeight(const Layouts &paragraphs, size_t first)
+{
+    if (first > 0 && !isBlank(*paragraphs[first - 1]))
+        return 0; // not the start of a block
+    size_t next = first;
+    while (next < paragraphs.size() && isOneLine(*paragraphs[next]))
+        ++next;
+    if (next == first || (next < paragraphs.size() && !isBlank(*paragraphs[next])))
+        return 0; // no paragraph, or a block of longer lines
+    while (next < paragraphs.size() && isBlank(*paragraphs[next]))
+        ++next;
+    if (next == paragraphs.size() || paragraphs[next]->lineCount() < 2)
+        return 0; // heads nothing of several lines
+    qreal height = paragraphs[next]->lineAt(0).height();
+    for (size_t index = first; index < next; ++index)
+        height += heightOf(*paragraphs[index]);
+    return height;
 }
 
 } // namespace
 
-bool render(QPagedPaintDevice &device, const QStringList &texts, const QFont &font)
+TextPages::TextPages(QPagedPaintDevice &device, const QFont &font)
+    : m_device(device), m_font(font),
+      m_page(device.pageLayout().paintRectPixels(device.logicalDpiX()))
+{}
+
+bool TextPages::add(const QString &text)
 {
-    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    QPainter painter;
-    if (!painter.begin(&device))
+    if (m_started ? !newPage() : !begin())
         return false;
-    painter.setPen(Qt::black);
-    // Each line is painted once, whole, on the page it fits on: a line that
-    // would pass the bottom edge starts the next page.
-    qreal top = 0;
-    for (qsizetype textIndex = 0; textIndex < texts.size(); ++textIndex) {
-        if (textIndex > 0) {
-            if (!device.newPage())
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Layouts paragraphs;
+    for (const QString &paragraph : lines.split(QLatin1Char('\n')))
+        paragraphs.push_back(layOut(paragraph, m_font, m_device, m_page.width()));
+    for (size_t index = 0; index < paragraphs.size(); ++index) {
+        const qreal heading = headingHeight(paragraphs, index);
+        if (heading <= m_page.height() && !makeRoom(heading))
+            return false;
+        const QTextLayout &layout = *paragraphs[index];
+        for (int lineIndex = 0; lineIndex < layout.lineCount(); ++lineIndex) {
+            const QTextLine line = layout.lineAt(lineIndex);
+            if (!makeRoom(line.height()))
                 return false;
-            top = 0;
-        }
-        QString lines = texts.at(textIndex);
-        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        for (const QString &paragraph : lines.split(QLatin1Char('\n'))) {
-            QTextLayout layout(paragraph, font, &device);
-            layOut(layout, page.width());
-            for (int index = 0; index < layout.lineCount(); ++index) {
-                const QTextLine line = layout.lineAt(index);
-                if (top > 0 && top + line.height() > page.height()) {
-                    if (!device.newPage())
-                        return false;
-                    top = 0;
-                }
-                line.draw(&painter, QPointF(0, top - line.y()));
-                top += line.height();
-            }
+            line.draw(&m_painter, QPointF(0, m_top - line.y()));
+            m_top += line.height();
         }
     }
-    return painter.end();
+    return true;
 }
 
-} // namespace TextPages
+bool TextPages::finish()
+{
+    return (m_started || begin()) && m_painter.end();
+}
+
+bool TextPages::begin()
+{
+    if (!m_painter.begin(&m_device))
+        return false;
+    m_painter.setPen(Qt::black);
+    m_started = true;
+    return true;
+}
+
+bool TextPages::newPage()
+{
+    m_top = 0;
+    return m_device.newPage();
+}
+
+// Nothing is moved off a page that is still empty: what is taller than a
+// page starts at its top and goes on over the next.
+bool TextPages::makeRoom(qreal height)
+{
+    return m_top == 0 || m_top + height <= m_page.height() || newPage();
+}

@@ -1,17 +1,44 @@
 #pragma once
 
+#include <QFont>
+#include <QPainter>
+#include <QRect>
 #include <QString>
-#include <QStringList>
 
-class QFont;
 class QPagedPaintDevice;
 
 // Lays plain text out in one font over the pages of a printer or PDF, within
 // the device's margins, and paints it page by page: no header, no footer, no
-// page numbers.
-namespace TextPages {
+// page numbers. Texts are added one at a time, each starting a page of its
+// own, and nothing of one is kept once it is painted.
+//
+// Each line is painted once, whole, on the page it fits on. A heading stays
+// with what it heads: a block of one-line paragraphs (such as a number, its
+// count of occurrences and the title above them) followed, after blank lines,
+// by a paragraph of several lines is never left at the foot of a page without
+// that paragraph's first line.
+class TextPages
+{
+public:
+    TextPages(QPagedPaintDevice &device, const QFont &font);
 
-// Each text starts on a page of its own. False when the device cannot be painted on.
-bool render(QPagedPaintDevice &device, const QStringList &texts, const QFont &font);
+    // Paints the text from the top of a new page (the first text, of the
+    // first page). False when the device cannot be painted on.
+    bool add(const QString &text);
+    // Ends the painting, which completes the document. False when the device fails.
+    bool finish();
 
-} // namespace TextPages
+private:
+    bool begin();
+    bool newPage();
+    // Starts a new page when `height` more would pass the foot of this one.
+    // False when the device fails.
+    bool makeRoom(qreal height);
+
+    QPagedPaintDevice &m_device;
+    QFont m_font;
+    QRect m_page;
+    QPainter m_painter;
+    qreal m_top = 0;
+    bool m_started = false;
+};

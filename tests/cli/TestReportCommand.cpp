@@ -1,14 +1,17 @@
 #include "ExpectedReport.h"
 #include "RecordingPlatform.h"
 #include "cli/ReportCommand.h"
+#include "cli/ReportProgress.h"
 #include "numerology/modNineStarKey.h"
 #include "reading/ReadingFile.h"
 #include "reading/frmSave.h"
 #include "shell/PersonalDetailsRules.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -75,6 +78,71 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The words of a PDF's text, read back with pdftotext.
+QString pdfWords(const QString &path)
+{
+    QProcess reader;
+    reader.start("pdftotext", {"-raw", path, "-"}); // -raw: keeps hyphens at line ends
+    reader.waitForFinished();
+    return wordsOfPdf(QString::fromUtf8(reader.readAllStandardOutput()));
+}
+
+// Standard input as a pipe gives it: the bytes, or the bytes again and again
+// without end. Counts what was taken.
+class EndlessInput : public QIODevice
+{
+public:
+    EndlessInput(const QByteArray &bytes, bool endless) : m_bytes(bytes), m_endless(endless)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 taken = 0;
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        qint64 given = 0;
+        for (; given < size && !m_bytes.isEmpty() && (m_endless || taken < m_bytes.size());
+             ++given, ++taken)
+            data[given] = m_bytes.at(taken % m_bytes.size());
+        return given;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    bool m_endless;
+};
+
+// Standard output with room for so many bytes (-1: any), as a full disk has.
+class LimitedOutput : public QIODevice
+{
+public:
+    LimitedOutput(QIODevice &device, qint64 room) : m_device(device), m_room(room)
+    {
+        open(QIODevice::WriteOnly);
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 room = m_room < 0 ? size : qMin(size, m_room - m_device.size());
+        return room > 0 ? m_device.write(data, room) : -1;
+    }
+
+private:
+    QIODevice &m_device;
+    qint64 m_room;
+};
+
 } // namespace
 
 class TestReportCommand : public QObject
@@ -90,9 +158,19 @@ private Q_SLOTS:
     void savedReadingOpensAsTheWindowOpensIt_data();
     void savedReadingOpensAsTheWindowOpensIt();
     void severalFiles();
+    void jsonKeepsAnEntryPerFile_data();
+    void jsonKeepsAnEntryPerFile();
     void statusAndMessage_data();
     void statusAndMessage();
-    void pdfReplacedOnlyWhenComplete();
+    void versionNamesThePackage();
+    void standardInputReadAsAFile_data();
+    void standardInputReadAsAFile();
+    void pdfWrittenAllOrNothing_data();
+    void pdfWrittenAllOrNothing();
+    void pdfToStandardOutput_data();
+    void pdfToStandardOutput();
+    void progressLine_data();
+    void progressLine();
 
 private:
     static void addDateRows();
@@ -135,6 +213,13 @@ void TestReportCommand::addDateRows()
         << QList<int>{2} << 1;
     QTest::newRow("first year") << detailsArguments("Flo", "28", "2", "1900") << QDate(1900, 2, 28)
                                 << QList<int>{2} << 1;
+    QTest::newRow("tabs kept in the name, spaces trimmed")
+        << detailsArguments(" \tAnna\tLee \t", "5", "March", "1980") << QDate(1980, 3, 5)
+        << QList<int>{1, 3, 5, 8, 9} << 2;
+    QTest::newRow("--date, five numbers") << QStringList{"--name", "Gil", "--date", "1980-03-05"}
+                                          << QDate(1980, 3, 5) << QList<int>{1, 3, 5, 8, 9} << 2;
+    QTest::newRow("--date, last day") << QStringList{"--name", "Al", "--date", "2050-12-31"}
+                                      << QDate(2050, 12, 31) << QList<int>{1, 2} << 5;
 }
 
 void TestReportCommand::reportMatchesPreview()
@@ -238,16 +323,52 @@ void TestReportCommand::severalFiles()
     QCOMPARE(text.err, "numorra-report: " + missing + ": no such file\n");
     const QString report = printedReport(detailsOf("Anna Lee", QDate(1980, 3, 5)), kBritish);
     QCOMPARE(text.out, report + "\f\n" + report);
+}
 
-    const Outcome json = runCommand({"--json", anna, missing, anna});
-    QCOMPARE(json.status, 1);
-    const QJsonArray objects = QJsonDocument::fromJson(json.out.toUtf8()).array();
-    QCOMPARE(objects.size(), 2);
-    QCOMPARE(objects.at(1)["file"].toString(), anna);
-    QCOMPARE(objects.at(1)["birthDate"].toString(), "1980-03-05");
-    const Outcome none = runCommand({"--json", missing, missing});
-    QVERIFY(QJsonDocument::fromJson(none.out.toUtf8()).isArray());
-    QVERIFY(QJsonDocument::fromJson(none.out.toUtf8()).array().isEmpty());
+void TestReportCommand::jsonKeepsAnEntryPerFile_data()
+{
+    QTest::addColumn<QStringList>("files");    // in the folder
+    QTest::addColumn<QStringList>("problems"); // each file's, empty for a reading
+    QTest::addColumn<int>("status");
+    QTest::newRow("a gap in the middle") << QStringList{"anna.qnr", "missing.qnr", "anna.qnr"}
+                                         << QStringList{"", "no such file", ""} << 1;
+    QTest::newRow("every file fails")
+        << QStringList{"missing.qnr", "folder.qnr", "noise.qnr", "noname.qnr"}
+        << QStringList{"no such file", "is a folder, not a reading file", "not a saved reading",
+                       "Please Enter Your Name"}
+        << 2;
+    QTest::newRow("failures first")
+        << QStringList{"reading.txt", "anna.qnr"}
+        << QStringList{"not a reading file (its name must end in \"qnr\")", ""} << 1;
+    QTest::newRow("no failure") << QStringList{"anna.qnr", "anna.qnr"} << QStringList{"", ""} << 0;
+}
+
+// With several files, the array holds one entry per file named, in order: a
+// reading, or the file and why it failed.
+void TestReportCommand::jsonKeepsAnEntryPerFile()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, problems);
+    QFETCH(int, status);
+    QStringList arguments{"--json"};
+    for (const QString &file : files)
+        arguments.append(m_folder.filePath(file));
+    const Outcome outcome = runCommand(arguments);
+    QCOMPARE(outcome.status, status);
+    const QJsonArray entries = QJsonDocument::fromJson(outcome.out.toUtf8()).array();
+    QCOMPARE(entries.size(), files.size());
+    for (qsizetype index = 0; index < files.size(); ++index) {
+        const QJsonObject entry = entries.at(index).toObject();
+        QCOMPARE(entry["file"].toString(), arguments.at(index + 1));
+        if (problems.at(index).isEmpty()) {
+            QCOMPARE(entry["birthDate"].toString(), "1980-03-05");
+        } else {
+            QCOMPARE(entry.keys(), QStringList({"error", "file"}));
+            QCOMPARE(entry["error"].toString(), problems.at(index));
+            QVERIFY(
+                outcome.err.contains(arguments.at(index + 1) + ": " + problems.at(index) + "\n"));
+        }
+    }
 }
 
 void TestReportCommand::statusAndMessage_data()
@@ -259,15 +380,51 @@ void TestReportCommand::statusAndMessage_data()
     QTest::newRow("nothing") << QStringList{} << 2
                              << "nothing to report: give --name and the date of birth, or "
                                 "reading files";
-    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "Unknown option 'colour'.";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "unknown option '--colour'";
+    QTest::newRow("unknown option, one dash")
+        << QStringList{"-colour", "x.qnr"} << 2 << "unknown option '-colour'";
+    QTest::newRow("unknown option with a value")
+        << QStringList{"--colour=red"} << 2 << "unknown option '--colour'";
     QTest::newRow("missing value") << QStringList{"--name"} << 2 << "Missing value after '--name'.";
     QTest::newRow("name twice") << QStringList{"--name", "A", "--name", "B"} << 2
                                 << "--name is given more than once";
     QTest::newRow("details and a file") << QStringList{"--name", "A", "%1/anna.qnr"} << 2
-                                        << "give either the details (--name, --day, --month, "
-                                           "--year) or reading files, not both";
-    QTest::newRow("empty pdf name") << QStringList{"--name", "A", "--pdf", ""} << 2
-                                    << "--pdf needs the name of the file to write";
+                                        << "give either the details (--name, --date or --day, "
+                                           "--month, --year) or reading files, not both";
+    QTest::newRow("details and standard input")
+        << QStringList{"--date", "1990-05-05", "-"} << 2
+        << "give either the details (--name, --date or --day, --month, --year) or reading "
+           "files, not both";
+    QTest::newRow("empty pdf name")
+        << QStringList{"--name", "A", "--pdf", ""} << 2
+        << "--pdf needs the name of the file to write, or - for standard output";
+    QTest::newRow("JSON and PDF both on standard output")
+        << QStringList{"--json", "--pdf", "-", "%1/anna.qnr"} << 2
+        << "--json and --pdf - cannot both go to standard output";
+    const QString date = "--date must be a date YYYY-MM-DD from 1900-01-01 to 2050-12-31, not ";
+    QTest::newRow("date and day") << QStringList{"--date", "1990-05-05", "--day", "5"} << 2
+                                  << "give the date of birth either as --date or as --day, "
+                                     "--month and --year, not both";
+    QTest::newRow("date twice") << QStringList{"--date", "1990-05-05", "--date", "1990-05-05"} << 2
+                                << "--date is given more than once";
+    QTest::newRow("date without zeros")
+        << QStringList{"--name", "A", "--date", "1990-5-5"} << 2 << date + "\"1990-5-5\"";
+    QTest::newRow("date, month 13")
+        << QStringList{"--name", "A", "--date", "1990-13-05"} << 2 << date + "\"1990-13-05\"";
+    QTest::newRow("date, day 0") << QStringList{"--name", "A", "--date", "1990-05-00"} << 2
+                                 << date + "\"1990-05-00\"";
+    QTest::newRow("date, year 2051")
+        << QStringList{"--name", "A", "--date", "2051-01-01"} << 2 << date + "\"2051-01-01\"";
+    QTest::newRow("date, 30 February") << QStringList{"--name", "A", "--date", "2000-02-30"} << 2
+                                       << "Please Enter Correct Date Or Month!";
+    QTest::newRow("date, 31 April") << QStringList{"--name", "A", "--date", "2000-04-31"} << 2
+                                    << "Please Enter Correct Date Or Month !";
+    const QString lineBreak = "--name must be one line: it holds a line break";
+    QTest::newRow("name with LF") << QStringList{"--name", "Anna\nLee"} << 2 << lineBreak;
+    QTest::newRow("name with CR") << QStringList{"--name", "Anna\rLee"} << 2 << lineBreak;
+    QTest::newRow("name with CR LF at its end")
+        << QStringList{"--name", "Anna\r\n"} << 2 << lineBreak;
+    QTest::newRow("name with a tab passes") << QStringList{"--name", "Anna\tLee"} << 0 << "";
     QTest::newRow("day 32") << details("A", "32", "May", "1990") << 2
                             << "--day must be a day 1 to 31, not \"32\"";
     QTest::newRow("day not a number")
@@ -318,28 +475,174 @@ void TestReportCommand::statusAndMessage()
         QCOMPARE(outcome.out, QString());
 }
 
-void TestReportCommand::pdfReplacedOnlyWhenComplete()
+void TestReportCommand::versionNamesThePackage()
 {
-    const QString path = m_folder.filePath("kept.pdf");
-    writeBytes(path, "old");
-    QFile::setPermissions(path, QFile::ReadOwner);
-    const QStringList arguments = detailsArguments("A", "5", "May", "1990") + QStringList{"--pdf"};
-    Outcome outcome = runCommand(arguments + QStringList{path});
-    QCOMPARE(outcome.status, 1);
-    QCOMPARE(outcome.err,
-             "numorra-report: " + path + ": cannot be written: The file is read-only.\n");
-    QFile kept(path);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), QByteArray("old"));
+    const Outcome outcome = runCommand({"--version"});
+    QCOMPARE(outcome.out, "numorra-report (numorra) " NUMORRA_PROJECT_VERSION "\n");
+}
 
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    outcome = runCommand(arguments + QStringList{path});
-    QCOMPARE(outcome.status, 0);
-    QCOMPARE(outcome.out, QString()); // the report went to the PDF
-    kept.close();
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QVERIFY(kept.readAll().startsWith("%PDF-"));
-    QCOMPARE(QDir(m_folder.path()).entryList({"kept*"}), QStringList{"kept.pdf"});
+void TestReportCommand::standardInputReadAsAFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("endless"); // the bytes again and again, never ending
+    QTest::addColumn<int>("status");
+    const QByteArray anna =
+        ReadingFile::compose(PersonalDetailsRules::capture("Anna Lee", "5", "March", "1980"));
+    QTest::newRow("a reading") << anna << false << 0;
+    QTest::newRow("LF line ends") << QByteArray(anna).replace("\r\n", "\n") << false << 0;
+    QTest::newRow("more after four lines") << anna + QByteArray(200000, 'x') << false << 0;
+    QTest::newRow("empty") << QByteArray() << false << 2;
+    QByteArray noise(4096, 0);
+    for (qsizetype index = 0; index < noise.size(); ++index)
+        noise[index] = char(index * 7919 % 251);
+    QTest::newRow("binary noise") << noise << false << 1;
+    QTest::newRow("a line longer than any name")
+        << QByteArray(ReadingFile::kMaxLineBytes + 1, 'x') << false << 1;
+    QTest::newRow("endless, no line break") << QByteArray(4096, 'x') << true << 1;
+    QTest::newRow("endless noise") << noise << true << 1;
+}
+
+// "-" reads one reading file from standard input, with the limits and the
+// messages of the same bytes in a file: it reads no more than a file's worth.
+void TestReportCommand::standardInputReadAsAFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, endless);
+    QFETCH(int, status);
+    EndlessInput input(bytes, endless);
+    Outcome outcome{-1, {}, {}};
+    QTextStream out(&outcome.out);
+    QTextStream err(&outcome.err);
+    ReportCommand command;
+    command.setLocale(kBritish);
+    command.setStandardInput(&input);
+    outcome.status = command.run({"-"}, out, err);
+    QCOMPARE(outcome.status, status);
+    QVERIFY(input.taken <= qint64(4) * (ReadingFile::kMaxLineBytes + 2) + 1);
+    if (endless)
+        return; // no file holds that
+    const QString path = m_folder.filePath("stdin.qnr");
+    writeBytes(path, bytes);
+    const Outcome fromFile = runCommand({path});
+    QCOMPARE(outcome.out, fromFile.out);
+    QCOMPARE(outcome.err, QString(fromFile.err).replace(path, "-"));
+}
+
+void TestReportCommand::pdfWrittenAllOrNothing_data()
+{
+    QTest::addColumn<QString>("target"); // %1 the folder, %2 a full file system
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("reason"); // empty when written
+    QTest::newRow("replaces a file") << "%1/kept.pdf" << false << "";
+    QTest::newRow("read-only file") << "%1/kept.pdf" << true << "The file is read-only.";
+    QTest::newRow("missing folder") << "%1/none/kept.pdf" << false << "No such file or directory";
+    QTest::newRow("full disk") << "%2/kept.pdf" << false << "No space left on device";
+}
+
+// The PDF goes to a new file beside the target, which replaces it only once
+// complete: on any failure the old file stays as it was, and nothing else is left.
+void TestReportCommand::pdfWrittenAllOrNothing()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, reason);
+    const QString full = m_folder.filePath("full");
+    if (target.contains("%2")) {
+        QDir().mkpath(full);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", full}) != 0)
+            QSKIP("mounting a small file system needs root");
+    }
+    const QString path = QString(target).replace("%1", m_folder.path()).replace("%2", full);
+    const QString folder = QFileInfo(path).path();
+    const bool old = QFileInfo(folder).isDir();
+    if (old) {
+        writeBytes(path, "old");
+        QFile::setPermissions(path,
+                              readOnly ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner);
+    }
+    const Outcome outcome = runCommand(
+        QStringList{"--pdf", path, m_folder.filePath("anna.qnr"), m_folder.filePath("anna.qnr")});
+    const QByteArray after = fileBytes(path);
+    const QStringList left = QDir(folder).entryList({"kept*"});
+    if (target.contains("%2"))
+        QProcess::execute("umount", {full});
+    QCOMPARE(outcome.status, reason.isEmpty() ? 0 : 1);
+    QCOMPARE(outcome.out, QString());
+    if (reason.isEmpty()) {
+        QCOMPARE(outcome.err, QString());
+        QVERIFY(after.startsWith("%PDF-"));
+    } else {
+        QCOMPARE(outcome.err, "numorra-report: " + path + ": cannot be written: " + reason + "\n");
+        QCOMPARE(after, old ? QByteArray("old") : QByteArray());
+    }
+    QCOMPARE(left, old ? QStringList{"kept.pdf"} : QStringList{});
+    QFile::remove(path);
+}
+
+void TestReportCommand::pdfToStandardOutput_data()
+{
+    QTest::addColumn<qint64>("room"); // bytes standard output takes, -1 for any
+    QTest::addColumn<int>("status");
+    QTest::newRow("all of it") << qint64(-1) << 0;
+    QTest::newRow("full after 4 KiB") << qint64(4096) << 1;
+}
+
+void TestReportCommand::pdfToStandardOutput()
+{
+    QFETCH(qint64, room);
+    QFETCH(int, status);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    LimitedOutput output(pdf, room);
+    Outcome outcome{-1, {}, {}};
+    QTextStream out(&output);
+    QTextStream err(&outcome.err);
+    ReportCommand command;
+    command.setLocale(kBritish);
+    outcome.status = command.run({"--pdf", "-", m_folder.filePath("anna.qnr")}, out, err);
+    QCOMPARE(outcome.status, status);
+    if (status != 0) {
+        QVERIFY(outcome.err.startsWith("numorra-report: -: cannot be written: "));
+        return;
+    }
+    QCOMPARE(outcome.err, QString());
+    const QString path = m_folder.filePath("standard-output.pdf");
+    writeBytes(path, pdf.data());
+    QCOMPARE(pdfWords(path), wordsOf(Report::printDocument(previewReport(
+                                 detailsOf("Anna Lee", QDate(1980, 3, 5)), kBritish))));
+}
+
+void TestReportCommand::progressLine_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<QList<int>>("times"); // ms at the start, then after each reading
+    QTest::addColumn<QString>("shown");    // %1 erases the last line shown
+    QTest::newRow("not a terminal") << false << QList<int>{0, 900, 1900, 2900} << "";
+    QTest::newRow("a second is not passed") << true << QList<int>{0, 300, 600, 999} << "";
+    QTest::newRow("past a second")
+        << true << QList<int>{0, 600, 1200, 1250, 1400}
+        << "\rnumorra-report: 2 of 4 readings\rnumorra-report: 4 of 4 readings%1";
+}
+
+// On a terminal a run past a second shows its progress, at most ten times a
+// second, and clears it at the end; nowhere else does it show.
+void TestReportCommand::progressLine()
+{
+    QFETCH(bool, terminal);
+    QFETCH(QList<int>, times);
+    QFETCH(QString, shown);
+    QString text;
+    QTextStream err(&text);
+    qsizetype tick = 0;
+    {
+        ReportProgress progress(
+            err, terminal, [&] { return qint64(times.at(tick)); }, times.size() - 1);
+        for (tick = 1; tick < times.size(); ++tick)
+            progress.show(tick);
+    }
+    err.flush();
+    const qsizetype width = QString("numorra-report: 4 of 4 readings").size();
+    QCOMPARE(text, shown.replace("%1", "\r" + QString(width, ' ') + "\r"));
 }
 
 QTEST_MAIN(TestReportCommand)

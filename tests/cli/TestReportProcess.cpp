@@ -31,6 +31,20 @@ Outcome runBare(const QString &home, const QString &language, const QStringList 
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+// Runs a bash command line as from a bare login, with $R the built program.
+Outcome runShell(const QString &home, const QString &command)
+{
+    QProcess process;
+    process.setWorkingDirectory(home);
+    process.start("/usr/bin/env", {"-i", "PATH=/usr/bin:/bin", "HOME=" + home, "LANG=en_US.UTF-8",
+                                   "R=" NUMORRA_REPORT, "/bin/bash", "-c", command});
+    if (!process.waitForFinished(60000))
+        return {-1, {}, {}};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
 QString pdfText(const QString &path)
 {
     QProcess reader;
@@ -51,6 +65,10 @@ private Q_SLOTS:
     void dateFollowsTheLanguage();
     void pdfWithoutDisplay_data();
     void pdfWithoutDisplay();
+    void standardStreams_data();
+    void standardStreams();
+    void progressOnlyOnATerminal_data();
+    void progressOnlyOnATerminal();
 
 private:
     QTemporaryDir m_home;
@@ -127,6 +145,77 @@ void TestReportProcess::pdfWithoutDisplay()
     const qsizetype page = text.lastIndexOf('\f', name) + 1;
     QVERIFY(page > 0);
     QCOMPARE(text.mid(page, name - page).simplified(), Report::ReportFooter());
+}
+
+void TestReportProcess::standardStreams_data()
+{
+    QTest::addColumn<QString>("command"); // bash, in the home folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // all of standard error
+    QTest::addColumn<QString>("report");  // the words of what was written, if anything
+    const QString anna = printedReport(m_anna, QLocale("en_US"));
+    QTest::newRow("a reading written slowly")
+        << "(head -c 5 anna.qnr; sleep 0.5; tail -c +6 anna.qnr) | $R -" << 0 << "" << anna;
+    QTest::newRow("endless line") << "yes x | tr -d '\\n' | $R -" << 1
+                                  << "numorra-report: -: not a saved reading\n"
+                                  << "";
+    QTest::newRow("standard input closed")
+        << "$R - <&-" << 2 << "numorra-report: -: Please Enter Your Name\n"
+        << "";
+    QTest::newRow("standard output closed")
+        << "$R anna.qnr >&-" << 1 << "numorra-report: the output could not be written\n"
+        << "";
+    QTest::newRow("endless zeros")
+        << "$R - </dev/zero" << 1 << "numorra-report: -: not a saved reading\n"
+        << "";
+    QTest::newRow("PDF through a pipe")
+        << "$R --pdf - anna.qnr | cat >out.pdf; exit ${PIPESTATUS[0]}" << 0 << ""
+        << Report::printDocument(previewReport(m_anna, QLocale("en_US")));
+    QTest::newRow("PDF onto a full device")
+        << "$R --pdf - anna.qnr >/dev/full" << 1
+        << "numorra-report: -: cannot be written: No space left on device\n"
+        << "";
+}
+
+// Standard input gives one reading file, read as a file is; standard output
+// takes the PDF, and a failure to write it is status 1.
+void TestReportProcess::standardStreams()
+{
+    QFETCH(QString, command);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(QString, report);
+    QFile::remove(m_home.filePath("out.pdf"));
+    const Outcome outcome = runShell(m_home.path(), command);
+    QCOMPARE(outcome.err, message);
+    QCOMPARE(outcome.status, status);
+    const QString written =
+        command.contains("out.pdf") ? pdfText(m_home.filePath("out.pdf")) : outcome.out;
+    QCOMPARE(wordsOfPdf(written), wordsOf(report));
+}
+
+void TestReportProcess::progressOnlyOnATerminal_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("shown"); // what reached the terminal or the file
+    // The first reading takes a second and a half to come in.
+    const QString run = "(sleep 1.5; cat anna.qnr) | $R - bo.qnr >/dev/null";
+    const QString line = "numorra-report: 1 of 2 readings";
+    QTest::newRow("terminal") << "script -qec '" + run + "' /dev/null"
+                              << "\r" + line + "\r" + QString(line.size(), ' ') + "\r";
+    QTest::newRow("file") << run + " 2>err.txt; cat err.txt"
+                          << "";
+}
+
+void TestReportProcess::progressOnlyOnATerminal()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, shown);
+    if (command.startsWith("script") && QStandardPaths::findExecutable("script").isEmpty())
+        QSKIP("script(1) is missing (bsdutils)");
+    const Outcome outcome = runShell(m_home.path(), command);
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out, shown);
 }
 
 QTEST_GUILESS_MAIN(TestReportProcess)

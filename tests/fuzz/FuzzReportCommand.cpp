@@ -3,7 +3,8 @@
 // The input up to its first NUL byte holds the arguments, one a line, as
 // UTF-8 (at most 8 of them); the bytes after that NUL are the content of a
 // reading file in a temporary folder, which "%f" in an argument names (the
-// file is there only when an argument names it). The
+// file is there only when an argument names it), and standard input, which
+// the file name "-" reads. The
 // command only ever sees paths inside that folder: the target works in it,
 // and a slash in the arguments becomes an underscore before "%f" is replaced.
 // With no QGuiApplication, --pdf is refused rather than written.
@@ -14,6 +15,7 @@
 #include "cli/ReportOptions.h"
 #include "reading/Report.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -50,8 +52,12 @@ Workspace &workspace()
     return space;
 }
 
-Outcome runCommand(ReportCommand &command, const QStringList &arguments)
+Outcome runCommand(ReportCommand &command, const QStringList &arguments, const QByteArray &input)
 {
+    QBuffer standardInput;
+    standardInput.setData(input);
+    standardInput.open(QIODevice::ReadOnly);
+    command.setStandardInput(&standardInput);
     Outcome outcome;
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
@@ -154,13 +160,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList arguments = argumentsOf(argumentText, space.readingPath);
     ReportCommand command;
     command.setLocale(localeFor(size));
-    const Outcome first = runCommand(command, arguments);
+    const Outcome first = runCommand(command, arguments, content);
     checkOutcome(arguments, first);
 
     // The same command again gives the same answer (checked on a quarter of
     // the inputs, which is enough to catch a run that leaves state behind).
     if (size % 4 == 0) {
-        const Outcome second = runCommand(command, arguments);
+        const Outcome second = runCommand(command, arguments, content);
         FUZZ_CHECK(second.status == first.status && second.out == first.out &&
                    second.err == first.err);
     }

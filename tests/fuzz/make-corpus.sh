@@ -106,6 +106,9 @@ printf -- '--json\n--name\n  Anna Lee  \n--day\n05\n--month\n3\n--year\n1980' |
 { printf -- '--pdf\nout.pdf\n%%f\000'; cat corpus/FuzzReadingFile/anna-lee.qnr; } |
     put FuzzReportCommand pdf-refused
 printf -- '%%f\000garbage\r\n' | put FuzzReportCommand not-a-reading
+{ printf -- '--json\n-\n%%f\000'; cat corpus/FuzzReadingFile/anna-lee.qnr; } |
+    put FuzzReportCommand standard-input
+printf -- '--name\nAnna Lee\n--date\n1980-03-05' | put FuzzReportCommand date
 printf -- '%%fx\nmissing.qnr\n.\000' | put FuzzReportCommand bad-paths
 printf -- '--name\nA\n%%f\000' | put FuzzReportCommand details-and-file
 printf -- '--name\n\n--day\n32\n--month\nSmarch\n--year\n1899' | put FuzzReportCommand refused

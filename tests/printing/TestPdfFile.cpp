@@ -1,7 +1,9 @@
 #include "ExpectedReport.h"
+#include "desktop/CheckedOutput.h"
 #include "printing/PdfFile.h"
 #include "shell/PersonalDetailsRules.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -21,6 +23,67 @@ QStringList pagesOf(const QString &path)
     return pages;
 }
 
+QStringList pagesOf(const QByteArray &pdf)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath("pages.pdf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    return pagesOf(file.fileName());
+}
+
+QFont reportFont()
+{
+    QFont font(Report::fontFamily());
+    font.setPointSizeF(Report::kPointSize);
+    return font;
+}
+
+QString printedReportOf(const QString &name, QDate date)
+{
+    const PersonalDetails details = PersonalDetailsRules::capture(
+        name, QString::number(date.day()), PersonalDetailsRules::monthItems().at(date.month() - 1),
+        QString::number(date.year()));
+    return Report::printDocument(previewReport(details, QLocale::c()));
+}
+
+QByteArray pdfOf(const QStringList &texts)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!PdfFile::render(pdf, texts, reportFont(), "Reports", QPageSize(QPageSize::A4)))
+        return {};
+    return pdf.data();
+}
+
+// A device that takes at most `chunk` bytes a write and holds at most `capacity`,
+// as a pipe does and as a disk that fills up does.
+class NarrowDevice : public QIODevice
+{
+public:
+    NarrowDevice(qint64 chunk, qint64 capacity) : m_chunk(chunk), m_capacity(capacity)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    qint64 received = 0;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override
+    {
+        const qint64 taken = qMin(qMin(size, m_chunk), m_capacity - received);
+        if (taken <= 0)
+            return -1;
+        received += taken;
+        return taken;
+    }
+
+private:
+    qint64 m_chunk;
+    qint64 m_capacity;
+};
+
 } // namespace
 
 class TestPdfFile : public QObject
@@ -29,6 +92,11 @@ class TestPdfFile : public QObject
 
 private Q_SLOTS:
     void reportsEachStartAPageAndReadBack();
+    void headingStaysWithItsReading_data();
+    void headingStaysWithItsReading();
+    void pagesGoOutAsTheyAreDone();
+    void everyByteIsAccountedFor_data();
+    void everyByteIsAccountedFor();
 };
 
 void TestPdfFile::reportsEachStartAPageAndReadBack()
@@ -36,19 +104,13 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
     // Reports of one page and of more, in both forms.
     constexpr int kReports = 60;
     QStringList reports;
-    for (int index = 0; index < kReports; ++index) {
-        const QDate date = QDate(1901, 1, 1).addDays(index * 911);
-        const PersonalDetails details = PersonalDetailsRules::capture(
-            QString("Person %1").arg(index), QString::number(date.day()),
-            PersonalDetailsRules::monthItems().at(date.month() - 1), QString::number(date.year()));
-        reports.append(Report::printDocument(previewReport(details, QLocale::c())));
-    }
+    for (int index = 0; index < kReports; ++index)
+        reports.append(printedReportOf(QString("Person %1").arg(index),
+                                       QDate(1901, 1, 1).addDays(index * 911)));
     QTemporaryDir folder;
     const QString path = folder.filePath("reports.pdf");
-    QFont font(Report::fontFamily());
-    font.setPointSizeF(Report::kPointSize);
     QString reason;
-    QVERIFY2(PdfFile::write(path, reports, font, "Reports", &reason), qPrintable(reason));
+    QVERIFY2(PdfFile::write(path, reports, reportFont(), "Reports", &reason), qPrintable(reason));
 
     const QStringList pages = pagesOf(path);
     QCOMPARE(wordsOfPdf(pages.join(' ')), wordsOf(reports.join(' ')));
@@ -63,6 +125,87 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
     for (int index = 0; index < kReports; ++index)
         QCOMPARE(starts.at(index), QString("Name: Person %1").arg(index));
     QVERIFY(pages.size() > kReports);
+}
+
+void TestPdfFile::headingStaysWithItsReading_data()
+{
+    QTest::addColumn<QDate>("birthDate");
+    QTest::newRow("five numbers") << QDate(1980, 3, 5);
+    QTest::newRow("two numbers") << QDate(2049, 12, 31);
+    QTest::newRow("one number") << QDate(1911, 1, 1);
+    QTest::newRow("number five") << QDate(1955, 5, 5);
+}
+
+// The report moved down the page a line at a time, over more than a page:
+// whatever line a page ends on, it is never a number's heading - the title,
+// the number or its count of occurrences - without the start of the reading.
+void TestPdfFile::headingStaysWithItsReading()
+{
+    QFETCH(QDate, birthDate);
+    constexpr int kShifts = 80; // more lines than an A4 page holds
+    QStringList texts;
+    for (int shift = 0; shift < kShifts; ++shift)
+        texts.append(QString(shift, '\n') + printedReportOf("Anna Lee", birthDate));
+    const QStringList pages = pagesOf(pdfOf(texts));
+    QCOMPARE(wordsOfPdf(pages.join(QString())), wordsOf(texts.join(' '))); // each line once
+    static const QRegularExpression heading(
+        "^(Most Favorable Number by Chinese Numerology|[1-9]|Number of occurrence: [0-9]+)$");
+    int headingsOnTop = 0; // pages a heading starts: the table does reach page breaks
+    for (const QString &page : pages) {
+        const QStringList lines = page.split('\n', Qt::SkipEmptyParts);
+        if (lines.isEmpty())
+            continue; // only the blank lines before a report
+        QVERIFY2(!heading.match(lines.constLast()).hasMatch(), qPrintable(page.right(300)));
+        headingsOnTop += heading.match(lines.constFirst()).hasMatch() ? 1 : 0;
+    }
+    QVERIFY(headingsOnTop > 0);
+}
+
+void TestPdfFile::pagesGoOutAsTheyAreDone()
+{
+    QBuffer device;
+    device.open(QIODevice::WriteOnly);
+    PdfFile pdf(device, reportFont(), "Reports", QPageSize(QPageSize::A4));
+    QList<qint64> sizes;
+    for (int day = 1; day <= 20; ++day) {
+        QVERIFY(pdf.add(printedReportOf("Anna Lee", QDate(1980, 3, day))));
+        sizes.append(device.size());
+    }
+    QVERIFY(pdf.finish());
+    // The pages of each report are out once the next one starts.
+    for (qsizetype index = 1; index < sizes.size(); ++index)
+        QVERIFY(sizes.at(index) > sizes.at(index - 1));
+    QVERIFY(sizes.constFirst() < device.size() / 10);
+}
+
+void TestPdfFile::everyByteIsAccountedFor_data()
+{
+    QTest::addColumn<qint64>("chunk");     // bytes the device takes a write
+    QTest::addColumn<qint64>("shortfall"); // bytes of the PDF the device has no room for
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("takes everything") << qint64(1 << 30) << qint64(0) << true;
+    QTest::newRow("seven bytes a write") << qint64(7) << qint64(0) << true;
+    QTest::newRow("full 10 KiB before the end") << qint64(1 << 30) << qint64(10240) << false;
+    QTest::newRow("full at the last byte") << qint64(1 << 30) << qint64(1) << false;
+    QTest::newRow("full at the last byte, seven bytes a write") << qint64(7) << qint64(1) << false;
+}
+
+// Whatever the device takes, the output knows whether the whole PDF went in.
+void TestPdfFile::everyByteIsAccountedFor()
+{
+    QFETCH(qint64, chunk);
+    QFETCH(qint64, shortfall);
+    QFETCH(bool, complete);
+    const QStringList texts{printedReportOf("Anna Lee", QDate(1980, 3, 5)),
+                            printedReportOf("Bo", QDate(1911, 1, 1))};
+    const qint64 size = pdfOf(texts).size(); // the same length, whenever it is written
+    NarrowDevice device(chunk, size - shortfall);
+    CheckedOutput output(device);
+    QVERIFY(PdfFile::render(output, texts, reportFont(), "Reports", QPageSize(QPageSize::A4)));
+    QString reason;
+    QCOMPARE(output.finish(&reason), complete);
+    QCOMPARE(reason.isEmpty(), complete);
+    QCOMPARE(device.received, size - shortfall);
 }
 
 QTEST_MAIN(TestPdfFile)

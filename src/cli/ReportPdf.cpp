@@ -1,0 +1,69 @@
+#include "cli/ReportPdf.h"
+
+#include "cli/ReportOptions.h"
+#include "desktop/AtomicFile.h"
+#include "desktop/CheckedOutput.h"
+#include "printing/PdfFile.h"
+#include "reading/Report.h"
+
+#include <QFont>
+#include <QGuiApplication>
+
+namespace {
+
+bool fail(QString *reason, const QString &text)
+{
+    if (reason)
+        *reason = text;
+    return false;
+}
+
+} // namespace
+
+ReportPdf::ReportPdf(const QString &path, QIODevice *standardOutput, bool oneReading)
+    : m_path(path), m_standardOutput(standardOutput), m_oneReading(oneReading)
+{}
+
+ReportPdf::~ReportPdf() = default;
+
+bool ReportPdf::add(const QString &reportText, const QString &name, QString *reason)
+{
+    const QString title =
+        Report::documentTitle() + (m_oneReading ? QStringLiteral(": ") + name : QString());
+    if (!m_pdf && !open(title, reason))
+        return false;
+    if (!m_pdf->add(Report::printDocument(reportText)))
+        return fail(reason, QStringLiteral("the pages could not be drawn"));
+    return true;
+}
+
+bool ReportPdf::finish(QString *reason)
+{
+    if (!m_pdf)
+        return true;
+    if (!m_pdf->finish())
+        return fail(reason, QStringLiteral("the pages could not be drawn"));
+    return m_file ? m_file->commit(reason) : m_stream->finish(reason);
+}
+
+bool ReportPdf::open(const QString &title, QString *reason)
+{
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
+        return fail(reason, QStringLiteral("a PDF needs a QGuiApplication for its fonts"));
+    QIODevice *device = nullptr;
+    if (m_path != ReportOptions::kStandardStream) {
+        m_file = std::make_unique<AtomicFile>(m_path);
+        if (!m_file->open(reason))
+            return false;
+        device = &m_file->device();
+    } else if (m_standardOutput) {
+        m_stream = std::make_unique<CheckedOutput>(*m_standardOutput);
+        device = m_stream.get();
+    } else {
+        return fail(reason, QStringLiteral("standard output takes no PDF here"));
+    }
+    QFont font(Report::fontFamily());
+    font.setPointSizeF(Report::kPointSize);
+    m_pdf = std::make_unique<PdfFile>(*device, font, title, PdfFile::localPageSize());
+    return true;
+}
