@@ -14,12 +14,19 @@ namespace WidgetStyle {
 
 namespace {
 
+constexpr double kWindowPointSize = 8.25;
+
 // The family that stands for "Verdana" here: Verdana itself where it is
 // installed, else what fontconfig puts in its place (DejaVu Sans on Debian).
-// Asked once, so that no later font has to look for a stand-in again.
+// Asked once, so that no later font has to look for a stand-in again, and
+// asked at the window font's size, whose face the windows load anyway.
 const QString &verdanaFamily()
 {
-    static const QString family = QFontInfo(QFont(QStringLiteral("Verdana"))).family();
+    static const QString family = [] {
+        QFont verdana(QStringLiteral("Verdana"));
+        verdana.setPointSizeF(kWindowPointSize);
+        return QFontInfo(verdana).family();
+    }();
     return family;
 }
 
@@ -35,7 +42,7 @@ QFont verdana(double pointSize, bool bold)
 
 QFont windowFont()
 {
-    return verdana(8.25);
+    return verdana(kWindowPointSize);
 }
 
 void setColours(QWidget *widget, const QColor &text, const QColor &background)
