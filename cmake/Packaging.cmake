@@ -40,7 +40,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # loads only when it prints.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libcups2")
-# Help and web links open in the desktop's browser through xdg-open.
+# Help and web links open in the desktop's browser through xdg-open; on a
+# Wayland desktop the windows are native with Qt's Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 # Names in Chinese characters need a font that has them, which DejaVu has not.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-cjk")

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Checks the Debian package the way a user meets it: builds the package,
-# checks it with lintian, installs it with apt-get, starts the installed Numorra on a virtual display
-# (Xvfb) and waits for its main window, runs numorra-report --help if the
+# checks it with hardening-check and lintian, installs it with apt-get, starts
+# the installed Numorra on a virtual display (Xvfb) and waits for its main window, runs numorra-report --help if the
 # package has it, then purges the package and checks that every file it
 # installed is gone.
 #
@@ -23,7 +23,7 @@ die() {
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
     die "$build_dir is not a configured build folder; run 'make build' first"
 fi
-for tool in apt-get dpkg dpkg-deb lintian Xvfb xdotool xdpyinfo; do
+for tool in apt-get dpkg dpkg-deb cpack hardening-check lintian Xvfb xdotool xdpyinfo; do
     command -v "$tool" >/dev/null 2>&1 || die "$tool is not installed; run 'make deps' first"
 done
 if [ "$(id -u)" -eq 0 ]; then
@@ -52,17 +52,10 @@ title="Numorra v${version%-*}"
 echo "$deb"
 dpkg-deb -f "$deb" Package Version Architecture Depends Recommends Suggests
 
-step "Checking $(basename "$deb") with lintian"
-# Errors and warnings fail, and so do its notes on hardening and on sections
-# the programs need not carry. (lintian says on standard error that it runs as
-# root, which is how this script runs.)
-report=$(lintian --display-info --fail-on none "$deb" 2>/dev/null) ||
-    die "lintian could not check $deb; run it by hand to see why"
-[ -z "$report" ] || printf '%s\n' "$report"
-if printf '%s\n' "$report" | grep -Eq '^[EW]: |hardening-|binary-has-unneeded-section'; then
-    die "lintian finds errors, warnings or hardening notes in the package"
-fi
-echo "lintian finds nothing to fix."
+step "Checking the package with hardening-check and lintian"
+# The same checks as the test PackageChecks, on a package built alike.
+"$(dirname "$0")/../tests/system/package_checks.sh" cpack "$build_dir" ||
+    die "hardening-check or lintian finds something to fix in the package"
 
 scratch=$(mktemp -d)
 installed=no

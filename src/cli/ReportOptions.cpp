@@ -159,8 +159,8 @@ QString conflict(const QCommandLineParser &parser, const ReportOptions &options)
     if (options.details.nameText.size() > DetailsEntry::kNameFieldLength)
         return QStringLiteral("the name is longer than the %1 characters the name field holds")
             .arg(DetailsEntry::kNameFieldLength);
-    if (options.details.nameText.contains(QLatin1Char('\n')) ||
-        options.details.nameText.contains(QLatin1Char('\r')))
+    // The main window puts such a name on one line; here it is refused.
+    if (PersonalDetailsRules::oneLine(options.details.nameText) != options.details.nameText)
         return QStringLiteral("--name must be one line: it holds a line break");
     return {};
 }

@@ -1,5 +1,6 @@
 #include "printing/CupsPrinting.h"
 
+#include "desktop/CheckedOutput.h"
 #include "printing/PdfFile.h"
 
 #include <QDir>
@@ -104,10 +105,13 @@ Platform::PrintOutcome print(const QString &text, const QFont &font, const QStri
     if (!printer)
         return Platform::PrintOutcome::NoPrinter;
 
+    // Every write is checked: Qt's PDF writer would carry on past a full disk.
     QTemporaryFile document(QDir::tempPath() + QStringLiteral("/numorra-XXXXXX.pdf"));
-    if (!document.open() ||
-        !PdfFile::render(document, QStringList{text}, font, title, printer->pageSize) ||
-        !document.flush())
+    if (!document.open())
+        return Platform::PrintOutcome::DocumentNotMade;
+    CheckedOutput output(document);
+    if (!PdfFile::render(output, QStringList{text}, font, title, printer->pageSize) ||
+        !output.finish(nullptr))
         return Platform::PrintOutcome::DocumentNotMade;
     const int job = functions.printFile(printer->name.constData(),
                                         QFile::encodeName(document.fileName()).constData(),

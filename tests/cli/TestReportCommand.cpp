@@ -1,4 +1,5 @@
 #include "ExpectedReport.h"
+#include "PdfText.h"
 #include "RecordingPlatform.h"
 #include "cli/ReportCommand.h"
 #include "cli/ReportProgress.h"
@@ -82,15 +83,6 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The words of a PDF's text, read back with pdftotext.
-QString pdfWords(const QString &path)
-{
-    QProcess reader;
-    reader.start("pdftotext", {"-raw", path, "-"}); // -raw: keeps hyphens at line ends
-    reader.waitForFinished();
-    return wordsOfPdf(QString::fromUtf8(reader.readAllStandardOutput()));
 }
 
 // Standard input as a pipe gives it: the bytes, or the bytes again and again
@@ -608,8 +600,9 @@ void TestReportCommand::pdfToStandardOutput()
     QCOMPARE(outcome.err, QString());
     const QString path = m_folder.filePath("standard-output.pdf");
     writeBytes(path, pdf.data());
-    QCOMPARE(pdfWords(path), wordsOf(Report::printDocument(previewReport(
-                                 detailsOf("Anna Lee", QDate(1980, 3, 5)), kBritish))));
+    QCOMPARE(wordsOfPdf(pdfRawText(path)),
+             wordsOf(Report::printDocument(
+                 previewReport(detailsOf("Anna Lee", QDate(1980, 3, 5)), kBritish))));
 }
 
 void TestReportCommand::progressLine_data()

@@ -1,4 +1,5 @@
 #include "ExpectedReport.h"
+#include "PdfText.h"
 #include "reading/ReadingFile.h"
 #include "shell/PersonalDetailsRules.h"
 
@@ -43,14 +44,6 @@ Outcome runShell(const QString &home, const QString &command)
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString pdfText(const QString &path)
-{
-    QProcess reader;
-    reader.start("pdftotext", {"-raw", path, "-"}); // -raw: keeps hyphens at line ends
-    reader.waitForFinished();
-    return QString::fromUtf8(reader.readAllStandardOutput());
 }
 
 } // namespace
@@ -137,7 +130,7 @@ void TestReportProcess::pdfWithoutDisplay()
     const QLocale american("en_US");
     const QString anna = Report::printDocument(previewReport(m_anna, american));
     const QString bo = Report::printDocument(previewReport(m_bo, american));
-    const QString text = pdfText(pdf);
+    const QString text = pdfRawText(pdf);
     QCOMPARE(wordsOfPdf(text), wordsOf(anna + " " + bo));
     QVERIFY(text.contains("Date of Birth: 3/5/1980"));
     // Bo's reading starts a page of its own with the footer.
@@ -190,7 +183,7 @@ void TestReportProcess::standardStreams()
     QCOMPARE(outcome.err, message);
     QCOMPARE(outcome.status, status);
     const QString written =
-        command.contains("out.pdf") ? pdfText(m_home.filePath("out.pdf")) : outcome.out;
+        command.contains("out.pdf") ? pdfRawText(m_home.filePath("out.pdf")) : outcome.out;
     QCOMPARE(wordsOfPdf(written), wordsOf(report));
 }
 

@@ -12,6 +12,17 @@ inline QString letters(const QString &text)
     return QString(text).remove(spacing);
 }
 
+// A PDF's text as pdftotext -raw reads it (keeping hyphens at line ends, a
+// form feed after each page); empty when it cannot be read.
+inline QString pdfRawText(const QString &path)
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    if (!reader.waitForFinished(10000) || reader.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
 // The letters of a PDF's text (read with pdftotext), its ligatures undone.
 inline QString pdfLetters(const QString &path)
 {

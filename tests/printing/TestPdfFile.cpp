@@ -1,11 +1,11 @@
 #include "ExpectedReport.h"
+#include "PdfText.h"
 #include "desktop/CheckedOutput.h"
 #include "printing/PdfFile.h"
 #include "shell/PersonalDetailsRules.h"
 
 #include <QBuffer>
 #include <QFont>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,11 +14,7 @@ namespace {
 // The text of each page, read back with pdftotext.
 QStringList pagesOf(const QString &path)
 {
-    QProcess reader;
-    reader.start("pdftotext", {"-raw", path, "-"}); // -raw: keeps hyphens at line ends
-    if (!reader.waitForFinished() || reader.exitCode() != 0)
-        return {};
-    QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split('\f');
+    QStringList pages = pdfRawText(path).split('\f');
     pages.removeLast(); // after the last page's form feed
     return pages;
 }
