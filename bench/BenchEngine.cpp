@@ -1,14 +1,14 @@
 // Timings of the work behind the windows: the engine steps of one reading and
 // of every date the lists can name, the report text, the text codec and the
 // parsing of a saved reading.
+#include "calculation/CalculationSteps.h"
 #include "details/PersonalDetails.h"
+#include "details/PersonalDetailsRules.h"
 #include "numerology/modNineStarKey.h"
 #include "reading/ReadingFile.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
-#include "shell/CalculationSteps.h"
-#include "shell/PersonalDetailsRules.h"
 #include "support/TextCodec.h"
 
 #include <QBuffer>

@@ -1,14 +1,14 @@
 // Timings of the windows a user waits for: the reading window built, filled
 // and shown, the main window built and shown, and a whole calculation from
 // the main window to the reading window.
+#include "calculation/CalculationSteps.h"
 #include "desktop/Platform.h"
 #include "details/PersonalDetails.h"
+#include "details/PersonalDetailsRules.h"
 #include "reading/ReadingResults.h"
-#include "reading/frmNineStar.h"
+#include "readingwindows/frmNineStar.h"
 #include "shell/ApplicationShell.h"
-#include "shell/CalculationSteps.h"
 #include "shell/PersonalDetailsGroup.h"
-#include "shell/PersonalDetailsRules.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -73,7 +73,8 @@ void mainWindow(benchmark::State &state)
     QuietPlatform platform;
     ApplicationShell shell(platform);
     for (auto _ : state) {
-        auto *window = new frmMain(shell);
+        PersonalDetails details;
+        auto *window = new frmMain(shell, details);
         window->show();
         QApplication::processEvents();
         delete window;

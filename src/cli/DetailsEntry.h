@@ -1,8 +1,8 @@
 #pragma once
 
 #include "details/PersonalDetails.h"
+#include "details/PersonalDetailsRules.h"
 #include "reading/ReadingFile.h"
-#include "shell/PersonalDetailsRules.h"
 
 #include <QString>
 

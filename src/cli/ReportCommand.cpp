@@ -8,7 +8,6 @@
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
-#include "shell/CalculationSteps.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -21,7 +20,7 @@ const QString kProgram = QStringLiteral("numorra-report: ");
 
 } // namespace
 
-ReportCommand::ReportCommand() = default;
+ReportCommand::ReportCommand(EngineSteps engineSteps) : m_engineSteps(std::move(engineSteps)) {}
 ReportCommand::~ReportCommand() = default;
 
 void ReportCommand::setProgressTerminal(bool terminal, ReportProgress::Clock clock)
@@ -99,7 +98,9 @@ void ReportCommand::reportFile(const QString &file)
 }
 
 // Validates and calculates as the main window does, builds the report as the
-// report preview does, and writes it out.
+// report preview does, and writes it out. A calculation step that fails is
+// told, and the reading written with what the other steps wrote, as the
+// reading window shows it.
 void ReportCommand::report(const DetailsEntry &entry, const QString &file)
 {
     if (const QString failure = entry.failure(); !failure.isEmpty()) {
@@ -108,7 +109,9 @@ void ReportCommand::report(const DetailsEntry &entry, const QString &file)
     }
     const PersonalDetails details = entry.capture();
     ReadingResults results;
-    CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results));
+    const QStringList failures = CalculationSteps::runIsolated(m_engineSteps(details, results));
+    for (const QString &failure : failures)
+        fail(FileFailed, file.isEmpty() ? failure : file + QStringLiteral(": ") + failure);
     RichPane report(ReadingResults::newPaneStyle(0));
     Report::BuildReport(report, details, results, m_locale);
     if (m_options->json)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculation/CalculationSteps.h"
 #include "cli/ReportProgress.h"
 
 #include <QLocale>
@@ -10,6 +11,7 @@
 class QIODevice;
 class QJsonObject;
 class QTextStream;
+class ReadingResults;
 class ReportPdf;
 struct DetailsEntry;
 struct PersonalDetails;
@@ -27,7 +29,11 @@ class ReportCommand
 public:
     enum Status { Success = 0, FileFailed = 1, Refused = 2 };
 
-    ReportCommand();
+    // The engine steps a reading is calculated with.
+    using EngineSteps =
+        std::function<CalculationStepList(const PersonalDetails &details, ReadingResults &results)>;
+
+    explicit ReportCommand(EngineSteps engineSteps = CalculationSteps::engineSteps);
     ~ReportCommand();
 
     // Runs the command for the arguments (without the program name): the output
@@ -58,6 +64,7 @@ private:
     void failFile(Status status, const QString &file, const QString &problem);
     void fail(Status status, const QString &message);
 
+    EngineSteps m_engineSteps;
     QLocale m_locale;
     QIODevice *m_standardInput = nullptr;
     bool m_terminal = false;

@@ -1,8 +1,8 @@
 #include "cli/ReportPdf.h"
 
 #include "cli/ReportOptions.h"
-#include "desktop/AtomicFile.h"
-#include "desktop/CheckedOutput.h"
+#include "files/AtomicFile.h"
+#include "files/CheckedOutput.h"
 #include "printing/PdfFile.h"
 #include "reading/Report.h"
 

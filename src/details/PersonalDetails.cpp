@@ -1,7 +1,12 @@
 #include "details/PersonalDetails.h"
 
-PersonalDetails &PersonalDetails::shared()
+const QStringList &PersonalDetails::monthNames()
 {
-    static PersonalDetails details;
-    return details;
+    static const QStringList names = {
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+    };
+    return names;
 }

@@ -2,8 +2,9 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
-// The facts a reading is made from, as the last calculation captured them.
+// The facts a reading is made from, as a calculation captured them.
 struct PersonalDetails
 {
     QString Name;       // the name field's text, trimmed
@@ -12,6 +13,7 @@ struct PersonalDetails
     QString BirthYear;  // "1900" to "2050"
     QDate BirthDate;    // the calendar date of the three texts
 
-    // The one record of the process, overwritten by each calculation.
-    static PersonalDetails &shared();
+    // "January" to "December": the names BirthMonth holds, whatever language
+    // the month list is shown in.
+    static const QStringList &monthNames();
 };

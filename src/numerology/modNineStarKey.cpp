@@ -1,5 +1,6 @@
 #include "numerology/modNineStarKey.h"
 
+#include "details/PersonalDetails.h"
 #include "numerology/NumberReadings.h"
 #include "reading/ReadingResults.h"
 #include "reading/RichPane.h"
@@ -119,13 +120,7 @@ void countInto(DigitCounts &counts, QStringView digits)
 
 const QStringList &MonthNames()
 {
-    static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
-    };
-    return names;
+    return PersonalDetails::monthNames();
 }
 
 QString NumberDirections(int number)

@@ -1,6 +1,6 @@
 #include "printing/CupsPrinting.h"
 
-#include "desktop/CheckedOutput.h"
+#include "files/CheckedOutput.h"
 #include "printing/PdfFile.h"
 
 #include <QDir>

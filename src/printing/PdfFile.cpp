@@ -1,7 +1,7 @@
 #include "printing/PdfFile.h"
 
-#include "desktop/AtomicFile.h"
 #include "desktop/Platform.h"
+#include "files/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QFont>

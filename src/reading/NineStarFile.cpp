@@ -1,6 +1,6 @@
 #include "reading/NineStarFile.h"
 
-#include "desktop/FileReader.h"
+#include "files/FileReader.h"
 #include "support/TextCodec.h"
 
 namespace NineStarFile {

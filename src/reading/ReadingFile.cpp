@@ -1,8 +1,8 @@
 #include "reading/ReadingFile.h"
 
-#include "desktop/AtomicFile.h"
-#include "desktop/FileReader.h"
 #include "details/PersonalDetails.h"
+#include "files/AtomicFile.h"
+#include "files/FileReader.h"
 #include "support/TextCodec.h"
 
 namespace ReadingFile {

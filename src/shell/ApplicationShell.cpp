@@ -1,8 +1,7 @@
 #include "shell/ApplicationShell.h"
 
 #include "desktop/Platform.h"
-#include "details/PersonalDetails.h"
-#include "reading/frmNineStar.h"
+#include "readingwindows/frmNineStar.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/modHelp.h"
@@ -52,7 +51,7 @@ void ApplicationShell::CloseApplication()
 
 frmMain *ApplicationShell::openMainWindow()
 {
-    auto *window = new frmMain(*this);
+    auto *window = new frmMain(*this, m_personalDetails);
     m_mainWindow = window;
     window->show();
     return window;
@@ -62,13 +61,14 @@ frmNineStar *ApplicationShell::createReadingWindow()
 {
     if (m_readingWindow)
         delete m_readingWindow.data(); // discarded without its close actions
-    m_readingWindow = new frmNineStar(*this);
+    m_readingWindow = new frmNineStar(*this, m_personalDetails);
     return m_readingWindow;
 }
 
-const PersonalDetails &ApplicationShell::personalDetails() const
+CalculationStepList ApplicationShell::engineSteps(const PersonalDetails &details,
+                                                  ReadingResults &results) const
 {
-    return PersonalDetails::shared();
+    return CalculationSteps::engineSteps(details, results);
 }
 
 void ApplicationShell::showAbout(QWidget *owner)
@@ -85,10 +85,4 @@ frmMain *ApplicationShell::mainWindow() const
 frmNineStar *ApplicationShell::readingWindow() const
 {
     return m_readingWindow;
-}
-
-void ApplicationShell::editSteps(CalculationStepList &steps) const
-{
-    if (m_stepEditor)
-        m_stepEditor(steps);
 }

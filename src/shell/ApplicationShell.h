@@ -1,6 +1,7 @@
 #pragma once
 
-#include "reading/ReadingWindowHost.h"
+#include "details/PersonalDetails.h"
+#include "readingwindows/ReadingWindowHost.h"
 #include "shell/MainWindowHost.h"
 
 #include <QObject>
@@ -9,8 +10,9 @@
 
 class frmMain;
 
-// The application's frame: start-up, the one way the program ends, and the
-// creation of its windows (at most one main and one reading window).
+// The application's frame: start-up, the one way the program ends, the
+// creation of its windows (at most one main and one reading window), and the
+// personal details of the last calculation, which it hands to both.
 class ApplicationShell : public QObject, public MainWindowHost, public ReadingWindowHost
 {
     Q_OBJECT
@@ -31,8 +33,11 @@ public:
     void showMainWindow() override { openMainWindow(); }
     frmMain *openMainWindow();
     frmNineStar *createReadingWindow() override;
+    CalculationStepList engineSteps(const PersonalDetails &details,
+                                    ReadingResults &results) const override;
     void showAbout(QWidget *owner) override;
-    const PersonalDetails &personalDetails() const override;
+    // What the last calculation captured; empty before the first.
+    const PersonalDetails &personalDetails() const { return m_personalDetails; }
 
     frmMain *mainWindow() const;
     frmNineStar *readingWindow() const;
@@ -44,16 +49,11 @@ public:
         m_updateReminder = std::move(reminder);
     }
 
-    // Lets a test change the engine steps a calculation runs (e.g. make one fail).
-    using StepEditor = std::function<void(CalculationStepList &)>;
-    void setStepEditor(StepEditor editor) { m_stepEditor = std::move(editor); }
-    void editSteps(CalculationStepList &steps) const override;
-
 private:
     Platform &m_platform;
     QPointer<frmMain> m_mainWindow;
     QPointer<frmNineStar> m_readingWindow;
-    StepEditor m_stepEditor;
+    PersonalDetails m_personalDetails;
     std::function<void()> m_updateReminder;
     bool m_closingApplication = false;
 };

@@ -2,7 +2,7 @@
 
 #include "desktop/Platform.h"
 #include "details/PersonalDetails.h"
-#include "shell/PersonalDetailsRules.h"
+#include "details/PersonalDetailsRules.h"
 #include "widgets/Colours.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetStyle.h"
@@ -16,8 +16,10 @@ namespace {
 const QColor kDarkGrey(64, 64, 64);
 } // namespace
 
-PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, QWidget *parent)
-    : QGroupBox(QStringLiteral("Personal Details"), parent), m_platform(platform)
+PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, PersonalDetails &details,
+                                           QWidget *parent)
+    : QGroupBox(QStringLiteral("Personal Details"), parent), m_platform(platform),
+      m_details(details)
 {
     setObjectName(QStringLiteral("fraDetails"));
     setFont(WidgetStyle::verdana(8.25, true));
@@ -107,8 +109,8 @@ bool PersonalDetailsGroup::ValidatePersonalDetails()
 
 void PersonalDetailsGroup::CapturePersonalDetails()
 {
-    PersonalDetails::shared() = PersonalDetailsRules::capture(
-        txtName->text(), cboDate->currentText(), cboMonth->currentText(), cboYear->currentText());
+    m_details = PersonalDetailsRules::capture(txtName->text(), cboDate->currentText(),
+                                              cboMonth->currentText(), cboYear->currentText());
 }
 
 bool PersonalDetailsGroup::selectListItem(QComboBox *list, const QString &text)

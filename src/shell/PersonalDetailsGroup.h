@@ -5,6 +5,7 @@
 class Platform;
 class QComboBox;
 class QLineEdit;
+struct PersonalDetails;
 
 // The "Personal Details" group: the name field and the day, month and year lists.
 class PersonalDetailsGroup : public QGroupBox
@@ -12,13 +13,14 @@ class PersonalDetailsGroup : public QGroupBox
     Q_OBJECT
 
 public:
-    PersonalDetailsGroup(Platform &platform, QWidget *parent = nullptr);
+    // `details` is the record the group captures into; it must outlive the group.
+    PersonalDetailsGroup(Platform &platform, PersonalDetails &details, QWidget *parent = nullptr);
 
     // Fills the three lists from scratch and presets them to 1, January, 1970.
     void FillPersonalDetailsLists();
     // Tells the user what is wrong, if anything; only an empty name takes the focus.
     bool ValidatePersonalDetails();
-    // Copies the fields into the process's PersonalDetails record.
+    // Copies the fields into the personal details record.
     void CapturePersonalDetails();
 
     // Selects the item equal to `text`; any other text keeps the selection.
@@ -35,4 +37,5 @@ private:
                        int width);
 
     Platform &m_platform;
+    PersonalDetails &m_details;
 };

@@ -1,9 +1,8 @@
 #include "shell/frmMain.h"
 
 #include "desktop/Platform.h"
-#include "details/PersonalDetails.h"
 #include "reading/ReadingFile.h"
-#include "reading/frmNineStar.h"
+#include "readingwindows/frmNineStar.h"
 #include "shell/MainWindowHost.h"
 #include "shell/PersonalDetailsGroup.h"
 #include "support/modHelp.h"
@@ -36,10 +35,10 @@ QLabel *addTextLine(QWidget *client, const QString &name, const QString &text, i
 }
 } // namespace
 
-frmMain::frmMain(MainWindowHost &host, QWidget *parent)
+frmMain::frmMain(MainWindowHost &host, PersonalDetails &details, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_host(host)
+      m_host(host), m_details(details)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -100,7 +99,7 @@ void frmMain::buildClientArea(QWidget *client)
     addTextLine(client, QStringLiteral("lblInstruction"), ProductTexts::instruction(), 2640, 435,
                 bold, Colours::kLightGreen);
 
-    fraDetails = new PersonalDetailsGroup(m_host.platform(), client);
+    fraDetails = new PersonalDetailsGroup(m_host.platform(), m_details, client);
     fraDetails->setGeometry(Twips::rect(495, 3180, 4400, 1335));
 }
 
@@ -157,9 +156,7 @@ void frmMain::RunCalculation()
     // abandoned, keeps what it wrote, and the next one runs. The engine steps
     // read the details only when they run, after the capture.
     frmNineStar *reading = m_host.createReadingWindow();
-    CalculationStepList steps =
-        CalculationSteps::engineSteps(PersonalDetails::shared(), reading->results());
-    m_host.editSteps(steps);
+    CalculationStepList steps = m_host.engineSteps(m_details, reading->results());
     steps.insert(steps.begin(), {QStringLiteral("CapturePersonalDetails"), [this] {
                                      fraDetails->CapturePersonalDetails();
                                  }});
@@ -169,7 +166,8 @@ void frmMain::RunCalculation()
     steps.push_back({QStringLiteral("CloseMainWindow"), [this] {
                          closeForCalculation();
                      }});
-    CalculationSteps::runIsolated(steps);
+    for (const QString &failure : CalculationSteps::runIsolated(steps))
+        qWarning("%ls", qUtf16Printable(failure));
 }
 
 void frmMain::OpenReadingFile()

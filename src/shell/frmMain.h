@@ -7,6 +7,7 @@ class LinkLabel;
 class PersonalDetailsGroup;
 class QAction;
 class QPushButton;
+struct PersonalDetails;
 
 // The main window: the introduction, the personal details and the two
 // commands that produce a reading.
@@ -15,7 +16,8 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmMain(MainWindowHost &host, QWidget *parent = nullptr);
+    // A calculation captures the details into `details`, which must outlive the window.
+    frmMain(MainWindowHost &host, PersonalDetails &details, QWidget *parent = nullptr);
 
     // Validates, captures, runs the engine steps, shows the reading window and
     // closes this window (which does not end the program).
@@ -45,6 +47,7 @@ private:
     void closeForCalculation();
 
     MainWindowHost &m_host;
+    PersonalDetails &m_details;
     bool m_closingForCalculation = false;
     bool m_centred = false;
 };

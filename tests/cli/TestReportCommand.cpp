@@ -3,10 +3,10 @@
 #include "RecordingPlatform.h"
 #include "cli/ReportCommand.h"
 #include "cli/ReportProgress.h"
+#include "details/PersonalDetailsRules.h"
 #include "numerology/modNineStarKey.h"
 #include "reading/ReadingFile.h"
-#include "reading/frmSave.h"
-#include "shell/PersonalDetailsRules.h"
+#include "readingwindows/frmSave.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -240,7 +240,8 @@ void TestReportCommand::jsonMatchesEngine()
     const QJsonObject json = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
     const PersonalDetails details = detailsOf(arguments.at(1), birthDate);
     ReadingResults results;
-    QCOMPARE(CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results)), 0);
+    QCOMPARE(CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results)),
+             QStringList());
 
     QCOMPARE(json["name"].toString(), details.Name);
     QCOMPARE(json["birthDate"].toString(), birthDate.toString(Qt::ISODate));

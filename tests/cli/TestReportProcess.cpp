@@ -1,7 +1,7 @@
 #include "ExpectedReport.h"
 #include "PdfText.h"
+#include "details/PersonalDetailsRules.h"
 #include "reading/ReadingFile.h"
-#include "shell/PersonalDetailsRules.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

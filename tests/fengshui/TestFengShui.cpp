@@ -1,8 +1,8 @@
+#include "calculation/CalculationSteps.h"
 #include "details/PersonalDetails.h"
 #include "fengshui/ElementDescriptions.h"
 #include "fengshui/modFengShui.h"
 #include "reading/ReadingResults.h"
-#include "shell/CalculationSteps.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "calculation/CalculationSteps.h"
 #include "details/PersonalDetails.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
-#include "shell/CalculationSteps.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/QtPlatform.h"
+#include "qtdesktop/QtPlatform.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // Saves two large files' worth of bytes over one path, turn about, until it is
 // killed: a stand-in for a save interrupted at any moment.
-#include "desktop/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #!/bin/bash
-# The include check finds each kind of wrong include in small trees of its
-# own, and passes the same trees without them.
+# The include check finds each kind of broken rule in small trees of its own,
+# and passes the same trees without them.
 #
 #   include_rules_test.sh path/to/include_rules.sh QT_INCLUDE_DIR
 set -u
@@ -9,61 +9,78 @@ qt=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# file of the tree | its library | what it includes | wrong?
+rooms='
+base     core     -
+engine   core     base
+widgets  windows  base
+shell    windows  base engine widgets
+cli      report   base engine
+:core     QtCore
+:windows  QtCore QtGui QtWidgets
+:report   QtCore QtGui
+'
+
+# file of the tree | the part whose list holds it | what it includes | what the check says, if wrong
 table='
-core/Engine.cpp     | core     | <QString>              | no
-core/Engine.cpp     | core     | "core/Engine.h"        | no
-core/Widget.cpp     | core     | <QWidget>              | yes
-core/Font.cpp       | core     | <QtGui/QFont>          | yes
-core/Printed.cpp    | core     | "printing/Pages.h"     | yes
-core/Window.cpp     | core     | "reading/frmView.h"    | yes
-printing/Pages.cpp  | printing | <QPdfWriter>           | no
-printing/Pages.cpp  | printing | "core/Engine.h"        | no
-printing/Label.cpp  | printing | <QLabel>               | yes
-printing/Window.cpp | printing | "reading/frmView.h"    | yes
-reading/frmView.cpp | windows  | <QLabel>               | no
-reading/frmView.cpp | windows  | "printing/Pages.h"     | no
-reading/Shell.cpp   | windows  | "shell/frmMain.h"      | yes
-reading/Steps.cpp   | core     | "fengshui/modSteps.h"  | yes
-cli/Report.cpp      | report   | "printing/Pages.h"     | no
-cli/Window.cpp      | report   | "reading/frmView.h"    | yes
-cli/Widget.cpp      | report   | <QWidget>              | yes
+engine/Steps.cpp    | core    | <QString>           |
+engine/Steps.cpp    | core    | "base/Record.h"     |
+widgets/Button.cpp  | windows | <QWidget>           |
+widgets/Button.cpp  | windows | "base/Record.h"     |
+shell/frmMain.cpp   | windows | "widgets/Button.h"  |
+cli/Report.cpp      | report  | "engine/Steps.h"    |
+cli/Report.cpp      | report  | <QPdfWriter>        |
+widgets/Menu.cpp    | windows | "shell/frmMain.h"   | widgets may not include shell
+cli/Colour.cpp      | report  | "widgets/Colours.h" | cli may not include widgets
+engine/Chart.cpp    | core    | "shell/frmMain.h"   | engine may not include shell
+engine/Font.cpp     | core    | <QtGui/QFont>       | core may not use QtGui
+cli/Window.cpp      | report  | <QWidget>           | report may not use QtWidgets
+base/Loose.cpp      | core    | "Record.h"          | includes name a room of src/
+engine/Stray.cpp    | windows | <QString>           | its room engine feeds core
+widgets/Colours.h   |         | <QColor>            | no part
 '
 rows() { grep '|' <<<"$table" | sed 's/ *| */|/g; s/^ *//; s/ *$//'; }
 
-# Builds in $1 the tree of the rows whose last column matches $2, with the
-# list of each library's files.
+# Builds in $1 the tree of the rows whose check says something matching $2,
+# with its table of rooms ($3, default the one above) and the parts' lists.
 make_tree() {
-    local tree=$1 file own include wrong
-    declare -A members=([core]="$tree/src/core/Engine.h" [printing]="$tree/src/printing/Pages.h"
-                        [windows]="$tree/src/reading/frmView.h")
-    mkdir -p "$tree/src/core" "$tree/src/printing" "$tree/src/reading" "$tree/src/cli"
-    touch "$tree/src/core/Engine.h" "$tree/src/printing/Pages.h" "$tree/src/reading/frmView.h"
-    while IFS='|' read -r file own include wrong; do
-        [[ $wrong =~ $2 ]] || continue
+    local tree=$1 file part include says
+    declare -A members=([core]="base/Record.h engine/Steps.h" [windows]="widgets/Button.h shell/frmMain.h"
+                        [report]="")
+    mkdir -p "$tree/src/base" "$tree/src/engine" "$tree/src/widgets" "$tree/src/shell" "$tree/src/cli"
+    touch "$tree/src/base/Record.h" "$tree/src/engine/Steps.h" "$tree/src/widgets/Button.h" \
+          "$tree/src/shell/frmMain.h"
+    while IFS='|' read -r file part include says; do
+        [[ $says =~ $2 ]] || continue
         echo "#include $include" >>"$tree/src/$file"
-        [ "$own" = report ] || members[$own]+=" $tree/src/$file"
+        [ -z "$part" ] || [[ " ${members[$part]} " == *" $file "* ]] || members[$part]+=" $file"
     done < <(rows)
-    for own in core printing windows; do echo "$own ${members[$own]}"; done >"$tree/libraries.txt"
+    for part in core windows report; do echo "$part $tree/src ${members[$part]}"; done >"$tree/parts.txt"
+    echo "${3:-$rooms}" >"$tree/rooms.txt"
 }
+
+run_check() { "$check" "$1/src" "$1/rooms.txt" "$1/parts.txt" "$qt" >"$1/out"; }
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-make_tree "$work/all" 'yes|no'
-"$check" "$work/all/src" "$work/all/libraries.txt" "$qt" >"$work/all/out" &&
-    fail "the check passed a tree with wrong includes"
-while IFS='|' read -r file _ include wrong; do
-    if grep -qF "$file includes $include:" "$work/all/out"; then
-        [ "$wrong" = yes ] || fail "refused: $file $include"
+make_tree "$work/all" '.*'
+run_check "$work/all" && fail "the check passed a tree with broken rules"
+while IFS='|' read -r file _ include says; do
+    if [ -n "$says" ]; then
+        grep "^$file " "$work/all/out" | grep -qF "$says" || fail "not found: $file $include ($says)"
     else
-        [ "$wrong" = no ] || fail "not found: $file $include"
+        ! grep -qF "$file includes $include:" "$work/all/out" || fail "refused: $file $include"
     fi
 done < <(rows)
 
-make_tree "$work/good" 'no'
-"$check" "$work/good/src" "$work/good/libraries.txt" "$qt" >"$work/good/out" ||
-    fail "the check refused a tree without wrong includes: $(cat "$work/good/out")"
+make_tree "$work/good" '^$'
+run_check "$work/good" || fail "the check refused a tree without broken rules: $(cat "$work/good/out")"
 
-[ "$failures" -eq 0 ] && echo "the check finds every wrong include of the table, and only those"
+# Two rooms that may include each other, even by a detour, break the table.
+make_tree "$work/circle" '^$' "${rooms/base     core     -/base     core     shell}"
+run_check "$work/circle" && fail "the check passed a table in which base and shell include each other"
+grep -q "table of rooms goes round in a circle: base shell base" "$work/circle/out" ||
+    fail "no circle named: $(cat "$work/circle/out")"
+
+[ "$failures" -eq 0 ] && echo "the check finds every broken rule of the table, and only those"
 exit "$failures"

@@ -1,8 +1,8 @@
 #include "ExpectedReport.h"
 #include "PdfText.h"
-#include "desktop/CheckedOutput.h"
+#include "details/PersonalDetailsRules.h"
+#include "files/CheckedOutput.h"
 #include "printing/PdfFile.h"
-#include "shell/PersonalDetailsRules.h"
 
 #include <QBuffer>
 #include <QFont>

@@ -1,9 +1,9 @@
 #include "details/PersonalDetails.h"
+#include "details/PersonalDetailsRules.h"
 #include "numerology/modNineStarKey.h"
 #include "reading/NineStarFile.h"
 #include "reading/ReadingFile.h"
 #include "reading/ReadingResults.h"
-#include "shell/PersonalDetailsRules.h"
 #include "support/TextCodec.h"
 
 #include <QBuffer>

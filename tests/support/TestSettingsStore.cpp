@@ -1,5 +1,5 @@
 #include "RecordingPlatform.h"
-#include "desktop/QtPlatform.h"
+#include "qtdesktop/QtPlatform.h"
 #include "support/SettingsStore.h"
 #include "support/ShortDate.h"
 #include "support/TextCodec.h"

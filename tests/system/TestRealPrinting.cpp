@@ -4,11 +4,11 @@
 #include "PdfText.h"
 #include "ScriptedQtPlatform.h"
 #include "TestWindows.h"
+#include "calculation/CalculationSteps.h"
+#include "details/PersonalDetailsRules.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
-#include "reading/frmSave.h"
-#include "shell/CalculationSteps.h"
-#include "shell/PersonalDetailsRules.h"
+#include "readingwindows/frmSave.h"
 
 #include <QDir>
 #include <QProcess>

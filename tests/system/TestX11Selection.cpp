@@ -1,8 +1,8 @@
 // On a real X server: text selected with the mouse in a reading pane does not
 // stay in the X11 selection, which a middle click would paste.
-#include "desktop/QtPlatform.h"
+#include "qtdesktop/QtPlatform.h"
 #include "reading/RichPane.h"
-#include "reading/RichPaneView.h"
+#include "readingwindows/RichPaneView.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,0 +1,103 @@
+#include "details/PersonalDetailsRules.h"
+
+#include "details/PersonalDetails.h"
+
+#include <QRegularExpression>
+
+namespace PersonalDetailsRules {
+
+namespace {
+
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+
+QStringList numberTexts(int first, int last)
+{
+    QStringList texts;
+    texts.reserve(last - first + 1);
+    for (int value = first; value <= last; ++value)
+        texts.append(QString::number(value));
+    return texts;
+}
+
+} // namespace
+
+QString oneLine(const QString &text)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
+    return QString(text).replace(lineBreaks, QStringLiteral(" "));
+}
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+QStringList dayItems()
+{
+    return numberTexts(1, 31);
+}
+
+QStringList monthItems()
+{
+    return PersonalDetails::monthNames();
+}
+
+QStringList yearItems()
+{
+    return numberTexts(kFirstYear, kLastYear);
+}
+
+std::optional<ValidationFailure> validate(const QString &nameText, int dayIndex, int monthIndex,
+                                          const QString &yearText)
+{
+    if (nameText.isEmpty())
+        return ValidationFailure{QStringLiteral("Please Enter Your Name"), Platform::Icon::Critical,
+                                 true};
+
+    const int day = dayIndex + 1;
+    const int month = monthIndex + 1;
+    const int year = yearText.trimmed().toInt();
+    const int lastFebruaryDay = QDate::isLeapYear(year) ? 29 : 28;
+    if (month == 2 && day > lastFebruaryDay)
+        return ValidationFailure{QStringLiteral("Please Enter Correct Date Or Month!"),
+                                 Platform::Icon::Information, false};
+
+    const bool thirtyDayMonth = month == 4 || month == 6 || month == 9 || month == 11;
+    if (thirtyDayMonth && day == 31)
+        return ValidationFailure{QStringLiteral("Please Enter Correct Date Or Month !"),
+                                 Platform::Icon::Information, false};
+    return std::nullopt;
+}
+
+QDate birthDateOf(const QString &day, const QString &monthName, const QString &year)
+{
+    const int month = PersonalDetails::monthNames().indexOf(monthName) + 1;
+    bool dayOk = false;
+    bool yearOk = false;
+    const int dayValue = day.toInt(&dayOk);
+    const int yearValue = year.toInt(&yearOk);
+    if (month == 0 || !dayOk || !yearOk)
+        return {};
+    return QDate(yearValue, month, dayValue); // invalid when no such day exists
+}
+
+PersonalDetails capture(const QString &nameText, const QString &dayText, const QString &monthText,
+                        const QString &yearText)
+{
+    PersonalDetails details;
+    details.Name = trimSpaces(nameText);
+    details.BirthDay = trimSpaces(dayText);
+    details.BirthMonth = trimSpaces(monthText);
+    details.BirthYear = trimSpaces(yearText);
+    details.BirthDate = birthDateOf(details.BirthDay, details.BirthMonth, details.BirthYear);
+    return details;
+}
+
+} // namespace PersonalDetailsRules

@@ -1,0 +1,66 @@
+#include "files/AtomicFile.h"
+
+#include <QCoreApplication>
+
+#include <unistd.h>
+
+namespace {
+
+bool fail(QString *reason, const QString &text)
+{
+    if (reason)
+        *reason = text;
+    return false;
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(const QString &path) : m_file(path), m_output(m_file) {}
+
+bool AtomicFile::open(QString *reason)
+{
+    // Replacing renames a new file over the old one, which the folder allows
+    // even when the file itself is read-only: refuse that here.
+    if (isReadOnly(QFileInfo(m_file.fileName())))
+        return fail(reason, QCoreApplication::translate("AtomicFile", "The file is read-only."));
+    // Unbuffered, so that a full disk shows in the write itself: a buffered
+    // QSaveFile can lose that error at commit and put an empty file in place.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(reason, m_file.errorString());
+    return true;
+}
+
+bool AtomicFile::commit(QString *reason)
+{
+    if (!m_file.isOpen())
+        return fail(reason, m_file.errorString());
+    if (!m_output.finish(reason)) {
+        m_file.cancelWriting();
+        return false;
+    }
+    if (::fsync(m_file.handle()) != 0) {
+        m_file.cancelWriting();
+        return fail(reason, QCoreApplication::translate("AtomicFile",
+                                                        "The data could not be stored on disk."));
+    }
+    if (!m_file.commit())
+        return fail(reason, m_file.errorString());
+    return true;
+}
+
+bool AtomicFile::isReadOnly(const QFileInfo &file)
+{
+    // The mode bits, not only the caller's rights: root may write anything.
+    constexpr auto kAnyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return file.isFile() && (!file.isWritable() || !(file.permissions() & kAnyWrite));
+}
+
+bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    AtomicFile file(path);
+    if (!file.open(reason))
+        return false;
+    file.device().write(bytes); // a failure is kept and reported by commit
+    return file.commit(reason);
+}

@@ -1,0 +1,113 @@
+#include "readingwindows/ElementPane.h"
+
+#include "reading/ReadingResults.h"
+#include "readingwindows/PictureHolder.h"
+#include "readingwindows/PictureList.h"
+#include "widgets/Colours.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+const QColor kCream(255, 255, 192);
+const QColor kYellow(255, 255, 128);
+
+QLabel *addCaption(QWidget *parent, const QString &name, const QString &text, int left, int top,
+                   int width, int height, const QFont &font, const QColor &colour)
+{
+    QLabel *label = WidgetStyle::addLabel(parent, name, text, left, top, width, height);
+    label->setFont(font);
+    WidgetStyle::setColours(label, colour);
+    return label;
+}
+
+PictureHolder *addPictureHolder(QWidget *parent, const QString &name, int left, int top)
+{
+    auto *holder = new PictureHolder(parent);
+    holder->setObjectName(name);
+    holder->setGeometry(Twips::rect(left, top, 1005, 1005));
+    return holder;
+}
+
+} // namespace
+
+ElementPane::ElementPane(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picNineStar"));
+    WidgetStyle::setColours(this, kCream, Colours::kPaneGrey);
+    addCaption(this, QStringLiteral("lblIntro"),
+               QStringLiteral("Nine Star Ki Astrology corresponds with five elements namely, "
+                              "Fire, Earth, Metal, Water and Wood."),
+               180, 480, 6165, 1215, WidgetStyle::windowFont(), kCream);
+    buildTrigramFrame();
+    buildElementFrame();
+}
+
+QGroupBox *ElementPane::addFrame(const QString &objectName, const QString &caption, int left,
+                                 int top, int width, int height)
+{
+    auto *frame = new QGroupBox(caption, this);
+    frame->setObjectName(objectName);
+    frame->setGeometry(Twips::rect(left, top, width, height));
+    frame->setFont(WidgetStyle::verdana(8.25, true));
+    WidgetStyle::setColours(frame, Colours::kLightGreen, Colours::kPaneGrey);
+    return frame;
+}
+
+void ElementPane::buildTrigramFrame()
+{
+    QGroupBox *frame = addFrame(QStringLiteral("fraTrigram"), QStringLiteral("Your Trigram is: "),
+                                6540, 480, 2775, 1455);
+    lblFengShuiTrigram = addCaption(frame, QStringLiteral("lblFengShuiTrigram"), QString(), 240,
+                                    600, 1125, 270, WidgetStyle::verdana(11.25, true), kYellow);
+    lblFengShuiTrigram->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    imgTrigram = addPictureHolder(frame, QStringLiteral("imgTrigram"), 1560, 240);
+}
+
+void ElementPane::buildElementFrame()
+{
+    QGroupBox *frame = addFrame(QStringLiteral("fraElement"), QStringLiteral("Your Element is: "),
+                                180, 2040, 9135, 3135);
+    lblFengShuiElement = addCaption(frame, QStringLiteral("lblFengShuiElement"), QString(), 1200,
+                                    240, 1695, 375, WidgetStyle::verdana(12, true), kYellow);
+    imgElement = addPictureHolder(frame, QStringLiteral("imgElement"), 120, 240);
+    lblElementDesc = addCaption(frame, QStringLiteral("lblElementDesc"), QString(), 120, 1320, 8895,
+                                1755, WidgetStyle::windowFont(), kCream);
+    buildGroupFrame(frame);
+}
+
+void ElementPane::buildGroupFrame(QWidget *elementFrame)
+{
+    QWidget *frame = WidgetStyle::addPanel(elementFrame, QStringLiteral("fraGroup"),
+                                           Colours::kPaneGrey, 6720, 120, 2295, 1095);
+    const QFont windowFont = WidgetStyle::windowFont();
+    addCaption(frame, QStringLiteral("lblGroupLeadIn"), QStringLiteral("Your are a"), 600, 120, 900,
+               195, windowFont, kYellow);
+    lblFengShuiGroup =
+        addCaption(frame, QStringLiteral("lblFengShuiGroup"), QString(), 240, 360, 1800, 270,
+                   WidgetStyle::verdana(11.25, true), Colours::kPaleGreen);
+    lblFengShuiGroup->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    addCaption(frame, QStringLiteral("lblGroupClosing"), QStringLiteral("Group Person"), 480, 720,
+               1170, 195, windowFont, kYellow);
+}
+
+void ElementPane::showResults(const ReadingResults &results)
+{
+    lblFengShuiGroup->setText(results.lblFengShuiGroup);
+    lblFengShuiElement->setText(results.lblFengShuiElement);
+    lblFengShuiTrigram->setText(results.lblFengShuiTrigram);
+    QString description = results.lblElementDesc;
+    description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lblElementDesc->setText(description);
+    if (!results.imgElement.isEmpty()) {
+        imgElement->setPicture(PictureList::elements(), results.imgElement);
+        imgElement->setAccessibleName(results.imgElement + QStringLiteral(" element picture"));
+    }
+    if (!results.imgTrigram.isEmpty()) {
+        imgTrigram->setPicture(PictureList::trigrams(), results.imgTrigram);
+        imgTrigram->setAccessibleName(results.imgTrigram + QStringLiteral(" trigram picture"));
+    }
+}

@@ -1,0 +1,61 @@
+#include "readingwindows/RichPaneView.h"
+
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+RichPaneView::RichPaneView(RichPane &pane, const QString &fontFamily, QWidget *parent)
+    : QTextEdit(parent), m_fontFamily(fontFamily)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setMouseTracking(true);
+    for (const RichPane::Run &run : pane.runs())
+        runAppended(run);
+    pane.setListener(this, this);
+    connect(this, &QTextEdit::textChanged, this, &RichPaneView::activity);
+}
+
+void RichPaneView::paneCleared()
+{
+    clear();
+}
+
+void RichPaneView::runAppended(const RichPane::Run &run)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({m_fontFamily});
+    format.setFontPointSize(run.style.pointSize);
+    format.setFontWeight(run.style.bold ? QFont::Bold : QFont::Normal);
+    format.setForeground(QColor::fromRgb(static_cast<QRgb>(run.style.colour | 0xFF000000U)));
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    QString text = run.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    cursor.insertText(text, format);
+}
+
+void RichPaneView::mousePressEvent(QMouseEvent *event)
+{
+    QTextEdit::mousePressEvent(event);
+    emit activity();
+}
+
+void RichPaneView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseReleaseEvent(event);
+    emit activity();
+}
+
+void RichPaneView::mouseMoveEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseMoveEvent(event);
+    emit activity();
+}
+
+void RichPaneView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseDoubleClickEvent(event);
+    emit activity();
+}

@@ -1,0 +1,173 @@
+#include "readingwindows/frmNineStar.h"
+
+#include "desktop/Platform.h"
+#include "readingwindows/ElementPane.h"
+#include "readingwindows/LoShuChartPane.h"
+#include "readingwindows/ReadingWindowHost.h"
+#include "readingwindows/RelationshipPane.h"
+#include "readingwindows/RichPaneView.h"
+#include "readingwindows/frmSave.h"
+#include "support/modHelp.h"
+#include "widgets/Colours.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/ProductTexts.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+
+frmNineStar::frmNineStar(ReadingWindowHost &host, const PersonalDetails &details, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      m_host(host), m_details(details)
+{
+    setObjectName(QStringLiteral("frmNineStar"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(ProductTexts::windowCaption());
+    setWindowIcon(WidgetStyle::applicationIcon());
+    setFont(WidgetStyle::windowFont());
+    WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(client);
+    buildMenus();
+    buildPanes(client);
+    buildButtons(client);
+    connectClipboardClearing();
+    // The keyboard goes from the reading to the buttons, then to the tabs below.
+    setTabOrder(picLoShuSquare->RTBLoshu, cmdBack);
+    setTabOrder(cmdBack, cmdSave);
+    setTabOrder(cmdSave, TS);
+    picLoShuSquare->RTBLoshu->setFocus();
+    // Opens at the designed client size; the user may drag the border to see
+    // the tab strip and the panes below it. No field ever moves.
+    resize(Twips::size(9555, 6450) + QSize(0, menuBar()->sizeHint().height()));
+
+    // Load step: the first tab is selected and the chart pane is in front.
+    TS->setCurrentIndex(0);
+    SelectTab(0);
+    connect(TS, &QTabBar::currentChanged, this, &frmNineStar::SelectTab);
+}
+
+void frmNineStar::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuBack = file->addAction(QStringLiteral("&Back"));
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuBack, &QAction::triggered, this, &frmNineStar::GoBack);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    HelpMenu::add(menuBar(), m_host.platform(), [this] { m_host.showAbout(this); });
+}
+
+void frmNineStar::buildPanes(QWidget *client)
+{
+    auto *link = new LinkLabel(ProductTexts::readingLinkCaption(), client);
+    link->setObjectName(QStringLiteral("lblLink"));
+    link->setGeometry(Twips::rect(30, 0, 9495, 195));
+    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    WidgetStyle::setColours(link, QColor(Qt::white));
+    connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_host.platform()); });
+
+    picLoShuSquare = new LoShuChartPane(m_results, client);
+    picLoShuSquare->setGeometry(Twips::rect(27, 360, 9500, 5350));
+    picNineStar = new ElementPane(client);
+    picNineStar->setGeometry(Twips::rect(27, 7000, 9500, 6000));
+    picRelationship = new RelationshipPane(m_results, client);
+    picRelationship->setGeometry(Twips::rect(27, 7000, 9500, 5350));
+
+    // The strip's tabs run along the top edge of the lower panes, over their
+    // empty margin; the panes themselves are the strip's body.
+    TS = new QTabBar(client);
+    TS->setObjectName(QStringLiteral("TS"));
+    TS->setDrawBase(false);
+    TS->setExpanding(false);
+    for (const char *caption :
+         {"Nine Star Ki Chart", "Nine Star Ki Element", "Nine Star Ki Relationship Analysis"})
+        TS->addTab(QString::fromLatin1(caption));
+    const QRect strip = Twips::rect(30, 7000, 9495, 6000);
+    TS->setGeometry(strip.x(), strip.y(), strip.width(), TS->sizeHint().height());
+}
+
+void frmNineStar::buildButtons(QWidget *client)
+{
+    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setGeometry(Twips::rect(7200, 5880, 1100, 400));
+    cmdSave = new QPushButton(QStringLiteral("&Save"), client);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setGeometry(Twips::rect(8400, 5880, 1100, 400));
+    for (QPushButton *button : {cmdBack, cmdSave}) {
+        button->setFont(WidgetStyle::verdana(8.25, true));
+        WidgetStyle::setColours(button, QColor(Qt::black), Colours::kButtonGreen);
+    }
+    connect(cmdBack, &QPushButton::clicked, this, &frmNineStar::GoBack);
+    connect(cmdSave, &QPushButton::clicked, this, &frmNineStar::OpenReport);
+}
+
+void frmNineStar::connectClipboardClearing()
+{
+    Platform &platform = m_host.platform();
+    for (RichPaneView *pane : {picLoShuSquare->RTBLoshu, picRelationship->RTB})
+        connect(pane, &RichPaneView::activity, this, [&platform] { platform.clearClipboard(); });
+}
+
+void frmNineStar::SelectTab(int index)
+{
+    if (index == 0)
+        picLoShuSquare->raise();
+    else if (index == 1)
+        picNineStar->raise();
+    else
+        picRelationship->raise();
+    TS->raise(); // the tabs stay reachable over whichever pane is in front
+}
+
+void frmNineStar::GoBack()
+{
+    m_host.showMainWindow();
+    m_goingBack = true;
+    close();
+}
+
+void frmNineStar::OpenReport()
+{
+    frmSave preview(m_host.platform(), m_details, m_results, this);
+    preview.exec();
+}
+
+void frmNineStar::showResults()
+{
+    picLoShuSquare->showCaptions(m_results);
+    picNineStar->showResults(m_results);
+}
+
+void frmNineStar::showEvent(QShowEvent *event)
+{
+    showResults();
+    QMainWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        WidgetStyle::centreOnScreen(this);
+        // The reading is read from its first line.
+        picLoShuSquare->RTBLoshu->moveCursor(QTextCursor::Start);
+    }
+}
+
+void frmNineStar::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_goingBack || m_host.isClosingApplication())
+        return;
+    // Closing the reading window, or Exit, ends the program.
+    m_host.CloseApplication();
+}

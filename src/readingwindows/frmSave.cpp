@@ -1,0 +1,220 @@
+#include "readingwindows/frmSave.h"
+
+#include "desktop/Platform.h"
+#include "details/PersonalDetails.h"
+#include "printing/PdfFile.h"
+#include "reading/NineStarFile.h"
+#include "reading/ReadingFile.h"
+#include "reading/ReadingResults.h"
+#include "reading/Report.h"
+#include "readingwindows/RichPaneView.h"
+#include "support/modHelp.h"
+#include "widgets/Colours.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/ProductTexts.h"
+#include "widgets/Twips.h"
+#include "widgets/WidgetStyle.h"
+
+#include <QDir>
+#include <QPushButton>
+
+namespace {
+
+RichPane::Style reportStyle()
+{
+    RichPane::Style style;
+    style.pointSize = Report::kPointSize;
+    return style;
+}
+
+} // namespace
+
+frmSave::frmSave(Platform &platform, const PersonalDetails &details, const ReadingResults &reading,
+                 QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_platform(platform), m_details(details), m_reading(reading), m_report(reportStyle()),
+      m_printDocument(reportStyle())
+{
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(ProductTexts::windowCaption());
+    setWindowIcon(WidgetStyle::applicationIcon());
+    setModal(true);
+    setFont(WidgetStyle::windowFont());
+    setFixedSize(Twips::size(7725, 7815));
+    WidgetStyle::setColours(this, Colours::kPaleGreen, Colours::kWindowGreen);
+    buildLinks();
+    buildReportBoxes();
+    buildButtons();
+    setTabOrder(RTB, cmdExportPdf);
+    setTabOrder(cmdExportPdf, cmdSave);
+    setTabOrder(cmdSave, cmdPrint);
+    setTabOrder(cmdPrint, lblCommunity);
+    setTabOrder(lblCommunity, lblHomePage);
+    BuildReport();
+    RTB->moveCursor(QTextCursor::Start);
+    RTB->setFocus();
+}
+
+void frmSave::buildLinks()
+{
+    lblCommunity = new LinkLabel(ProductTexts::previewLinkCaption(), this);
+    lblCommunity->setObjectName(QStringLiteral("lblCommunity"));
+    lblCommunity->setGeometry(Twips::rect(30, 60, 4800, 255));
+    lblHomePage = new LinkLabel(ProductTexts::aboutLinkCaption(), this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    lblHomePage->setGeometry(Twips::rect(4860, 60, 2835, 255));
+    lblHomePage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (LinkLabel *link : {lblCommunity, lblHomePage}) {
+        WidgetStyle::setColours(link, QColor(Qt::white));
+        connect(link, &LinkLabel::clicked, this, [this] { modHelp::OpenHomePage(m_platform); });
+    }
+}
+
+void frmSave::buildReportBoxes()
+{
+    RTB = new RichPaneView(m_report, Report::fontFamily(), this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setAccessibleName(QStringLiteral("Report"));
+    RTB->setGeometry(Twips::rect(30, 390, 7665, 6135));
+    WidgetStyle::setColours(RTB, QColor(Qt::black), Colours::kPaleGreen);
+    connect(RTB, &RichPaneView::activity, this, [this] { m_platform.clearClipboard(); });
+
+    // The print document is composed here, out of sight.
+    RTB1 = new RichPaneView(m_printDocument, Report::fontFamily(), this);
+    RTB1->setObjectName(QStringLiteral("RTB1"));
+    RTB1->setAccessibleName(QStringLiteral("Print document"));
+    RTB1->hide();
+}
+
+void frmSave::buildButtons()
+{
+    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setGeometry(Twips::rect(5377, 6570, 1125, 345));
+    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdPrint->setGeometry(Twips::rect(6555, 6570, 1125, 345));
+    // Below the window's edge: never seen, never reached with Tab, but Alt+O presses it.
+    cmdOpen = new QPushButton(QStringLiteral("&Open"), this);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdOpen->setGeometry(Twips::rect(30, 9450, 1125, 345));
+    cmdOpen->setFocusPolicy(Qt::NoFocus);
+    cmdExportPdf = new QPushButton(QStringLiteral("&Export PDF"), this);
+    cmdExportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
+    cmdExportPdf->setGeometry(Twips::rect(4199, 6570, 1125, 345));
+    for (QPushButton *button : {cmdExportPdf, cmdSave, cmdPrint, cmdOpen}) {
+        button->setFont(WidgetStyle::verdana(8.25, true));
+        button->setAutoDefault(false);
+        WidgetStyle::setColours(button, QColor(Qt::black), Colours::kButtonGreen);
+    }
+    connect(cmdSave, &QPushButton::clicked, this, &frmSave::SaveReading);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::PrintReport);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmSave::OpenNineStarFile);
+    connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::exportPdf);
+}
+
+void frmSave::BuildReport()
+{
+    Report::BuildReport(m_report, m_details, m_reading);
+}
+
+void frmSave::PrintReport()
+{
+    Report::composePrintDocument(m_printDocument, m_report.PlainText());
+    RTB1->moveCursor(QTextCursor::Start);
+    switch (m_platform.printText(m_printDocument.PlainText(), Report::documentTitle(),
+                                 Report::fontFamily(), Report::kPointSize)) {
+    case Platform::PrintOutcome::Printed:
+        return;
+    case Platform::PrintOutcome::NoPrinter:
+        m_platform.showMessage(QStringLiteral("The report was not printed: there is no default "
+                                              "printer.\n\nMake a printer the default in your "
+                                              "system's printer settings, then print again."),
+                               Platform::Icon::Warning, Platform::Buttons::Ok);
+        return;
+    case Platform::PrintOutcome::Refused:
+        m_platform.showMessage(QStringLiteral("The report was not printed: the printer did not "
+                                              "accept it.\n\nCheck the printer in your system's "
+                                              "printer settings, then print again."),
+                               Platform::Icon::Warning, Platform::Buttons::Ok);
+        return;
+    case Platform::PrintOutcome::DocumentNotMade:
+        m_platform.showMessage(
+            QStringLiteral("The report was not printed: the document for the printer could not "
+                           "be written to the temporary folder \"%1\".\n\nMake room there or "
+                           "check that it can be written to, then print again.")
+                .arg(QDir::toNativeSeparators(QDir::tempPath())),
+            Platform::Icon::Warning, Platform::Buttons::Ok);
+        return;
+    }
+}
+
+bool frmSave::acceptStoredName()
+{
+    const QString stored = ReadingFile::storedName(m_details.Name);
+    if (stored == m_details.Name)
+        return true;
+    const QString outcome = stored.isEmpty()
+                                ? QStringLiteral("It will be saved without a name.")
+                                : QStringLiteral("It will be saved as \"%1\".").arg(stored);
+    const QString question =
+        QStringLiteral("The name \"%1\" holds characters that a reading file cannot keep. %2"
+                       "\n\nSave the reading anyway?")
+            .arg(m_details.Name, outcome);
+    return m_platform.showMessage(question, Platform::Icon::Warning, Platform::Buttons::YesNo) ==
+           Platform::Answer::Yes;
+}
+
+void frmSave::SaveReading()
+{
+    if (!acceptStoredName())
+        return;
+    // Proposing "qnr" lets a reading saved with the defaults open again.
+    const QString path = m_platform.chooseSaveFile(Platform::FileDialogRequest::toSave(
+        QStringLiteral("Numorra"), QStringLiteral("Numorra | *.qnr"), QStringLiteral("qnr")));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!ReadingFile::write(path, m_details, &reason))
+        tellNotWritten(QStringLiteral("The reading could not be saved"), path, reason);
+}
+
+void frmSave::tellNotWritten(const QString &what, const QString &path, const QString &reason)
+{
+    m_platform.showMessage(
+        QStringLiteral("%1 as \"%2\".\n\n%3\n\nA file that was already there is left as it was.")
+            .arg(what, QDir::toNativeSeparators(path), reason),
+        Platform::Icon::Critical, Platform::Buttons::Ok);
+}
+
+void frmSave::OpenNineStarFile()
+{
+    const QString path = m_platform.chooseOpenFile(Platform::FileDialogRequest::toOpen(
+        QStringLiteral("Nine Star Ki Astrology (*.qfs)|*.qfs"), QStringLiteral("qfs")));
+    if (path.isEmpty())
+        return;
+    const std::optional<QString> text = NineStarFile::read(path);
+    if (!text) {
+        m_platform.tellCheckTheFile();
+        return;
+    }
+    m_report.ClearText();
+    m_report.SetBold(false);
+    m_report.AppendText(*text);
+}
+
+void frmSave::exportPdf()
+{
+    const QString path = m_platform.chooseSaveFile(Platform::FileDialogRequest::toSave(
+        QStringLiteral("Export the report as PDF"), QStringLiteral("PDF document (*.pdf)|*.pdf"),
+        QStringLiteral("pdf")));
+    if (path.isEmpty())
+        return;
+    QFont font(Report::fontFamily());
+    font.setPointSizeF(Report::kPointSize);
+    QString reason;
+    if (!PdfFile::write(path, {Report::printDocument(m_report.PlainText())}, font,
+                        Report::documentTitle(), &reason))
+        tellNotWritten(QStringLiteral("The report could not be exported"), path, reason);
+}
