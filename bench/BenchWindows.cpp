@@ -24,7 +24,7 @@ public:
     Answer showMessage(const QString &, Icon, Buttons) override { return Answer::Ok; }
     QString chooseOpenFile(const FileDialogRequest &) override { return {}; }
     QString chooseSaveFile(const FileDialogRequest &) override { return {}; }
-    PrintOutcome printText(const QString &, const QString &, const QString &, double) override
+    PrintOutcome printText(const QString &, const QString &) override
     {
         return PrintOutcome::Printed;
     }

@@ -8,6 +8,7 @@
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
+#include "support/LineBreaks.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -126,7 +127,7 @@ void ReportCommand::writeText(const QString &reportText)
 {
     if (m_written++ > 0)
         *m_out << "\f\n";
-    *m_out << QString(reportText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    *m_out << LineBreaks::toLineFeeds(reportText) << '\n';
 }
 
 void ReportCommand::writeJson(const QJsonObject &object)

@@ -62,8 +62,7 @@ bool ReportPdf::open(const QString &title, QString *reason)
     } else {
         return fail(reason, QStringLiteral("standard output takes no PDF here"));
     }
-    QFont font(Report::fontFamily());
-    font.setPointSizeF(Report::kPointSize);
-    m_pdf = std::make_unique<PdfFile>(*device, font, title, PdfFile::localPageSize());
+    m_pdf =
+        std::make_unique<PdfFile>(*device, PdfFile::reportFont(), title, PdfFile::localPageSize());
     return true;
 }

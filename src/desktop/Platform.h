@@ -13,9 +13,10 @@ public:
     enum class Icon { Critical, Information, Warning };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
-    // A print job: printed, no default printer, refused by the printer, or the
-    // document for the printer could not be made (in the temporary folder).
-    enum class PrintOutcome { Printed, NoPrinter, Refused, DocumentNotMade };
+    // A print job: printed, no print system (CUPS) to print with, no default
+    // printer, refused by the printer, or the document for the printer could
+    // not be made (in the temporary folder).
+    enum class PrintOutcome { Printed, NoPrintSystem, NoPrinter, Refused, DocumentNotMade };
 
     // What a file dialog shows and accepts; it opens with no file name. A
     // filter is written "Label|pattern". No dialog returns a read-only file:
@@ -58,11 +59,10 @@ public:
     virtual QString chooseOpenFile(const FileDialogRequest &request) = 0;
     virtual QString chooseSaveFile(const FileDialogRequest &request) = 0;
 
-    // Prints plain text on the default printer as one job named `title`, in the
-    // given font, with no dialog. Says whether there was a printer and whether
-    // it took the job.
-    virtual PrintOutcome printText(const QString &text, const QString &title,
-                                   const QString &fontFamily, double pointSize) = 0;
+    // Prints plain text on the default printer as one job named `title`, in
+    // the report's font, with no dialog. Says whether there was a printer and
+    // whether it took the job.
+    virtual PrintOutcome printText(const QString &text, const QString &title) = 0;
 
     virtual void clearClipboard() = 0;
     virtual void openUrl(const QString &address) = 0;

@@ -96,11 +96,11 @@ std::optional<Printer> defaultPrinter(const Cups &functions)
 
 } // namespace
 
-Platform::PrintOutcome print(const QString &text, const QFont &font, const QString &title)
+Platform::PrintOutcome print(const QString &text, const QString &title)
 {
     const Cups &functions = cups();
     if (!functions.isLoaded())
-        return Platform::PrintOutcome::NoPrinter;
+        return Platform::PrintOutcome::NoPrintSystem;
     const std::optional<Printer> printer = defaultPrinter(functions);
     if (!printer)
         return Platform::PrintOutcome::NoPrinter;
@@ -110,7 +110,8 @@ Platform::PrintOutcome print(const QString &text, const QFont &font, const QStri
     if (!document.open())
         return Platform::PrintOutcome::DocumentNotMade;
     CheckedOutput output(document);
-    if (!PdfFile::render(output, QStringList{text}, font, title, printer->pageSize) ||
+    if (!PdfFile::render(output, QStringList{text}, PdfFile::reportFont(), title,
+                         printer->pageSize) ||
         !output.finish(nullptr))
         return Platform::PrintOutcome::DocumentNotMade;
     const int job = functions.printFile(printer->name.constData(),

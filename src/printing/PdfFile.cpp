@@ -2,6 +2,7 @@
 
 #include "desktop/Platform.h"
 #include "files/AtomicFile.h"
+#include "support/Fonts.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -31,6 +32,13 @@ bool PdfFile::add(const QString &text)
 bool PdfFile::finish()
 {
     return m_pages.finish();
+}
+
+QFont PdfFile::reportFont()
+{
+    QFont font(Fonts::family());
+    font.setPointSizeF(Fonts::kReportPointSize);
+    return font;
 }
 
 QPageLayout PdfFile::pageLayout(const QPageSize &size)

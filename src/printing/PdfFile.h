@@ -27,6 +27,8 @@ public:
     // Completes the document. False when it cannot be.
     bool finish();
 
+    // The report's font, in which it is shown, printed and exported.
+    static QFont reportFont();
     // Portrait pages of `size` with margins of 15 mm: printed and exported reports alike.
     static QPageLayout pageLayout(const QPageSize &size);
     // Letter where the user measures in inches as in the United States, A4 elsewhere.

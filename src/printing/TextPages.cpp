@@ -1,5 +1,7 @@
 #include "printing/TextPages.h"
 
+#include "support/LineBreaks.h"
+
 #include <QPagedPaintDevice>
 #include <QTextLayout>
 
@@ -75,10 +77,8 @@ bool TextPages::add(const QString &text)
 {
     if (m_started ? !newPage() : !begin())
         return false;
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Layouts paragraphs;
-    for (const QString &paragraph : lines.split(QLatin1Char('\n')))
+    for (const QString &paragraph : LineBreaks::toLineFeeds(text).split(QLatin1Char('\n')))
         paragraphs.push_back(layOut(paragraph, m_font, m_device, m_page.width()));
     for (size_t index = 0; index < paragraphs.size(); ++index) {
         const qreal heading = headingHeight(paragraphs, index);

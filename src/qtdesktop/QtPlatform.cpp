@@ -2,6 +2,7 @@
 
 #include "printing/CupsPrinting.h"
 #include "qtdesktop/FileDialog.h"
+#include "support/LineBreaks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,11 +35,7 @@ QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::showMessage(const QString &text, Icon icon, Buttons buttons)
 {
-    // A carriage return alone breaks the line too, as it does in the desktop's own boxes.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(boxIcon(icon), applicationTitle(), shown,
+    QMessageBox box(boxIcon(icon), applicationTitle(), LineBreaks::toLineFeeds(text),
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                               : QMessageBox::Ok,
                     QApplication::activeWindow());
@@ -58,12 +55,9 @@ QString QtPlatform::chooseSaveFile(const FileDialogRequest &request)
     return FileDialog(request, QFileDialog::AcceptSave, QApplication::activeWindow()).choose();
 }
 
-Platform::PrintOutcome QtPlatform::printText(const QString &text, const QString &title,
-                                             const QString &fontFamily, double pointSize)
+Platform::PrintOutcome QtPlatform::printText(const QString &text, const QString &title)
 {
-    QFont font(fontFamily);
-    font.setPointSizeF(pointSize);
-    return CupsPrinting::print(text, font, title);
+    return CupsPrinting::print(text, title);
 }
 
 void QtPlatform::clearClipboard()

@@ -1,9 +1,10 @@
 #include "reading/ReadingResults.h"
 
+#include "support/Fonts.h"
+
 namespace {
 constexpr quint32 kBrightGreen = 0x00FF00;
 constexpr quint32 kBlack = 0x000000;
-constexpr double kWindowFontSize = 8.25;
 } // namespace
 
 ReadingResults::ReadingResults()
@@ -49,6 +50,6 @@ RichPane::Style ReadingResults::newPaneStyle(quint32 colour)
     RichPane::Style style;
     style.bold = false;
     style.colour = colour;
-    style.pointSize = kWindowFontSize;
+    style.pointSize = Fonts::kWindowPointSize;
     return style;
 }

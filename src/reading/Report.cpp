@@ -43,20 +43,9 @@ void BuildReport(RichPane &report, const PersonalDetails &details, const Reading
     report.AppendText(ReportFooter());
 }
 
-void composePrintDocument(RichPane &document, const QString &reportText)
-{
-    document.ClearText();
-    document.AppendText(printDocument(reportText));
-}
-
 QString printDocument(const QString &reportText)
 {
     return ReportFooter() + kCrLf + kCrLf + reportText + kCrLf + kCrLf + ReportFooter();
-}
-
-QString fontFamily()
-{
-    return QStringLiteral("Verdana");
 }
 
 QString documentTitle()

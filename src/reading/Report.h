@@ -21,14 +21,8 @@ QString ReportFooter();
 void BuildReport(RichPane &report, const PersonalDetails &details, const ReadingResults &results,
                  const QLocale &locale = QLocale());
 
-// Empties the print document and writes printDocument(reportText) into it.
-void composePrintDocument(RichPane &document, const QString &reportText);
 // The print document as plain text: the footer, the report's text and the footer.
 QString printDocument(const QString &reportText);
-
-// The report box's font, in which the report is shown, printed and exported.
-QString fontFamily();
-constexpr double kPointSize = 9.75;
 
 // The title of the printed or exported report (a print job's name, a PDF's title).
 QString documentTitle();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/Fonts.h"
+
 #include <QPointer>
 #include <QString>
 #include <QVector>
@@ -15,7 +17,7 @@ public:
     {
         bool bold = false;
         quint32 colour = 0x000000; // 0xRRGGBB
-        double pointSize = 8.25;
+        double pointSize = Fonts::kWindowPointSize;
 
         bool operator==(const Style &other) const
         {

@@ -3,6 +3,7 @@
 #include "reading/ReadingResults.h"
 #include "readingwindows/PictureHolder.h"
 #include "readingwindows/PictureList.h"
+#include "support/LineBreaks.h"
 #include "widgets/Colours.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetStyle.h"
@@ -11,9 +12,6 @@
 #include <QLabel>
 
 namespace {
-
-const QColor kCream(255, 255, 192);
-const QColor kYellow(255, 255, 128);
 
 QLabel *addCaption(QWidget *parent, const QString &name, const QString &text, int left, int top,
                    int width, int height, const QFont &font, const QColor &colour)
@@ -37,11 +35,11 @@ PictureHolder *addPictureHolder(QWidget *parent, const QString &name, int left, 
 ElementPane::ElementPane(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picNineStar"));
-    WidgetStyle::setColours(this, kCream, Colours::kPaneGrey);
+    WidgetStyle::setColours(this, Colours::kCream, Colours::kPaneGrey);
     addCaption(this, QStringLiteral("lblIntro"),
                QStringLiteral("Nine Star Ki Astrology corresponds with five elements namely, "
                               "Fire, Earth, Metal, Water and Wood."),
-               180, 480, 6165, 1215, WidgetStyle::windowFont(), kCream);
+               180, 480, 6165, 1215, WidgetStyle::windowFont(), Colours::kCream);
     buildTrigramFrame();
     buildElementFrame();
 }
@@ -52,7 +50,7 @@ QGroupBox *ElementPane::addFrame(const QString &objectName, const QString &capti
     auto *frame = new QGroupBox(caption, this);
     frame->setObjectName(objectName);
     frame->setGeometry(Twips::rect(left, top, width, height));
-    frame->setFont(WidgetStyle::verdana(8.25, true));
+    frame->setFont(WidgetStyle::boldWindowFont());
     WidgetStyle::setColours(frame, Colours::kLightGreen, Colours::kPaneGrey);
     return frame;
 }
@@ -61,8 +59,9 @@ void ElementPane::buildTrigramFrame()
 {
     QGroupBox *frame = addFrame(QStringLiteral("fraTrigram"), QStringLiteral("Your Trigram is: "),
                                 6540, 480, 2775, 1455);
-    lblFengShuiTrigram = addCaption(frame, QStringLiteral("lblFengShuiTrigram"), QString(), 240,
-                                    600, 1125, 270, WidgetStyle::verdana(11.25, true), kYellow);
+    lblFengShuiTrigram =
+        addCaption(frame, QStringLiteral("lblFengShuiTrigram"), QString(), 240, 600, 1125, 270,
+                   WidgetStyle::verdana(11.25, true), Colours::kYellow);
     lblFengShuiTrigram->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     imgTrigram = addPictureHolder(frame, QStringLiteral("imgTrigram"), 1560, 240);
 }
@@ -71,11 +70,12 @@ void ElementPane::buildElementFrame()
 {
     QGroupBox *frame = addFrame(QStringLiteral("fraElement"), QStringLiteral("Your Element is: "),
                                 180, 2040, 9135, 3135);
-    lblFengShuiElement = addCaption(frame, QStringLiteral("lblFengShuiElement"), QString(), 1200,
-                                    240, 1695, 375, WidgetStyle::verdana(12, true), kYellow);
+    lblFengShuiElement =
+        addCaption(frame, QStringLiteral("lblFengShuiElement"), QString(), 1200, 240, 1695, 375,
+                   WidgetStyle::verdana(12, true), Colours::kYellow);
     imgElement = addPictureHolder(frame, QStringLiteral("imgElement"), 120, 240);
     lblElementDesc = addCaption(frame, QStringLiteral("lblElementDesc"), QString(), 120, 1320, 8895,
-                                1755, WidgetStyle::windowFont(), kCream);
+                                1755, WidgetStyle::windowFont(), Colours::kCream);
     buildGroupFrame(frame);
 }
 
@@ -85,13 +85,13 @@ void ElementPane::buildGroupFrame(QWidget *elementFrame)
                                            Colours::kPaneGrey, 6720, 120, 2295, 1095);
     const QFont windowFont = WidgetStyle::windowFont();
     addCaption(frame, QStringLiteral("lblGroupLeadIn"), QStringLiteral("Your are a"), 600, 120, 900,
-               195, windowFont, kYellow);
+               195, windowFont, Colours::kYellow);
     lblFengShuiGroup =
         addCaption(frame, QStringLiteral("lblFengShuiGroup"), QString(), 240, 360, 1800, 270,
                    WidgetStyle::verdana(11.25, true), Colours::kPaleGreen);
     lblFengShuiGroup->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     addCaption(frame, QStringLiteral("lblGroupClosing"), QStringLiteral("Group Person"), 480, 720,
-               1170, 195, windowFont, kYellow);
+               1170, 195, windowFont, Colours::kYellow);
 }
 
 void ElementPane::showResults(const ReadingResults &results)
@@ -99,9 +99,7 @@ void ElementPane::showResults(const ReadingResults &results)
     lblFengShuiGroup->setText(results.lblFengShuiGroup);
     lblFengShuiElement->setText(results.lblFengShuiElement);
     lblFengShuiTrigram->setText(results.lblFengShuiTrigram);
-    QString description = results.lblElementDesc;
-    description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lblElementDesc->setText(description);
+    lblElementDesc->setText(LineBreaks::toLineFeeds(results.lblElementDesc));
     if (!results.imgElement.isEmpty()) {
         imgElement->setPicture(PictureList::elements(), results.imgElement);
         imgElement->setAccessibleName(results.imgElement + QStringLiteral(" element picture"));

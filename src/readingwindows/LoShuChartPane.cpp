@@ -2,6 +2,7 @@
 
 #include "reading/ReadingResults.h"
 #include "readingwindows/RichPaneView.h"
+#include "support/LineBreaks.h"
 #include "widgets/Colours.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetStyle.h"
@@ -62,19 +63,14 @@ QPoint LoShuChartPane::loShuPlace(int number)
 
 QColor LoShuChartPane::cellColour(int number)
 {
-    static const std::array<QColor, 9> kColours = {
-        QColor(0, 0, 255),     QColor(255, 192, 255), QColor(0, 128, 0),
-        QColor(0, 192, 192),   QColor(255, 255, 128), QColor(192, 192, 192),
-        QColor(128, 128, 128), QColor(0, 0, 0),       QColor(255, 192, 128),
-    };
-    return kColours[static_cast<size_t>(number - 1)];
+    return Colours::kCells[static_cast<size_t>(number - 1)];
 }
 
 void LoShuChartPane::buildGrid(QWidget *squareFrame)
 {
     // The frame's colour shows through the gaps between the cells as grid lines.
     QWidget *gridFrame = WidgetStyle::addPanel(squareFrame, QStringLiteral("fraGrid"),
-                                               QColor(255, 128, 128), 600, 600, 4035, 4050);
+                                               Colours::kGridPink, 600, 600, 4035, 4050);
     for (int number = 1; number <= 9; ++number) {
         const QPoint place = loShuPlace(number);
         QWidget *cell =
@@ -83,8 +79,8 @@ void LoShuChartPane::buildGrid(QWidget *squareFrame)
                                   kRowTops[static_cast<size_t>(place.y())], kCellSize, kCellSize);
         QLabel *label = WidgetStyle::addLabel(
             cell, QStringLiteral("lblLoshuGrid%1").arg(number - 1), QString(), 0, 0, 1000, 1000);
-        label->setFont(WidgetStyle::verdana(8.25, true));
-        WidgetStyle::setColours(label, QColor(255, 0, 255));
+        label->setFont(WidgetStyle::boldWindowFont());
+        WidgetStyle::setColours(label, Colours::kDigitMagenta);
         label->setWordWrap(true);
         lblLoshuGrid[static_cast<size_t>(number - 1)] = label;
     }
@@ -97,7 +93,7 @@ void LoShuChartPane::buildDirectionRing(QWidget *squareFrame)
         QLabel *label = WidgetStyle::addLabel(
             squareFrame, QStringLiteral("lblLoshuSides%1").arg(index),
             QString::fromLatin1(side.caption), side.left, side.top, side.width, side.height);
-        label->setFont(WidgetStyle::verdana(8.25, true));
+        label->setFont(WidgetStyle::boldWindowFont());
         WidgetStyle::setColours(label, Colours::kLightGreen);
         lblLoshuSides[index] = label;
     }
@@ -120,10 +116,9 @@ QString LoShuChartPane::cellDescription(int number, const QString &caption)
 void LoShuChartPane::showCaptions(const ReadingResults &results)
 {
     for (size_t index = 0; index < lblLoshuGrid.size(); ++index) {
-        QString caption = results.lblLoshuGrid[index];
+        const QString &caption = results.lblLoshuGrid[index];
         lblLoshuGrid[index]->setAccessibleName(
             cellDescription(static_cast<int>(index) + 1, caption));
-        caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        lblLoshuGrid[index]->setText(caption);
+        lblLoshuGrid[index]->setText(LineBreaks::toLineFeeds(caption));
     }
 }

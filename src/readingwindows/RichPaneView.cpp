@@ -1,5 +1,7 @@
 #include "readingwindows/RichPaneView.h"
 
+#include "support/LineBreaks.h"
+
 #include <QTextCharFormat>
 #include <QTextCursor>
 
@@ -31,9 +33,7 @@ void RichPaneView::runAppended(const RichPane::Run &run)
     format.setForeground(QColor::fromRgb(static_cast<QRgb>(run.style.colour | 0xFF000000U)));
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    QString text = run.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    cursor.insertText(text, format);
+    cursor.insertText(LineBreaks::toLineFeeds(run.text), format);
 }
 
 void RichPaneView::mousePressEvent(QMouseEvent *event)

@@ -21,17 +21,11 @@
 #include <QTabBar>
 
 frmNineStar::frmNineStar(ReadingWindowHost &host, const PersonalDetails &details, QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, WidgetStyle::windowFlags(Qt::Window, Qt::WindowMinimizeButtonHint)),
       m_host(host), m_details(details)
 {
-    setObjectName(QStringLiteral("frmNineStar"));
+    WidgetStyle::setUpWindow(this, QStringLiteral("frmNineStar"), Colours::kLightGreen);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ProductTexts::windowCaption());
-    setWindowIcon(WidgetStyle::applicationIcon());
-    setFont(WidgetStyle::windowFont());
-    WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -107,7 +101,7 @@ void frmNineStar::buildButtons(QWidget *client)
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(Twips::rect(8400, 5880, 1100, 400));
     for (QPushButton *button : {cmdBack, cmdSave}) {
-        button->setFont(WidgetStyle::verdana(8.25, true));
+        button->setFont(WidgetStyle::boldWindowFont());
         WidgetStyle::setColours(button, QColor(Qt::black), Colours::kButtonGreen);
     }
     connect(cmdBack, &QPushButton::clicked, this, &frmNineStar::GoBack);

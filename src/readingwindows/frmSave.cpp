@@ -8,6 +8,7 @@
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "readingwindows/RichPaneView.h"
+#include "support/Fonts.h"
 #include "support/modHelp.h"
 #include "widgets/Colours.h"
 #include "widgets/LinkLabel.h"
@@ -23,7 +24,7 @@ namespace {
 RichPane::Style reportStyle()
 {
     RichPane::Style style;
-    style.pointSize = Report::kPointSize;
+    style.pointSize = Fonts::kReportPointSize;
     return style;
 }
 
@@ -31,18 +32,12 @@ RichPane::Style reportStyle()
 
 frmSave::frmSave(Platform &platform, const PersonalDetails &details, const ReadingResults &reading,
                  QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_platform(platform), m_details(details), m_reading(reading), m_report(reportStyle()),
-      m_printDocument(reportStyle())
+    : QDialog(parent, WidgetStyle::windowFlags(Qt::Dialog)), m_platform(platform),
+      m_details(details), m_reading(reading), m_report(reportStyle())
 {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(ProductTexts::windowCaption());
-    setWindowIcon(WidgetStyle::applicationIcon());
+    WidgetStyle::setUpWindow(this, QStringLiteral("frmSave"), Colours::kPaleGreen);
     setModal(true);
-    setFont(WidgetStyle::windowFont());
     setFixedSize(Twips::size(7725, 7815));
-    WidgetStyle::setColours(this, Colours::kPaleGreen, Colours::kWindowGreen);
     buildLinks();
     buildReportBoxes();
     buildButtons();
@@ -73,18 +68,12 @@ void frmSave::buildLinks()
 
 void frmSave::buildReportBoxes()
 {
-    RTB = new RichPaneView(m_report, Report::fontFamily(), this);
+    RTB = new RichPaneView(m_report, Fonts::family(), this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->setGeometry(Twips::rect(30, 390, 7665, 6135));
     WidgetStyle::setColours(RTB, QColor(Qt::black), Colours::kPaleGreen);
     connect(RTB, &RichPaneView::activity, this, [this] { m_platform.clearClipboard(); });
-
-    // The print document is composed here, out of sight.
-    RTB1 = new RichPaneView(m_printDocument, Report::fontFamily(), this);
-    RTB1->setObjectName(QStringLiteral("RTB1"));
-    RTB1->setAccessibleName(QStringLiteral("Print document"));
-    RTB1->hide();
 }
 
 void frmSave::buildButtons()
@@ -104,7 +93,7 @@ void frmSave::buildButtons()
     cmdExportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
     cmdExportPdf->setGeometry(Twips::rect(4199, 6570, 1125, 345));
     for (QPushButton *button : {cmdExportPdf, cmdSave, cmdPrint, cmdOpen}) {
-        button->setFont(WidgetStyle::verdana(8.25, true));
+        button->setFont(WidgetStyle::boldWindowFont());
         button->setAutoDefault(false);
         WidgetStyle::setColours(button, QColor(Qt::black), Colours::kButtonGreen);
     }
@@ -121,11 +110,15 @@ void frmSave::BuildReport()
 
 void frmSave::PrintReport()
 {
-    Report::composePrintDocument(m_printDocument, m_report.PlainText());
-    RTB1->moveCursor(QTextCursor::Start);
-    switch (m_platform.printText(m_printDocument.PlainText(), Report::documentTitle(),
-                                 Report::fontFamily(), Report::kPointSize)) {
+    switch (m_platform.printText(Report::printDocument(m_report.PlainText()),
+                                 Report::documentTitle())) {
     case Platform::PrintOutcome::Printed:
+        return;
+    case Platform::PrintOutcome::NoPrintSystem:
+        m_platform.showMessage(QStringLiteral("The report was not printed: the system's print "
+                                              "service (CUPS) could not be found.\n\nInstall "
+                                              "CUPS (the package libcups2), then print again."),
+                               Platform::Icon::Warning, Platform::Buttons::Ok);
         return;
     case Platform::PrintOutcome::NoPrinter:
         m_platform.showMessage(QStringLiteral("The report was not printed: there is no default "
@@ -211,10 +204,8 @@ void frmSave::exportPdf()
         QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
-    QFont font(Report::fontFamily());
-    font.setPointSizeF(Report::kPointSize);
     QString reason;
-    if (!PdfFile::write(path, {Report::printDocument(m_report.PlainText())}, font,
+    if (!PdfFile::write(path, {Report::printDocument(m_report.PlainText())}, PdfFile::reportFont(),
                         Report::documentTitle(), &reason))
         tellNotWritten(QStringLiteral("The report could not be exported"), path, reason);
 }

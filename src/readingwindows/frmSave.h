@@ -24,7 +24,8 @@ public:
 
     // Empties the report box and writes the report afresh.
     void BuildReport();
-    // Composes the print document and prints it on the default printer.
+    // Prints the print document (the report framed by two more footers) on
+    // the default printer, as Export PDF writes it.
     void PrintReport();
     // Asks for a file name and writes the details there as a reading file.
     void SaveReading();
@@ -34,10 +35,8 @@ public:
     void exportPdf();
 
     const RichPane &report() const { return m_report; }
-    const RichPane &printDocument() const { return m_printDocument; }
 
     RichPaneView *RTB = nullptr;
-    RichPaneView *RTB1 = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdPrint = nullptr;
     QPushButton *cmdOpen = nullptr;
@@ -58,5 +57,4 @@ private:
     const PersonalDetails &m_details;
     const ReadingResults &m_reading;
     RichPane m_report;
-    RichPane m_printDocument;
 };

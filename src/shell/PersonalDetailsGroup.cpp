@@ -12,17 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-const QColor kDarkGrey(64, 64, 64);
-} // namespace
-
 PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, PersonalDetails &details,
                                            QWidget *parent)
     : QGroupBox(QStringLiteral("Personal Details"), parent), m_platform(platform),
       m_details(details)
 {
     setObjectName(QStringLiteral("fraDetails"));
-    setFont(WidgetStyle::verdana(8.25, true));
+    setFont(WidgetStyle::boldWindowFont());
     WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
 
     QLabel *nameLabel = WidgetStyle::addLabel(this, QStringLiteral("lblName"),
@@ -47,7 +43,7 @@ PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, PersonalDetails &
         static_cast<QLabel *>(field)->setWordWrap(false);
     }
     txtName->setFont(WidgetStyle::windowFont());
-    WidgetStyle::setColours(txtName, Colours::kLightGreen, kDarkGrey);
+    WidgetStyle::setColours(txtName, Colours::kLightGreen, Colours::kFieldGrey);
 
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
@@ -78,7 +74,7 @@ QComboBox *PersonalDetailsGroup::addList(const QString &objectName, const QStrin
     list->setMaxVisibleItems(12);
     list->setGeometry(Twips::rect(left, 840, width, 315));
     list->setFont(WidgetStyle::windowFont());
-    WidgetStyle::setColours(list, Colours::kLightGreen, kDarkGrey);
+    WidgetStyle::setColours(list, Colours::kLightGreen, Colours::kFieldGrey);
     return list;
 }
 

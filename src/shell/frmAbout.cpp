@@ -12,16 +12,11 @@
 #include <QPushButton>
 
 frmAbout::frmAbout(Platform &platform, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, WidgetStyle::windowFlags(Qt::Dialog))
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(ProductTexts::windowCaption());
-    setWindowIcon(WidgetStyle::applicationIcon());
+    WidgetStyle::setUpWindow(this, QStringLiteral("frmAbout"), Colours::kPaleGreen);
     setModal(true);
-    setFont(WidgetStyle::windowFont());
     setFixedSize(Twips::size(7065, 3525));
-    WidgetStyle::setColours(this, Colours::kPaleGreen, Colours::kWindowGreen);
 
     picIcon = WidgetStyle::addLabel(this, QStringLiteral("picIcon"), QString(), 240, 240, 720, 720);
     picIcon->setPixmap(WidgetStyle::applicationIcon().pixmap(picIcon->size()));

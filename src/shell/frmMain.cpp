@@ -36,16 +36,10 @@ QLabel *addTextLine(QWidget *client, const QString &name, const QString &text, i
 } // namespace
 
 frmMain::frmMain(MainWindowHost &host, PersonalDetails &details, QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_host(host), m_details(details)
+    : QMainWindow(parent, WidgetStyle::windowFlags(Qt::Window)), m_host(host), m_details(details)
 {
-    setObjectName(QStringLiteral("frmMain"));
+    WidgetStyle::setUpWindow(this, QStringLiteral("frmMain"), Colours::kLightGreen);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ProductTexts::windowCaption());
-    setWindowIcon(WidgetStyle::applicationIcon());
-    setFont(WidgetStyle::windowFont());
-    WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -93,7 +87,7 @@ void frmMain::buildClientArea(QWidget *client)
     heading->setFont(WidgetStyle::verdana(14.25, true));
     WidgetStyle::setColours(heading, QColor(Qt::white));
 
-    const QFont bold = WidgetStyle::verdana(8.25, true);
+    const QFont bold = WidgetStyle::boldWindowFont();
     addTextLine(client, QStringLiteral("lblIntroduction"), ProductTexts::introduction(), 960, 1635,
                 bold, Colours::kLightGreen);
     addTextLine(client, QStringLiteral("lblInstruction"), ProductTexts::instruction(), 2640, 435,
@@ -114,7 +108,7 @@ void frmMain::buildCommands(QWidget *client)
         QStringLiteral("Calculate My &Favourable Number By Chinese Numerology"), client);
     cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed->setGeometry(Twips::rect(495, 4605, 4400, 525));
-    cmdProceed->setFont(WidgetStyle::verdana(8.25, true));
+    cmdProceed->setFont(WidgetStyle::boldWindowFont());
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::RunCalculation);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenReadingFile);
 

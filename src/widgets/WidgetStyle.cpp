@@ -1,5 +1,8 @@
 #include "widgets/WidgetStyle.h"
 
+#include "support/Fonts.h"
+#include "widgets/Colours.h"
+#include "widgets/ProductTexts.h"
 #include "widgets/RawPixels.h"
 #include "widgets/Twips.h"
 
@@ -14,8 +17,6 @@ namespace WidgetStyle {
 
 namespace {
 
-constexpr double kWindowPointSize = 8.25;
-
 // The family that stands for "Verdana" here: Verdana itself where it is
 // installed, else what fontconfig puts in its place (DejaVu Sans on Debian).
 // Asked once, so that no later font has to look for a stand-in again, and
@@ -23,8 +24,8 @@ constexpr double kWindowPointSize = 8.25;
 const QString &verdanaFamily()
 {
     static const QString family = [] {
-        QFont verdana(QStringLiteral("Verdana"));
-        verdana.setPointSizeF(kWindowPointSize);
+        QFont verdana(Fonts::family());
+        verdana.setPointSizeF(Fonts::kWindowPointSize);
         return QFontInfo(verdana).family();
     }();
     return family;
@@ -42,7 +43,27 @@ QFont verdana(double pointSize, bool bold)
 
 QFont windowFont()
 {
-    return verdana(kWindowPointSize);
+    return verdana(Fonts::kWindowPointSize);
+}
+
+QFont boldWindowFont()
+{
+    return verdana(Fonts::kWindowPointSize, true);
+}
+
+Qt::WindowFlags windowFlags(Qt::WindowType type, Qt::WindowFlags extra)
+{
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint | extra;
+}
+
+void setUpWindow(QWidget *window, const QString &objectName, const QColor &text)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(ProductTexts::windowCaption());
+    window->setWindowIcon(applicationIcon());
+    window->setFont(windowFont());
+    setColours(window, text, Colours::kWindowGreen);
 }
 
 void setColours(QWidget *widget, const QColor &text, const QColor &background)

@@ -14,8 +14,18 @@ namespace WidgetStyle {
 // "Verdana" at the given size; where it is absent, the font fontconfig puts in its place.
 QFont verdana(double pointSize, bool bold = false);
 
-// The window font, "Verdana" 8.25 pt.
+// The window font, "Verdana" 8.25 pt, and the same in bold.
 QFont windowFont();
+QFont boldWindowFont();
+
+// The flags of the program's top-level windows (Qt::Window) and dialogs
+// (Qt::Dialog): a title bar with the system menu and a close button, and
+// neither minimise nor maximise button unless `extra` adds one.
+Qt::WindowFlags windowFlags(Qt::WindowType type, Qt::WindowFlags extra = {});
+
+// What every window of the program has: its object name, the program's
+// caption and icon, the window font, and `text` on the window green.
+void setUpWindow(QWidget *window, const QString &objectName, const QColor &text);
 
 // Text colour and background of a widget; an invalid background leaves it see-through.
 void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor());

@@ -127,10 +127,6 @@ void checkPrintDocument(const QString &reportText)
     FUZZ_CHECK(document.startsWith(footer + kCrLf + kCrLf));
     FUZZ_CHECK(document.endsWith(kCrLf + kCrLf + footer));
     FUZZ_CHECK(document.count(footer) == reportText.count(footer) + 2);
-
-    RichPane composed(ReadingResults::newPaneStyle(0));
-    Report::composePrintDocument(composed, reportText);
-    FUZZ_CHECK(composed.PlainText() == document);
 }
 
 void checkShortDate(QDate date, const QLocale &locale, const QString &text)

@@ -23,14 +23,12 @@ QString RecordingPlatform::chooseSaveFile(const FileDialogRequest &request)
     return chosenFiles.isEmpty() ? QString() : chosenFiles.dequeue();
 }
 
-Platform::PrintOutcome RecordingPlatform::printText(const QString &text, const QString &title,
-                                                    const QString &fontFamily, double pointSize)
+Platform::PrintOutcome RecordingPlatform::printText(const QString &text, const QString &title)
 {
-    if (printOutcome == PrintOutcome::NoPrinter)
+    if (printOutcome == PrintOutcome::NoPrinter || printOutcome == PrintOutcome::NoPrintSystem)
         return printOutcome;
     printedTexts.append(text);
     printedTitles.append(title);
-    printedFonts.append(fontFamily + QLatin1Char(' ') + QString::number(pointSize));
     return printOutcome;
 }
 

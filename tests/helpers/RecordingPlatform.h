@@ -23,8 +23,7 @@ public:
     Answer showMessage(const QString &text, Icon icon, Buttons buttons) override;
     QString chooseOpenFile(const FileDialogRequest &request) override;
     QString chooseSaveFile(const FileDialogRequest &request) override;
-    PrintOutcome printText(const QString &text, const QString &title, const QString &fontFamily,
-                           double pointSize) override;
+    PrintOutcome printText(const QString &text, const QString &title) override;
     void clearClipboard() override;
     void openUrl(const QString &address) override;
     std::optional<QString> readSetting(const QString &application, const QString &section,
@@ -51,7 +50,6 @@ public:
     QList<FileDialogRequest> fileDialogs;
     QStringList printedTexts;
     QStringList printedTitles;
-    QStringList printedFonts; // "family size"
     // Settings writes and opened addresses, in the order they happened.
     QStringList events;
     QStringList openedUrls;

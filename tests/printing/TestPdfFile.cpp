@@ -29,13 +29,6 @@ QStringList pagesOf(const QByteArray &pdf)
     return pagesOf(file.fileName());
 }
 
-QFont reportFont()
-{
-    QFont font(Report::fontFamily());
-    font.setPointSizeF(Report::kPointSize);
-    return font;
-}
-
 QString printedReportOf(const QString &name, QDate date)
 {
     const PersonalDetails details = PersonalDetailsRules::capture(
@@ -48,7 +41,7 @@ QByteArray pdfOf(const QStringList &texts)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!PdfFile::render(pdf, texts, reportFont(), "Reports", QPageSize(QPageSize::A4)))
+    if (!PdfFile::render(pdf, texts, PdfFile::reportFont(), "Reports", QPageSize(QPageSize::A4)))
         return {};
     return pdf.data();
 }
@@ -106,7 +99,8 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
     QTemporaryDir folder;
     const QString path = folder.filePath("reports.pdf");
     QString reason;
-    QVERIFY2(PdfFile::write(path, reports, reportFont(), "Reports", &reason), qPrintable(reason));
+    QVERIFY2(PdfFile::write(path, reports, PdfFile::reportFont(), "Reports", &reason),
+             qPrintable(reason));
 
     const QStringList pages = pagesOf(path);
     QCOMPARE(wordsOfPdf(pages.join(' ')), wordsOf(reports.join(' ')));
@@ -161,7 +155,7 @@ void TestPdfFile::pagesGoOutAsTheyAreDone()
 {
     QBuffer device;
     device.open(QIODevice::WriteOnly);
-    PdfFile pdf(device, reportFont(), "Reports", QPageSize(QPageSize::A4));
+    PdfFile pdf(device, PdfFile::reportFont(), "Reports", QPageSize(QPageSize::A4));
     QList<qint64> sizes;
     for (int day = 1; day <= 20; ++day) {
         QVERIFY(pdf.add(printedReportOf("Anna Lee", QDate(1980, 3, day))));
@@ -197,7 +191,8 @@ void TestPdfFile::everyByteIsAccountedFor()
     const qint64 size = pdfOf(texts).size(); // the same length, whenever it is written
     NarrowDevice device(chunk, size - shortfall);
     CheckedOutput output(device);
-    QVERIFY(PdfFile::render(output, texts, reportFont(), "Reports", QPageSize(QPageSize::A4)));
+    QVERIFY(
+        PdfFile::render(output, texts, PdfFile::reportFont(), "Reports", QPageSize(QPageSize::A4)));
     QString reason;
     QCOMPARE(output.finish(&reason), complete);
     QCOMPARE(reason.isEmpty(), complete);

@@ -3,6 +3,7 @@
 #include "TestWindows.h"
 #include "calculation/CalculationSteps.h"
 #include "details/PersonalDetailsRules.h"
+#include "printing/PdfFile.h"
 #include "reading/ReadingFile.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
@@ -102,7 +103,6 @@ void TestReportPreview::fieldsAtTheirPlaces()
     QCOMPARE(preview->cmdPrint->text(), QStringLiteral("&Print"));
     QCOMPARE(preview->cmdOpen->text(), QStringLiteral("&Open"));
     QCOMPARE(preview->cmdOpen->y(), 630); // below the window's edge
-    QVERIFY(preview->RTB1->isHidden());
     // The unseen button still answers its access key.
     QVERIFY(QTest::qWaitForWindowActive(preview));
     QTest::keyClick(preview, Qt::Key_O, Qt::AltModifier);
@@ -120,8 +120,11 @@ void TestReportPreview::showsTheReport()
              expected.PlainText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QTextCursor cursor = preview->RTB->textCursor();
     cursor.setPosition(2);
-    QCOMPARE(cursor.charFormat().fontPointSize(), Report::kPointSize);
     QVERIFY(cursor.charFormat().font().bold()); // inside "Name: "
+    // Printed and exported in the font the box shows, without its bold.
+    QCOMPARE(cursor.charFormat().fontPointSize(), PdfFile::reportFont().pointSizeF());
+    QCOMPARE(cursor.charFormat().fontFamilies().toStringList(),
+             QStringList{PdfFile::reportFont().family()});
 }
 
 void TestReportPreview::openingTwiceShowsTheReportOnce()
@@ -152,6 +155,8 @@ void TestReportPreview::printing_data()
     QTest::addColumn<Platform::PrintOutcome>("outcome");
     QTest::addColumn<QString>("message");
     QTest::newRow("printed") << Platform::PrintOutcome::Printed << QString();
+    QTest::newRow("no print system")
+        << Platform::PrintOutcome::NoPrintSystem << "print service (CUPS) could not be found";
     QTest::newRow("no default printer")
         << Platform::PrintOutcome::NoPrinter << "no default printer";
     QTest::newRow("job refused") << Platform::PrintOutcome::Refused << "did not accept";
@@ -169,10 +174,8 @@ void TestReportPreview::printing()
     preview->cmdPrint->click();
     preview->cmdPrint->click();
     const QString document = Report::printDocument(preview->report().PlainText());
-    QCOMPARE(preview->printDocument().PlainText(), document);
     if (message.isEmpty()) {
         QCOMPARE(m_platform->printedTexts, QStringList({document, document}));
-        QCOMPARE(m_platform->printedFonts.constFirst(), QStringLiteral("Verdana 9.75"));
         QCOMPARE(m_platform->printedTitles.constFirst(), QStringLiteral("Numorra report"));
         QVERIFY(m_platform->messages.isEmpty());
     } else {

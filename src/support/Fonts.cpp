@@ -1,0 +1,10 @@
+#include "support/Fonts.h"
+
+namespace Fonts {
+
+QString family()
+{
+    return QStringLiteral("Verdana");
+}
+
+} // namespace Fonts
