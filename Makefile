@@ -1,8 +1,10 @@
 # Numorra: set-up, build, run and test in one place.
-#   make run   install what is missing, build, start the program
-#   make test  install what is missing, build, run every test through CTest, then again
-#              under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan), then
-#              a few seconds of each fuzz target (build-fuzz)
+#   make run   install what building and running the program need, build the two
+#              programs (numorra, numorra-report), start Numorra
+#   make test  install everything the tests need too, build everything, run every test
+#              through CTest, then again under AddressSanitizer and
+#              UndefinedBehaviorSanitizer (build-asan), then a few seconds of each fuzz
+#              target (build-fuzz)
 #   make fuzz  build the fuzz targets and run each for FUZZ_SECONDS (default 180)
 #   make lint  clang-format check and clang-tidy over the sources
 #   make bench start-up time and memory against a bare Qt window, then Google Benchmark timings
@@ -13,29 +15,46 @@
 PRESET    ?= default
 BUILD_DIR ?= build
 
-# Debian 12 packages the build, the program and the tests need.
-PACKAGES := cmake ninja-build g++ pkg-config \
-            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
-            qt6-wayland weston libweston-10-dev \
-            fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
-            libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
-            clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
-            librsvg2-bin desktop-file-utils appstream dpkg-dev file \
-            lintian devscripts shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl \
-            clang libclang-rt-14-dev llvm
+# Debian 12 packages that building and running the two programs need.
+RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
+                qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
+                qt6-wayland libgl-dev libcups2-dev fonts-dejavu-core
+# Without a display, `make run` starts Numorra on a virtual one for a screenshot.
+HEADLESS_PACKAGES := xvfb xauth xdotool imagemagick
+# What the tests, benchmarks, sanitizer and fuzz builds, lint and packaging add.
+TEST_PACKAGES := $(HEADLESS_PACKAGES) weston libweston-10-dev x11-utils \
+                 cups printer-driver-cups-pdf poppler-utils xclip \
+                 clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
+                 desktop-file-utils appstream file \
+                 lintian devscripts shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl \
+                 clang libclang-rt-14-dev llvm
+PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 
-.PHONY: all deps configure build package package-check run test fuzz lint format bench clean
+# The programs alone: the tests are configured only once their packages are there.
+PROGRAMS := numorra numorra-report
+
+.PHONY: all deps run-deps configure build programs package package-check run test fuzz lint format bench clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh $(PACKAGES)
 
+run-deps:
+	@scripts/install-deps.sh $(RUN_PACKAGES) \
+	    $(if $(DISPLAY)$(WAYLAND_DISPLAY),,$(HEADLESS_PACKAGES))
+
 configure: deps
-	@cmake --preset $(PRESET) >/dev/null
+	@cmake --preset $(PRESET) -DBUILD_TESTING=ON >/dev/null
 
 build: configure
 	@cmake --build --preset $(PRESET)
+
+# A build folder made by `make test` keeps its tests; a new one is made without them.
+programs: run-deps
+	@if [ -f $(BUILD_DIR)/CMakeCache.txt ]; then cmake --preset $(PRESET) >/dev/null; \
+	 else cmake --preset $(PRESET) -DBUILD_TESTING=OFF >/dev/null; fi
+	@cmake --build --preset $(PRESET) --target $(PROGRAMS)
 
 package: build
 	@cmake --build --preset $(PRESET) --target package
@@ -43,7 +62,7 @@ package: build
 package-check: build
 	@scripts/check-package.sh $(BUILD_DIR)
 
-run: build
+run: programs
 	@scripts/run.sh $(BUILD_DIR)/numorra
 
 test: build

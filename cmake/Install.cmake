@@ -14,9 +14,8 @@ include(GNUInstallDirs)
 set(NUMORRA_APP_ID "org.example.numorra.Numorra")
 
 # Fixed-size icons, for panels and menus that do not draw SVG, are rendered
-# from the one SVG at build time.
+# from the one SVG at build time, by the tool that renders the program's own pictures.
 set(NUMORRA_ICON_SIZES 16 22 24 32 48 64 128 256)
-find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 set(numorra_icon_svg "${PROJECT_SOURCE_DIR}/resources/icons/numorra.svg")
 set(numorra_icon_pngs "")
 foreach(size IN LISTS NUMORRA_ICON_SIZES)
@@ -24,9 +23,9 @@ foreach(size IN LISTS NUMORRA_ICON_SIZES)
     set(png "${folder}/${NUMORRA_APP_ID}.png")
     file(MAKE_DIRECTORY "${folder}")
     add_custom_command(OUTPUT "${png}"
-        COMMAND "${RSVG_CONVERT}" --width ${size} --height ${size} --format png
-                --output "${png}" "${numorra_icon_svg}"
-        DEPENDS "${numorra_icon_svg}"
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+                $<TARGET_FILE:numorra_picture_pixels> "${numorra_icon_svg}" "${png}" ${size} ${size}
+        DEPENDS numorra_picture_pixels "${numorra_icon_svg}"
         COMMENT "Rendering the ${size}x${size} icon"
         VERBATIM)
     list(APPEND numorra_icon_pngs "${png}")

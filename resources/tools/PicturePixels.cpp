@@ -1,11 +1,13 @@
 // Turns a picture, at build time, into raw premultiplied ARGB pixels, so that
 // the running program needs neither an SVG renderer nor an image decoder to
-// show its icon, its pictures or its style's images.
+// show its icon, its pictures or its style's images; or into a PNG file, for
+// the installed icons.
 //
 //   PicturePixels picture out.argb width height
+//   PicturePixels picture out.png width height
 //
 // An SVG picture is rendered at that size; any other (a PNG, or an image in
-// Qt's own resources such as the style's) must already have that size. The
+// Qt's own resources such as the style's) must already have that size. Raw
 // output holds width x height pixels, each a 32-bit native-endian value, rows
 // top to bottom.
 #include <QApplication>
@@ -44,6 +46,8 @@ int main(int argc, char *argv[])
                              : QImage(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (image.size() != size)
         return 1;
+    if (arguments.at(2).endsWith(QLatin1String(".png")))
+        return image.save(arguments.at(2), "PNG") ? 0 : 1;
     QFile out(arguments.at(2));
     return out.open(QIODevice::WriteOnly) &&
                    out.write(reinterpret_cast<const char *>(image.constBits()),
