@@ -16,13 +16,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <stdexcept>
+#include <sys/resource.h>
+
 namespace {
 
 const QLocale kBritish(QStringLiteral("en_GB"));
 
 struct Outcome
 {
-    int status;
+    int status = -1;
     QString out;
     QString err;
 };
@@ -113,6 +117,56 @@ private:
     bool m_endless;
 };
 
+// While it lives, no file of the process may grow past `bytes`: a write past
+// it fails ("File too large") instead of ending the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousSignal);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousSignal)(int) = nullptr;
+};
+
+// Standard input that tells when it is first read, then reads from `input`.
+class ProbedInput : public QIODevice
+{
+public:
+    ProbedInput(QIODevice &input, std::function<void()> firstRead)
+        : m_input(input), m_firstRead(std::move(firstRead))
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        if (m_firstRead)
+            std::exchange(m_firstRead, nullptr)();
+        return m_input.read(data, size);
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QIODevice &m_input;
+    std::function<void()> m_firstRead;
+};
+
 // Standard output with room for so many bytes (-1: any), as a full disk has.
 class LimitedOutput : public QIODevice
 {
@@ -163,6 +217,9 @@ private Q_SLOTS:
     void pdfToStandardOutput();
     void progressLine_data();
     void progressLine();
+    void progressShowsWhileTheRunGoesOn();
+    void failedStepIsReported_data();
+    void failedStepIsReported();
 
 private:
     static void addDateRows();
@@ -398,6 +455,12 @@ void TestReportCommand::statusAndMessage_data()
     QTest::newRow("date and day") << QStringList{"--date", "1990-05-05", "--day", "5"} << 2
                                   << "give the date of birth either as --date or as --day, "
                                      "--month and --year, not both";
+    QTest::newRow("date and month") << QStringList{"--month", "May", "--date", "1990-05-05"} << 2
+                                    << "give the date of birth either as --date or as --day, "
+                                       "--month and --year, not both";
+    QTest::newRow("date and year") << QStringList{"--date", "1990-05-05", "--year", "1990"} << 2
+                                   << "give the date of birth either as --date or as --day, "
+                                      "--month and --year, not both";
     QTest::newRow("date twice") << QStringList{"--date", "1990-05-05", "--date", "1990-05-05"} << 2
                                 << "--date is given more than once";
     QTest::newRow("date without zeros")
@@ -445,6 +508,8 @@ void TestReportCommand::statusAndMessage_data()
     const QString notQnr = ": not a reading file (its name must end in \"qnr\")";
     QTest::newRow("file: .txt") << QStringList{"%1/reading.txt"} << 1 << "%1/reading.txt" + notQnr;
     QTest::newRow("file: .QNR") << QStringList{"%1/READING.QNR"} << 1 << "%1/READING.QNR" + notQnr;
+    QTest::newRow("file: missing, as JSON")
+        << QStringList{"--json", "%1/none.qnr"} << 1 << "%1/none.qnr: no such file";
     QTest::newRow("file: plain text")
         << QStringList{"%1/noise.qnr"} << 1 << "%1/noise.qnr: not a saved reading";
     QTest::newRow("file problem and refusal: the higher status")
@@ -523,13 +588,16 @@ void TestReportCommand::standardInputReadAsAFile()
 
 void TestReportCommand::pdfWrittenAllOrNothing_data()
 {
-    QTest::addColumn<QString>("target"); // %1 the folder, %2 a full file system
+    // %1 the folder, %2 a full file system, %3 the folder with a file size limit
+    QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QString>("reason"); // empty when written
     QTest::newRow("replaces a file") << "%1/kept.pdf" << false << "";
     QTest::newRow("read-only file") << "%1/kept.pdf" << true << "The file is read-only.";
     QTest::newRow("missing folder") << "%1/none/kept.pdf" << false << "No such file or directory";
     QTest::newRow("full disk") << "%2/kept.pdf" << false << "No space left on device";
+    // Files may grow to 8 KiB only: the PDF goes out in one piece at its end.
+    QTest::newRow("file size limit") << "%3/kept.pdf" << false << "File too large";
 }
 
 // The PDF goes to a new file beside the target, which replaces it only once
@@ -545,7 +613,10 @@ void TestReportCommand::pdfWrittenAllOrNothing()
         if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", full}) != 0)
             QSKIP("mounting a small file system needs root");
     }
-    const QString path = QString(target).replace("%1", m_folder.path()).replace("%2", full);
+    const QString path = QString(target)
+                             .replace("%1", m_folder.path())
+                             .replace("%2", full)
+                             .replace("%3", m_folder.path());
     const QString folder = QFileInfo(path).path();
     const bool old = QFileInfo(folder).isDir();
     if (old) {
@@ -553,8 +624,12 @@ void TestReportCommand::pdfWrittenAllOrNothing()
         QFile::setPermissions(path,
                               readOnly ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner);
     }
-    const Outcome outcome = runCommand(
-        QStringList{"--pdf", path, m_folder.filePath("anna.qnr"), m_folder.filePath("anna.qnr")});
+    const QStringList readings(target.contains("%3") ? 1 : 2, m_folder.filePath("anna.qnr"));
+    Outcome outcome;
+    {
+        const FileSizeLimit limit(target.contains("%3") ? 8192 : RLIM_INFINITY);
+        outcome = runCommand(QStringList{"--pdf", path} + readings);
+    }
     const QByteArray after = fileBytes(path);
     const QStringList left = QDir(folder).entryList({"kept*"});
     if (target.contains("%2"))
@@ -637,6 +712,69 @@ void TestReportCommand::progressLine()
     err.flush();
     const qsizetype width = QString("numorra-report: 4 of 4 readings").size();
     QCOMPARE(text, shown.replace("%1", "\r" + QString(width, ' ') + "\r"));
+}
+
+// The line is out on the terminal (not held in the stream) while the next
+// reading is still awaited.
+void TestReportCommand::progressShowsWhileTheRunGoesOn()
+{
+    QString text;
+    QTextStream out(&text);
+    QBuffer terminal;
+    terminal.open(QIODevice::WriteOnly);
+    QTextStream err(&terminal);
+    QByteArray shownWhileWaiting;
+    EndlessInput anna(fileBytes(m_folder.filePath("anna.qnr")), false);
+    ProbedInput input(anna, [&] { shownWhileWaiting = terminal.data(); });
+    qint64 now = 0;
+    ReportCommand command;
+    command.setStandardInput(&input);
+    command.setProgressTerminal(true, [&] { return now += 1500; });
+    QCOMPARE(command.run({m_folder.filePath("anna.qnr"), "-"}, out, err), 0);
+    QVERIFY2(shownWhileWaiting.contains("numorra-report: 1 of 2 readings"),
+             shownWhileWaiting.constData());
+}
+
+void TestReportCommand::failedStepIsReported_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // %1 the folder
+    QTest::addColumn<QString>("where");         // what the message names first
+    QTest::newRow("details") << QStringList{"--name", "Anna Lee", "--date", "1980-03-05"} << "";
+    QTest::newRow("a file") << QStringList{"%1/anna.qnr"} << "%1/anna.qnr: ";
+    QTest::newRow("JSON of a file") << QStringList{"--json", "%1/anna.qnr"} << "%1/anna.qnr: ";
+}
+
+// A step that fails is named on standard error with status 1; the reading is
+// still written with what the other steps wrote, as the window shows it.
+void TestReportCommand::failedStepIsReported()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, where);
+    for (QString &argument : arguments)
+        argument.replace("%1", m_folder.path());
+    Outcome outcome;
+    QTextStream out(&outcome.out);
+    QTextStream err(&outcome.err);
+    ReportCommand command([](const PersonalDetails &details, ReadingResults &results) {
+        CalculationStepList steps = CalculationSteps::engineSteps(details, results);
+        steps[1].run = [] {
+            throw std::runtime_error("made to fail");
+        };
+        return steps;
+    });
+    outcome.status = command.run(arguments, out, err);
+    out.flush();
+    QCOMPARE(outcome.status, 1);
+    QCOMPARE(outcome.err, "numorra-report: " + where.replace("%1", m_folder.path()) +
+                              "the calculation step ShowFengShuiProfile failed: made to fail\n");
+    // The profile step wrote nothing; the birth chart after it still ran.
+    if (arguments.contains("--json")) {
+        const QJsonObject json = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
+        QCOMPARE(json["fengShui"]["group"].toString(), ReadingResults::designGroupCaption());
+        QCOMPARE(json["favourable"].toArray().size(), 5);
+    } else {
+        QVERIFY(outcome.out.contains("Most Favorable Number"));
+    }
 }
 
 QTEST_MAIN(TestReportCommand)

@@ -155,6 +155,9 @@ void TestReportProcess::standardStreams_data()
     QTest::newRow("standard input closed")
         << "$R - <&-" << 2 << "numorra-report: -: Please Enter Your Name\n"
         << "";
+    QTest::newRow("standard input a folder")
+        << "$R - <." << 1 << "numorra-report: -: cannot be read: Is a directory\n"
+        << "";
     QTest::newRow("standard output closed")
         << "$R anna.qnr >&-" << 1 << "numorra-report: the output could not be written\n"
         << "";

@@ -86,6 +86,8 @@ private Q_SLOTS:
     void pagesGoOutAsTheyAreDone();
     void everyByteIsAccountedFor_data();
     void everyByteIsAccountedFor();
+    void pagesOfTheUsersCountry_data();
+    void pagesOfTheUsersCountry();
 };
 
 void TestPdfFile::reportsEachStartAPageAndReadBack()
@@ -197,6 +199,31 @@ void TestPdfFile::everyByteIsAccountedFor()
     QCOMPARE(output.finish(&reason), complete);
     QCOMPARE(reason.isEmpty(), complete);
     QCOMPARE(device.received, size - shortfall);
+}
+
+void TestPdfFile::pagesOfTheUsersCountry_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("size"); // QPageSize::PageSizeId
+    QTest::newRow("United States") << "en_US" << int(QPageSize::Letter);
+    QTest::newRow("United Kingdom") << "en_GB" << int(QPageSize::A4);
+    QTest::newRow("Canada, in French") << "fr_CA" << int(QPageSize::A4);
+    QTest::newRow("China") << "zh_CN" << int(QPageSize::A4);
+    QTest::newRow("Taiwan") << "zh_TW" << int(QPageSize::A4);
+    QTest::newRow("C") << "C" << int(QPageSize::A4);
+}
+
+// Exported pages, and printed ones where the printer names no size, are the
+// country's paper: Letter in the United States, A4 elsewhere.
+void TestPdfFile::pagesOfTheUsersCountry()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, size);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    const QPageSize pages = PdfFile::localPageSize();
+    QLocale::setDefault(previous);
+    QCOMPARE(int(pages.id()), size);
 }
 
 QTEST_MAIN(TestPdfFile)

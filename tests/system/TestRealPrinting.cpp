@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QtTest>
 
 namespace {
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void printsOneJobPerPress();
     void saysThereIsNoPrinter();
     void saysTheJobWasRefused();
+    void saysTheDocumentWasNotMade();
 
 private:
     void print(int presses);
@@ -90,6 +92,23 @@ void TestRealPrinting::saysThereIsNoPrinter()
     print(1);
     QCOMPARE(m_platform->messages.size(), 1);
     QVERIFY(m_platform->messages.constFirst().contains("no default printer"));
+    QVERIFY(spooledDocuments().isEmpty());
+}
+
+// With a printer there, but no temporary folder for its document: the
+// "folder" is a file, where not even root can make one.
+void TestRealPrinting::saysTheDocumentWasNotMade()
+{
+    QTemporaryFile notAFolder;
+    QVERIFY(notAFolder.open());
+    const QByteArray folder = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(notAFolder.fileName()));
+    print(1);
+    qputenv("TMPDIR", folder);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY2(m_platform->messages.constFirst().contains(
+                 "could not be written to the temporary folder \"" + notAFolder.fileName()),
+             qPrintable(m_platform->messages.constFirst()));
     QVERIFY(spooledDocuments().isEmpty());
 }
 
