@@ -6,6 +6,7 @@
 #include "support/modHelp.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -40,6 +41,9 @@ private Q_SLOTS:
     void oldLockOfLiveProcessHolds();
     void settingsRoundTrip();
     void pagesGoToTheBrowser();
+    void messageBoxBreaksLines_data();
+    void messageBoxBreaksLines();
+    void printingWithoutAPrintServer();
 
 private:
     QTemporaryDir m_runtime;
@@ -137,6 +141,42 @@ void TestQtPlatform::pagesGoToTheBrowser()
     QDesktopServices::unsetUrlHandler("https");
     QCOMPARE(browser.opened, QStringList({modHelp::helpPageAddress(), modHelp::homePageAddress(),
                                           modHelp::downloadPageAddress()}));
+}
+
+void TestQtPlatform::messageBoxBreaksLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("CR LF") << "one\r\ntwo"
+                           << "one\ntwo";
+    QTest::newRow("CR alone, as the update question has it") << "one\rtwo"
+                                                             << "one\ntwo";
+    QTest::newRow("LF") << "one\ntwo"
+                        << "one\ntwo";
+}
+
+void TestQtPlatform::messageBoxBreaksLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QString seen;
+    whenModalOpens([&seen](QWidget *box) {
+        seen = static_cast<QMessageBox *>(box)->text();
+        box->close();
+    });
+    QtPlatform().showMessage(text, Platform::Icon::Information, Platform::Buttons::Ok);
+    QCOMPARE(seen, shown);
+}
+
+// The print service is there (libcups), the server is not: no default printer.
+void TestQtPlatform::printingWithoutAPrintServer()
+{
+    qputenv("CUPS_SERVER", QFile::encodeName(m_runtime.filePath("no-cups.sock")));
+    qunsetenv("LPDEST");
+    qunsetenv("PRINTER");
+    const Platform::PrintOutcome outcome = QtPlatform().printText("A report", "Numorra report");
+    qunsetenv("CUPS_SERVER");
+    QCOMPARE(outcome, Platform::PrintOutcome::NoPrinter);
 }
 
 QTEST_MAIN(TestQtPlatform)

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void gridCellsStandAtLoShuPlaces();
     void directionRing();
     void fieldsAtTheirPlaces();
+    void fieldsInTheirLook_data();
+    void fieldsInTheirLook();
     void paneShowsStyledReading();
     void menus();
     void loadStepPutsChartInFront();
@@ -142,6 +144,48 @@ void TestReadingWindow::fieldsAtTheirPlaces()
     QCOMPARE(reading->TS->tabText(1), QStringLiteral("Nine Star Ki Element"));
     QCOMPARE(reading->TS->tabText(2), QStringLiteral("Nine Star Ki Relationship Analysis"));
     QCOMPARE(reading->windowTitle(), QStringLiteral("Numorra v1.75"));
+}
+
+void TestReadingWindow::fieldsInTheirLook_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("background"); // invalid: the parent's shows through
+    const QColor lightGreen(128, 255, 128), paneGrey(128, 128, 128), yellow(255, 255, 128);
+    const QColor cream(255, 255, 192), none;
+    QTest::newRow("window") << "frmNineStar" << 8.25 << false << lightGreen << QColor(0, 64, 0);
+    QTest::newRow("direction") << "lblLoshuSides3" << 8.25 << true << lightGreen << none;
+    QTest::newRow("Back") << "cmdBack" << 8.25 << true << QColor(Qt::black) << QColor(0, 192, 0);
+    QTest::newRow("element pane") << "picNineStar" << 8.25 << false << cream << paneGrey;
+    QTest::newRow("element pane's introduction") << "lblIntro" << 8.25 << false << cream << none;
+    QTest::newRow("trigram frame") << "fraTrigram" << 8.25 << true << lightGreen << paneGrey;
+    QTest::newRow("trigram") << "lblFengShuiTrigram" << 11.25 << true << yellow << none;
+    QTest::newRow("element") << "lblFengShuiElement" << 12.0 << true << yellow << none;
+    QTest::newRow("group") << "lblFengShuiGroup" << 11.25 << true << QColor(192, 255, 192) << none;
+    QTest::newRow("description") << "lblElementDesc" << 8.25 << false << cream << none;
+}
+
+// Each field in the font and colours the window was designed with.
+void TestReadingWindow::fieldsInTheirLook()
+{
+    QFETCH(QString, field);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(QColor, text);
+    QFETCH(QColor, background);
+    frmNineStar *reading = calculate("Anna", "1", "January", "1970");
+    QWidget *widget =
+        field == reading->objectName() ? reading : reading->findChild<QWidget *>(field);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->font().bold(), bold);
+    QCOMPARE(widget->palette().color(widget->foregroundRole()), text);
+    QCOMPARE(widget->autoFillBackground(), background.isValid());
+    if (background.isValid())
+        QCOMPARE(widget->palette().color(widget->backgroundRole()), background);
+    QVERIFY(!widget->window()->windowIcon().isNull());
 }
 
 void TestReadingWindow::paneShowsStyledReading()

@@ -97,6 +97,9 @@ void TestReportPreview::fieldsAtTheirPlaces()
     QCOMPARE(preview->size(), QSize(515, 521));
     QCOMPARE(preview->RTB->geometry(), QRect(2, 26, 511, 409));
     QCOMPARE(preview->RTB->palette().color(QPalette::Base), QColor(192, 255, 192));
+    QVERIFY(!preview->windowIcon().isNull());
+    for (QPushButton *button : {preview->cmdSave, preview->cmdPrint, preview->cmdExportPdf})
+        QVERIFY(button->font().bold() && button->font().pointSizeF() == 8.25);
     QCOMPARE(preview->cmdSave->geometry(), QRect(358, 438, 75, 23));
     QCOMPARE(preview->cmdPrint->geometry(), QRect(437, 438, 75, 23));
     QCOMPARE(preview->cmdSave->text(), QStringLiteral("&Save"));
