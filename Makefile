@@ -20,9 +20,9 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
                 qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
                 qt6-wayland libgl-dev libcups2-dev fonts-dejavu-core
 # Without a display, `make run` starts Numorra on a virtual one for a screenshot.
-HEADLESS_PACKAGES := xvfb xauth xdotool imagemagick
+HEADLESS_PACKAGES := xvfb xauth x11-utils xdotool imagemagick
 # What the tests, benchmarks, sanitizer and fuzz builds, lint and packaging add.
-TEST_PACKAGES := $(HEADLESS_PACKAGES) weston libweston-10-dev x11-utils \
+TEST_PACKAGES := $(HEADLESS_PACKAGES) weston libweston-10-dev \
                  cups printer-driver-cups-pdf poppler-utils xclip \
                  clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
                  desktop-file-utils appstream file \
