@@ -17,7 +17,7 @@ BUILD_DIR ?= build
 PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             qt6-wayland weston libweston-10-dev \
-            fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
+            fonts-dejavu-core fonts-noto-cjk xvfb xauth xdotool x11-utils imagemagick \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
             clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file \

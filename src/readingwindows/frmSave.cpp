@@ -68,7 +68,7 @@ void frmSave::buildLinks()
 
 void frmSave::buildReportBoxes()
 {
-    RTB = new RichPaneView(m_report, Fonts::family(), this);
+    RTB = new RichPaneView(m_report, PdfFile::reportFont().families(), this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->setGeometry(Twips::rect(30, 390, 7665, 6135));
