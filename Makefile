@@ -23,7 +23,7 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
 HEADLESS_PACKAGES := xvfb xauth x11-utils xdotool imagemagick
 # What the tests, benchmarks, sanitizer and fuzz builds, lint and packaging add.
 TEST_PACKAGES := $(HEADLESS_PACKAGES) weston libweston-10-dev \
-                 cups printer-driver-cups-pdf poppler-utils xclip \
+                 fonts-noto-cjk cups printer-driver-cups-pdf poppler-utils xclip \
                  clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
                  desktop-file-utils appstream file \
                  lintian devscripts shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl \

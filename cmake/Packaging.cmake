@@ -35,16 +35,17 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the programs link come from dpkg-shlibdeps. What it
 # cannot see is listed by hand: the platform plugins Qt loads at run time
-# (libqt6gui6 only recommends them), and the font of the windows, whose
-# "Verdana" fontconfig resolves to DejaVu Sans, and libcups, which the program
-# loads only when it prints.
+# (libqt6gui6 only recommends them), the Latin face of the windows and
+# reports where Verdana is missing, DejaVu Sans, and libcups, which the
+# program loads only when it prints.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libcups2")
 # Help and web links open in the desktop's browser through xdg-open; on a
-# Wayland desktop the windows are native with Qt's Wayland plugin.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
-# Names in Chinese characters need a font that has them, which DejaVu has not.
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-cjk")
+# Wayland desktop the windows are native with Qt's Wayland plugin; names in
+# Chinese characters need a font that has them, which DejaVu has not: Noto
+# Sans CJK has all 8,105 characters of the Table of General Standard Chinese
+# Characters and all of Big5 (README, "Installing and packaging").
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, fonts-noto-cjk")
 
 # A source archive, should anyone ask for one, holds the sources only.
 set(CPACK_SOURCE_GENERATOR TGZ)

@@ -5,11 +5,14 @@
 #include "cli/ReportOptions.h"
 #include "cli/ReportPdf.h"
 #include "cli/SavedReading.h"
+#include "printing/FontCoverage.h"
+#include "printing/PdfFile.h"
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "reading/RichPane.h"
 #include "support/LineBreaks.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
@@ -18,6 +21,14 @@
 namespace {
 
 const QString kProgram = QStringLiteral("numorra-report: ");
+
+// "U+738B 王", or "U+0001" alone for a character that shows nothing.
+QString described(char32_t character)
+{
+    const QString code =
+        QStringLiteral("U+") + QString::number(character, 16).toUpper().rightJustified(4, u'0');
+    return QChar::isPrint(character) ? code + u' ' + QString::fromUcs4(&character, 1) : code;
+}
 
 } // namespace
 
@@ -118,7 +129,7 @@ void ReportCommand::report(const DetailsEntry &entry, const QString &file)
     if (m_options->json)
         writeJson(ReadingJson::toJson(details, results, file));
     if (m_pdf)
-        writePdf(report.PlainText(), details);
+        writePdf(report.PlainText(), details, file);
     if (!m_options->json && m_options->pdfPath.isEmpty())
         writeText(report.PlainText());
 }
@@ -138,13 +149,39 @@ void ReportCommand::writeJson(const QJsonObject &object)
     *m_out << ReadingJson::toText(object, inArray);
 }
 
-void ReportCommand::writePdf(const QString &reportText, const PersonalDetails &details)
+void ReportCommand::writePdf(const QString &reportText, const PersonalDetails &details,
+                             const QString &file)
 {
     QString reason;
     if (!m_pdf->add(reportText, details.Name, &reason)) {
         fail(FileFailed, m_options->pdfPath + QStringLiteral(": cannot be written: ") + reason);
         m_pdf.reset(); // nothing more goes to it; a new file is removed
+        return;
     }
+    tellUndrawable(details.Name, file);
+}
+
+void ReportCommand::tellUndrawable(const QString &name, const QString &file)
+{
+    QStringList characters;
+    bool chinese = false;
+    for (const char32_t character : FontCoverage::missingCharacters(name, PdfFile::reportFont())) {
+        characters << described(character);
+        chinese = chinese || QChar::script(character) == QChar::Script_Han;
+    }
+    if (characters.isEmpty())
+        return;
+    const QString message =
+        (chinese ? QCoreApplication::translate(
+                       "ReportCommand",
+                       "no installed font can draw %1 in the name \"%2\"; the PDF shows a box "
+                       "in place of each (a Chinese font such as fonts-noto-cjk draws Chinese "
+                       "names)")
+                 : QCoreApplication::translate("ReportCommand",
+                                               "no installed font can draw %1 in the name "
+                                               "\"%2\"; the PDF shows a box in place of each"))
+            .arg(characters.join(QStringLiteral(", ")), name);
+    fail(FileFailed, file.isEmpty() ? message : file + QStringLiteral(": ") + message);
 }
 
 void ReportCommand::finishOutputs()

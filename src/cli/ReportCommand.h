@@ -58,7 +58,10 @@ private:
     void report(const DetailsEntry &entry, const QString &file);
     void writeText(const QString &reportText);
     void writeJson(const QJsonObject &object);
-    void writePdf(const QString &reportText, const PersonalDetails &details);
+    void writePdf(const QString &reportText, const PersonalDetails &details, const QString &file);
+    // Tells which characters of the name no installed font can draw in the
+    // PDF, if any, for the reading of `file` (none: details given as options).
+    void tellUndrawable(const QString &name, const QString &file);
     void finishOutputs();
     // A file that could not be reported: its message, and its entry in a JSON array.
     void failFile(Status status, const QString &file, const QString &problem);

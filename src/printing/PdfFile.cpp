@@ -36,7 +36,8 @@ bool PdfFile::finish()
 
 QFont PdfFile::reportFont()
 {
-    QFont font(Fonts::family());
+    QFont font;
+    font.setFamilies(Fonts::families());
     font.setPointSizeF(Fonts::kReportPointSize);
     return font;
 }

@@ -45,7 +45,7 @@ LoShuChartPane::LoShuChartPane(ReadingResults &results, QWidget *parent) : QWidg
     buildGrid(squareFrame);
     buildDirectionRing(squareFrame);
 
-    RTBLoshu = new RichPaneView(results.RTBLoshu, WidgetStyle::windowFont().family(), this);
+    RTBLoshu = new RichPaneView(results.RTBLoshu, WidgetStyle::windowFont().families(), this);
     RTBLoshu->setObjectName(QStringLiteral("RTBLoshu"));
     RTBLoshu->setAccessibleName(QStringLiteral("Numerology reading"));
     RTBLoshu->setGeometry(Twips::rect(5400, 60, 4050, 5205));

@@ -15,7 +15,7 @@ RelationshipPane::RelationshipPane(ReadingResults &results, QWidget *parent) : Q
 
     lblRelationship = WidgetStyle::addLabel(this, QStringLiteral("lblRelationship"),
                                             results.lblRelationship, 2160, 1800, 2295, 1695);
-    RTB = new RichPaneView(results.RTB, WidgetStyle::windowFont().family(), this);
+    RTB = new RichPaneView(results.RTB, WidgetStyle::windowFont().families(), this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Relationship analysis"));
     RTB->setGeometry(Twips::rect(60, 60, 9400, 5200));

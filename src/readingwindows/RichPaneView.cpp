@@ -5,8 +5,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
-RichPaneView::RichPaneView(RichPane &pane, const QString &fontFamily, QWidget *parent)
-    : QTextEdit(parent), m_fontFamily(fontFamily)
+RichPaneView::RichPaneView(RichPane &pane, const QStringList &fontFamilies, QWidget *parent)
+    : QTextEdit(parent), m_fontFamilies(fontFamilies)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);
@@ -27,7 +27,7 @@ void RichPaneView::paneCleared()
 void RichPaneView::runAppended(const RichPane::Run &run)
 {
     QTextCharFormat format;
-    format.setFontFamilies({m_fontFamily});
+    format.setFontFamilies(m_fontFamilies);
     format.setFontPointSize(run.style.pointSize);
     format.setFontWeight(run.style.bold ? QFont::Bold : QFont::Normal);
     format.setForeground(QColor::fromRgb(static_cast<QRgb>(run.style.colour | 0xFF000000U)));

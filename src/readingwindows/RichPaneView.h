@@ -5,14 +5,14 @@
 #include <QTextEdit>
 
 // Shows a RichPane in a read-only text view, run by run, in the window's font
-// face. Reports every change of its text and every mouse event over it, so the
+// faces. Reports every change of its text and every mouse event over it, so the
 // window can empty the clipboard.
 class RichPaneView : public QTextEdit, private RichPane::Listener
 {
     Q_OBJECT
 
 public:
-    RichPaneView(RichPane &pane, const QString &fontFamily, QWidget *parent = nullptr);
+    RichPaneView(RichPane &pane, const QStringList &fontFamilies, QWidget *parent = nullptr);
 
 signals:
     // The text changed, or the mouse was clicked, pressed, released or moved
@@ -30,5 +30,5 @@ private:
     void paneCleared() override;
     void runAppended(const RichPane::Run &run) override;
 
-    QString m_fontFamily;
+    QStringList m_fontFamilies;
 };

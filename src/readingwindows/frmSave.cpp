@@ -68,7 +68,7 @@ void frmSave::buildLinks()
 
 void frmSave::buildReportBoxes()
 {
-    RTB = new RichPaneView(m_report, Fonts::family(), this);
+    RTB = new RichPaneView(m_report, PdfFile::reportFont().families(), this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->setGeometry(Twips::rect(30, 390, 7665, 6135));
@@ -148,13 +148,13 @@ bool frmSave::acceptStoredName()
     const QString stored = ReadingFile::storedName(m_details.Name);
     if (stored == m_details.Name)
         return true;
-    const QString outcome = stored.isEmpty()
-                                ? QStringLiteral("It will be saved without a name.")
-                                : QStringLiteral("It will be saved as \"%1\".").arg(stored);
+    // The file keeps the whole name on a line of its own, which only Numorra reads.
+    const QString seen = stored.isEmpty() ? tr("They will see no name.")
+                                          : tr("They will see it as \"%1\".").arg(stored);
     const QString question =
-        QStringLiteral("The name \"%1\" holds characters that a reading file cannot keep. %2"
-                       "\n\nSave the reading anyway?")
-            .arg(m_details.Name, outcome);
+        tr("The name \"%1\" holds characters that other programs reading this file cannot "
+           "show. %2 Numorra itself keeps the whole name.\n\nSave the reading anyway?")
+            .arg(m_details.Name, seen);
     return m_platform.showMessage(question, Platform::Icon::Warning, Platform::Buttons::YesNo) ==
            Platform::Answer::Yes;
 }

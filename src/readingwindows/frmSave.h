@@ -48,7 +48,8 @@ private:
     void buildLinks();
     void buildReportBoxes();
     void buildButtons();
-    // False when the user would rather not save a name that cannot be stored in full.
+    // False when the user would rather not save a name that programs reading
+    // only the first four lines of the file will see shortened.
     bool acceptStoredName();
     // Tells the user that `what` ("The reading could not be saved") failed, and why.
     void tellNotWritten(const QString &what, const QString &path, const QString &reason);

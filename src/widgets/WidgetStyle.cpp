@@ -6,7 +6,6 @@
 #include "widgets/RawPixels.h"
 #include "widgets/Twips.h"
 
-#include <QFontInfo>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
@@ -15,27 +14,10 @@
 
 namespace WidgetStyle {
 
-namespace {
-
-// The family that stands for "Verdana" here: Verdana itself where it is
-// installed, else what fontconfig puts in its place (DejaVu Sans on Debian).
-// Asked once, so that no later font has to look for a stand-in again, and
-// asked at the window font's size, whose face the windows load anyway.
-const QString &verdanaFamily()
-{
-    static const QString family = [] {
-        QFont verdana(Fonts::family());
-        verdana.setPointSizeF(Fonts::kWindowPointSize);
-        return QFontInfo(verdana).family();
-    }();
-    return family;
-}
-
-} // namespace
-
 QFont verdana(double pointSize, bool bold)
 {
-    QFont font(verdanaFamily());
+    QFont font;
+    font.setFamilies(Fonts::families());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -11,7 +11,8 @@ class QWidget;
 // Small helpers that give widgets the program's fonts, colours and places.
 namespace WidgetStyle {
 
-// "Verdana" at the given size; where it is absent, the font fontconfig puts in its place.
+// "Verdana" at the given size, with the faces that stand in for it and draw
+// what it lacks (Fonts::families).
 QFont verdana(double pointSize, bool bold = false);
 
 // The window font, "Verdana" 8.25 pt, and the same in bold.

@@ -230,6 +230,7 @@ void TestReportCommand::initTestCase()
 {
     writeReading(m_folder.filePath("anna.qnr"), {"Anna Lee", "5", "March", "1980"});
     writeReading(m_folder.filePath("noname.qnr"), {"", "5", "March", "1980"});
+    writeReading(m_folder.filePath("undrawable.qnr"), {"Anna \U000F0001", "5", "March", "1980"});
     writeReading(m_folder.filePath("reading.txt"), {"Anna Lee", "5", "March", "1980"});
     writeReading(m_folder.filePath("READING.QNR"), {"Anna Lee", "5", "March", "1980"});
     writeBytes(m_folder.filePath("noise.qnr"), QByteArray("Anna Lee\r\n5\r\n"));
@@ -349,6 +350,10 @@ void TestReportCommand::savedReadingOpensAsTheWindowOpensIt_data()
     QTest::newRow("name longer than the field")
         << QStringList{QString(40000, 'n'), "7", "June", "1999"}
         << QStringList{QString(32767, 'n'), "7", "June", "1999"};
+    for (const QString &name :
+         {QStringLiteral("Jos\u00E9 M\u00FCller"), QStringLiteral("\u738B\u5C0F\u660E")})
+        QTest::newRow(qPrintable(name))
+            << QStringList{name, "7", "June", "1999"} << QStringList{name, "7", "June", "1999"};
 }
 
 void TestReportCommand::savedReadingOpensAsTheWindowOpensIt()
@@ -512,6 +517,15 @@ void TestReportCommand::statusAndMessage_data()
         << QStringList{"--json", "%1/none.qnr"} << 1 << "%1/none.qnr: no such file";
     QTest::newRow("file: plain text")
         << QStringList{"%1/noise.qnr"} << 1 << "%1/noise.qnr: not a saved reading";
+    QTest::newRow("file: PDF of a name no font can draw")
+        << QStringList{"--pdf", "%1/undrawable.pdf", "%1/anna.qnr", "%1/undrawable.qnr"} << 1
+        << "%1/undrawable.qnr: no installed font can draw U+F0001 in the name \"Anna "
+           "\U000F0001\"; the PDF shows a box in place of each";
+    QTest::newRow("PDF of a Chinese name no font can draw")
+        << QStringList{"--name", "\U00030000\u738B", "--pdf", "%1/undrawable.pdf"} << 1
+        << "no installed font can draw U+30000 \U00030000 in the name \"\U00030000\u738B\"; the "
+           "PDF shows a box in place of each (a Chinese font such as fonts-noto-cjk draws "
+           "Chinese names)";
     QTest::newRow("file problem and refusal: the higher status")
         << QStringList{"%1/none.qnr", "%1/noname.qnr", "%1/anna.qnr"} << 2
         << "%1/none.qnr: no such file";
@@ -531,6 +545,9 @@ void TestReportCommand::statusAndMessage()
              message.isEmpty() ? "" : "numorra-report: " + message.replace("%1", m_folder.path()));
     if (status != 0 && arguments.size() < 3)
         QCOMPARE(outcome.out, QString());
+    // A PDF is written unless the details are refused.
+    if (const qsizetype pdf = arguments.indexOf("--pdf"); pdf >= 0 && status < 2)
+        QVERIFY(QFile::remove(arguments.at(pdf + 1)));
 }
 
 void TestReportCommand::versionNamesThePackage()
@@ -576,7 +593,7 @@ void TestReportCommand::standardInputReadAsAFile()
     command.setStandardInput(&input);
     outcome.status = command.run({"-"}, out, err);
     QCOMPARE(outcome.status, status);
-    QVERIFY(input.taken <= qint64(4) * (ReadingFile::kMaxLineBytes + 2) + 1);
+    QVERIFY(input.taken <= ReadingFile::kMaxFileBytes + 1);
     if (endless)
         return; // no file holds that
     const QString path = m_folder.filePath("stdin.qnr");

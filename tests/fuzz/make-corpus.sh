@@ -43,6 +43,10 @@ printf '\r\n\t\000' | put FuzzTextCodec controls
     put FuzzReadingFile three-lines.qnr
 { enc 'Wei Chen'; printf '\r\n'; enc 29; printf '\r\n'; enc February; printf '\r\n'
   enc 2050; printf '\r\n'; enc 'a fifth line'; printf '\r\n'; } | put FuzzReadingFile five-lines.qnr
+{ printf '\r\n'; enc 5; printf '\r\n'; enc March; printf '\r\n'; enc 1980; printf '\r\n'
+  enc 'UTF-8:%E7%8E%8B%E5%B0%8F%E6%98%8E'; printf '\r\n'; } | put FuzzReadingFile whole-name.qnr
+{ enc 'Jos Mller'; printf '\r\n'; enc 5; printf '\r\n'; enc March; printf '\r\n'; enc 1980
+  printf '\r\n'; enc 'UTF-8:Jos%C3%A9%20M%C3%BCller'; } | put FuzzReadingFile whole-name-no-end.qnr
 printf '\r\n\r\n\r\n\r\n' | put FuzzReadingFile blank-lines.qnr
 printf '' | put FuzzReadingFile empty.qnr
 printf 'Anna Lee\r\n5\r\nMarch\r\n1980\r\n' | put FuzzReadingFile not-encoded.qnr

@@ -70,6 +70,12 @@ void TestReadingFile::annaLeeByteForByte()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), ReadingFile::compose(details));
+    // A name the codec cannot keep whole gains a fifth line.
+    const PersonalDetails jose = PersonalDetailsRules::capture(
+        QStringLiteral("Jos\u00E9 M\u00FCller"), "5", "March", "1980");
+    QCOMPARE(ReadingFile::compose(jose), encoded("Jos Mller") + "\r\n" + encoded("5") + "\r\n" +
+                                             encoded("March") + "\r\n" + encoded("1980") + "\r\n" +
+                                             encoded("UTF-8:Jos%C3%A9%20M%C3%BCller") + "\r\n");
 }
 
 void TestReadingFile::lines_data()
@@ -98,6 +104,24 @@ void TestReadingFile::lines_data()
     QTest::newRow("a line longer than any name")
         << QByteArray(ReadingFile::kMaxLineBytes + 1, '\xB6') + "\r\n"
         << false << QStringList();
+    const QByteArray date = encoded("5") + "\r\n" + encoded("March") + "\r\n" + encoded("1980");
+    const QByteArray wang = "\r\n" + date + "\r\n";
+    QTest::newRow("whole name on the fifth line")
+        << wang + encoded("UTF-8:%E7%8E%8B%E5%B0%8F%E6%98%8E") << true
+        << QStringList{QStringLiteral("\u738B\u5C0F\u660E"), "5", "March", "1980"};
+    const QStringList noName{"", "5", "March", "1980"};
+    QTest::newRow("fifth line for another name") << wang + encoded("UTF-8:Bo") << true << noName;
+    QTest::newRow("fifth line, small hex digits")
+        << wang + encoded("UTF-8:%e7%8e%8b") << true << noName;
+    QTest::newRow("fifth line, not UTF-8") << wang + encoded("UTF-8:%E7%8E") << true << noName;
+    QTest::newRow("fifth line, a stray %") << wang + encoded("UTF-8:%E7%8E%8B%") << true << noName;
+    const QByteArray wangs = encoded(QString("%E7%8E%8B").repeated(ReadingFile::kMaxLineBytes));
+    QTest::newRow("longest fifth line")
+        << wang + encoded("UTF-8:") + wangs + "\r\n"
+        << true
+        << QStringList{QString(ReadingFile::kMaxLineBytes, QChar(0x738B)), "5", "March", "1980"};
+    QTest::newRow("fifth line longer than any name")
+        << wang + encoded("UTF-8:") + wangs + encoded("%E7%8E%8B") << true << noName;
 }
 
 void TestReadingFile::lines()

@@ -350,6 +350,9 @@ void TestMainWindow::openSavedReading_data()
         << "odd.qnr" << lines({"Bo", "32", "march", "1899"}) << ""
         << "Bo 1 January 1970";
     QTest::newRow("empty name") << "noname.qnr" << lines({"", "5", "March", "1980"}) << kName << "";
+    QTest::newRow("whole name on the fifth line")
+        << "wang.qnr" << lines({"", "5", "March", "1980", "UTF-8:%E7%8E%8B%E5%B0%8F%E6%98%8E"})
+        << "" << QStringLiteral("\u738B\u5C0F\u660E 5 March 1980");
 }
 
 void TestMainWindow::openSavedReading()

@@ -50,7 +50,7 @@ void TestX11Selection::plainViewFillsTheSelection()
 {
     // Without the pane's rule, a drag does fill it: the check below can see it.
     RichPane pane(RichPane::Style{});
-    RichPaneView view(pane, QStringLiteral("Verdana"));
+    RichPaneView view(pane, {QStringLiteral("Verdana")});
     pane.AppendText(QStringLiteral("Most Favorable Number by Chinese Numerology"));
     view.resize(400, 100);
     view.show();
@@ -64,7 +64,7 @@ void TestX11Selection::readingPaneEmptiesIt()
     QtPlatform platform;
     QGuiApplication::clipboard()->setText(QStringLiteral("copied before"));
     RichPane pane(RichPane::Style{});
-    RichPaneView view(pane, QStringLiteral("Verdana"));
+    RichPaneView view(pane, {QStringLiteral("Verdana")});
     QObject::connect(&view, &RichPaneView::activity, [&platform] { platform.clearClipboard(); });
     pane.AppendText(QStringLiteral("Most Favorable Number by Chinese Numerology"));
     view.resize(400, 100);
