@@ -50,8 +50,10 @@ private:
     void buildButtons();
     // False when the user would rather not save a name that cannot be stored in full.
     bool acceptStoredName();
-    // Tells the user that `what` ("The reading could not be saved") failed, and why.
-    void tellNotWritten(const QString &what, const QString &path, const QString &reason);
+    // Tells the user that `what` ("The reading could not be saved") failed,
+    // why, and, when there was a file at `path` before, that it is left as it was.
+    void tellNotWritten(const QString &what, const QString &path, const QString &reason,
+                        bool fileWasThere);
 
     Platform &m_platform;
     const PersonalDetails &m_details;

@@ -1,10 +1,40 @@
-#include "TestWindows.h"
 #include "qtdesktop/FileDialog.h"
+#include "qtdesktop/QtPlatform.h"
 
 #include <QFile>
-#include <QMessageBox>
+#include <QQueue>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+// The real platform with its dialogs scripted: each showing of a file dialog
+// returns the next file (nothing: cancelled), each question the next answer.
+class DialogScriptedPlatform : public QtPlatform
+{
+public:
+    Answer showMessage(const QString &text, Icon, Buttons buttons) override
+    {
+        messages << text;
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    }
+
+    QQueue<QString> returned;
+    QQueue<Answer> answers;
+    QStringList messages;
+    QStringList folders; // where each dialog opened
+
+protected:
+    QString runFileDialog(const FileDialog &, const QString &folder) override
+    {
+        folders << folder;
+        return returned.isEmpty() ? QString() : returned.dequeue();
+    }
+};
+
+} // namespace
 
 class TestFileDialog : public QObject
 {
@@ -16,7 +46,8 @@ private Q_SLOTS:
     void filters();
     void refusals_data();
     void refusals();
-    void staysOpenOnARefusedFile();
+    void choices_data();
+    void choices();
 
 private:
     QTemporaryDir m_folder;
@@ -67,6 +98,8 @@ void TestFileDialog::refusals_data()
     QTest::newRow("save into a missing folder") << true << "missing/new.qnr" << noFolder;
     QTest::newRow("open a writable file") << false << "open.qnr" << QString();
     QTest::newRow("open a read-only file") << false << "kept.qnr" << readOnly;
+    QTest::newRow("open a missing file") << false << "gone.qnr"
+                                         << "File not found";
 }
 
 void TestFileDialog::refusals()
@@ -83,27 +116,74 @@ void TestFileDialog::refusals()
     QVERIFY2(why.contains(refusal), qPrintable(why));
 }
 
-void TestFileDialog::staysOpenOnARefusedFile()
+void TestFileDialog::choices_data()
 {
-    FileDialog dialog(Platform::FileDialogRequest::toSave("Numorra", "Numorra | *.qnr", "qnr"),
-                      QFileDialog::AcceptSave);
-    dialog.setDirectory(m_folder.path());
-    dialog.show();
-    dialog.selectFile(m_readOnly);
-    QString told;
-    whenModalOpens([&told](QWidget *box) {
-        told = static_cast<QMessageBox *>(box)->text();
-        box->close();
-    });
-    dialog.accept();
-    QVERIFY(told.contains("read-only"));
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    // What the dialog returns each time it is shown ("" cancels), the answers
+    // to questions; the file chosen, the messages (a part of each), and
+    // whether the dialog opened again in the test's folder.
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QStringList>("returned");
+    QTest::addColumn<QList<Platform::Answer>>("answers");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("messages");
+    using A = QList<Platform::Answer>;
+    const A none;
+    const auto yes = A{Platform::Answer::Yes};
+    const auto no = A{Platform::Answer::No};
+    const QStringList quiet;
+    QTest::newRow("a new file") << true << QStringList{"new.qnr"} << none << "new.qnr" << quiet;
+    QTest::newRow("cancelled") << true << QStringList{} << none << "" << quiet;
+    QTest::newRow("the extension added")
+        << true << QStringList{"new"} << none << "new.qnr" << quiet;
+    QTest::newRow("read-only, then another")
+        << true << QStringList{"kept.qnr", "new.qnr"} << none << "new.qnr"
+        << QStringList{"kept.qnr\nThis file is read-only"};
+    QTest::newRow("missing folders, then a file")
+        << true << QStringList{"missing/deeper/new.qnr", "new.qnr"} << none << "new.qnr"
+        << QStringList{"does not exist"};
+    QTest::newRow("read-only, then cancelled")
+        << true << QStringList{"kept.qnr"} << none << "" << QStringList{"read-only"};
+    QTest::newRow("replaced, named without extension")
+        << true << QStringList{"open"} << yes << "open.qnr"
+        << QStringList{"open.qnr already exists"};
+    QTest::newRow("not replaced, then cancelled")
+        << true << QStringList{"open"} << no << "" << QStringList{"already exists"};
+    QTest::newRow("replaced, named in full: the dialog asked")
+        << true << QStringList{"open.qnr"} << none << "open.qnr" << quiet;
+    QTest::newRow("open a read-only file, then another")
+        << false << QStringList{"kept.qnr", "open.qnr"} << none << "open.qnr"
+        << QStringList{"read-only"};
+    QTest::newRow("open a missing file") << false << QStringList{"gone.qnr"} << none << ""
+                                         << QStringList{"gone.qnr\nFile not found"};
+}
 
-    dialog.selectFile(m_folder.filePath("new.qnr"));
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.selectedFiles(), QStringList{m_folder.filePath("new.qnr")});
+void TestFileDialog::choices()
+{
+    QFETCH(bool, save);
+    QFETCH(QStringList, returned);
+    QFETCH(QList<Platform::Answer>, answers);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, messages);
+    DialogScriptedPlatform platform;
+    for (const QString &file : returned)
+        platform.returned << m_folder.filePath(file);
+    for (const Platform::Answer answer : answers)
+        platform.answers << answer;
+    const QString path =
+        save ? platform.chooseSaveFile(
+                   Platform::FileDialogRequest::toSave("Numorra", "Numorra | *.qnr", "qnr"))
+             : platform.chooseOpenFile(
+                   Platform::FileDialogRequest::toOpen("Numorra (*.qnr)|*.qnr", "qnr"));
+    QCOMPARE(path, chosen.isEmpty() ? QString() : m_folder.filePath(chosen));
+    QCOMPARE(platform.messages.size(), messages.size());
+    for (qsizetype i = 0; i < messages.size(); ++i)
+        QVERIFY2(platform.messages.at(i).contains(messages.at(i)),
+                 qPrintable(platform.messages.at(i)));
+    // Opened where the desktop opens it, then again after each refusal or "No", in this folder.
+    QStringList folders{QString()};
+    while (folders.size() < platform.folders.size())
+        folders << m_folder.path();
+    QCOMPARE(platform.folders, folders);
 }
 
 QTEST_MAIN(TestFileDialog)
