@@ -70,10 +70,10 @@ void ApplicationShell::openWaitingReading()
     // Over a reading window, a main window that is not shown opens the file:
     // its reading takes the place of the one shown, and a file it refuses
     // leaves that one as it was.
-    const frmNineStar *shownReading = m_readingWindow;
+    const QPointer<frmNineStar> shownReading = m_readingWindow; // gone once replaced
     frmMain *window = m_mainWindow ? m_mainWindow.data() : createMainWindow();
     window->openReadingFile(path);
-    if (m_readingWindow != shownReading)
+    if (m_readingWindow.data() != shownReading.data())
         m_platform.bringForward(m_readingWindow);
     else if (!window->isVisible())
         delete window;

@@ -8,21 +8,21 @@
 
 namespace {
 
-// The real platform with its dialogs scripted: each showing of a file dialog
-// returns the next file (nothing: cancelled), each question the next answer.
+// The real platform with its dialogs scripted: each time a file dialog shows,
+// it returns the next file (none: cancelled); each question takes the next answer.
 class DialogScriptedPlatform : public QtPlatform
 {
 public:
     Answer showMessage(const QString &text, Icon, Buttons buttons) override
     {
         messages << text;
-        if (!answers.isEmpty())
-            return answers.dequeue();
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        return !answers.isEmpty() && answers.dequeue() == 'y' ? Answer::Yes : Answer::No;
     }
 
     QQueue<QString> returned;
-    QQueue<Answer> answers;
+    QQueue<char> answers;
     QStringList messages;
     QStringList folders; // where each dialog opened
 
@@ -118,57 +118,44 @@ void TestFileDialog::refusals()
 
 void TestFileDialog::choices_data()
 {
-    // What the dialog returns each time it is shown ("" cancels), the answers
-    // to questions; the file chosen, the messages (a part of each), and
-    // whether the dialog opened again in the test's folder.
+    // What the dialog returns each time it shows, the answers to questions
+    // (y or n); the file chosen (none: cancelled) and a part of each message.
     QTest::addColumn<bool>("save");
     QTest::addColumn<QStringList>("returned");
-    QTest::addColumn<QList<Platform::Answer>>("answers");
+    QTest::addColumn<QString>("answers");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QStringList>("messages");
-    using A = QList<Platform::Answer>;
-    const A none;
-    const auto yes = A{Platform::Answer::Yes};
-    const auto no = A{Platform::Answer::No};
-    const QStringList quiet;
-    QTest::newRow("a new file") << true << QStringList{"new.qnr"} << none << "new.qnr" << quiet;
-    QTest::newRow("cancelled") << true << QStringList{} << none << "" << quiet;
-    QTest::newRow("the extension added")
-        << true << QStringList{"new"} << none << "new.qnr" << quiet;
-    QTest::newRow("read-only, then another")
-        << true << QStringList{"kept.qnr", "new.qnr"} << none << "new.qnr"
-        << QStringList{"kept.qnr\nThis file is read-only"};
-    QTest::newRow("missing folders, then a file")
-        << true << QStringList{"missing/deeper/new.qnr", "new.qnr"} << none << "new.qnr"
-        << QStringList{"does not exist"};
-    QTest::newRow("read-only, then cancelled")
-        << true << QStringList{"kept.qnr"} << none << "" << QStringList{"read-only"};
+    QTest::newRow("the extension added") << true << QStringList{"new"} << ""
+                                         << "new.qnr" << QStringList();
+    QTest::newRow("read-only, then another") << true << QStringList{"kept.qnr", "new.qnr"} << ""
+                                             << "new.qnr" << QStringList{"kept.qnr\nThis file"};
+    QTest::newRow("missing folders, then cancelled")
+        << true << QStringList{"missing/deeper/new.qnr"} << ""
+        << "" << QStringList{"not exist"};
     QTest::newRow("replaced, named without extension")
-        << true << QStringList{"open"} << yes << "open.qnr"
-        << QStringList{"open.qnr already exists"};
-    QTest::newRow("not replaced, then cancelled")
-        << true << QStringList{"open"} << no << "" << QStringList{"already exists"};
-    QTest::newRow("replaced, named in full: the dialog asked")
-        << true << QStringList{"open.qnr"} << none << "open.qnr" << quiet;
-    QTest::newRow("open a read-only file, then another")
-        << false << QStringList{"kept.qnr", "open.qnr"} << none << "open.qnr"
-        << QStringList{"read-only"};
-    QTest::newRow("open a missing file") << false << QStringList{"gone.qnr"} << none << ""
-                                         << QStringList{"gone.qnr\nFile not found"};
+        << true << QStringList{"open"} << "y"
+        << "open.qnr" << QStringList{"open.qnr already"};
+    QTest::newRow("not replaced, then another") << true << QStringList{"open", "new"} << "n"
+                                                << "new.qnr" << QStringList{"already exists"};
+    QTest::newRow("named in full: the dialog asked") << true << QStringList{"open.qnr"} << ""
+                                                     << "open.qnr" << QStringList();
+    QTest::newRow("open a missing file, then another")
+        << false << QStringList{"gone.qnr", "open.qnr"} << ""
+        << "open.qnr" << QStringList{"gone.qnr\nFile not found"};
 }
 
 void TestFileDialog::choices()
 {
     QFETCH(bool, save);
     QFETCH(QStringList, returned);
-    QFETCH(QList<Platform::Answer>, answers);
+    QFETCH(QString, answers);
     QFETCH(QString, chosen);
     QFETCH(QStringList, messages);
     DialogScriptedPlatform platform;
     for (const QString &file : returned)
         platform.returned << m_folder.filePath(file);
-    for (const Platform::Answer answer : answers)
-        platform.answers << answer;
+    for (const QChar answer : answers)
+        platform.answers << answer.toLatin1();
     const QString path =
         save ? platform.chooseSaveFile(
                    Platform::FileDialogRequest::toSave("Numorra", "Numorra | *.qnr", "qnr"))
@@ -177,13 +164,10 @@ void TestFileDialog::choices()
     QCOMPARE(path, chosen.isEmpty() ? QString() : m_folder.filePath(chosen));
     QCOMPARE(platform.messages.size(), messages.size());
     for (qsizetype i = 0; i < messages.size(); ++i)
-        QVERIFY2(platform.messages.at(i).contains(messages.at(i)),
-                 qPrintable(platform.messages.at(i)));
-    // Opened where the desktop opens it, then again after each refusal or "No", in this folder.
-    QStringList folders{QString()};
-    while (folders.size() < platform.folders.size())
-        folders << m_folder.path();
-    QCOMPARE(platform.folders, folders);
+        QVERIFY2(platform.messages.at(i).contains(messages.at(i)), qPrintable(messages.at(i)));
+    // Opened where the desktop opens it, then again in this folder after each refusal or "No".
+    const qsizetype again = messages.size() - answers.count('y');
+    QCOMPARE(platform.folders, QStringList{QString()} + QStringList(again, m_folder.path()));
 }
 
 QTEST_MAIN(TestFileDialog)

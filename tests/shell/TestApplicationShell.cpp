@@ -236,20 +236,14 @@ void TestApplicationShell::commandLine_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("answer"); // the start of what is printed
     using R = CommandLine::Request;
-    QTest::newRow("nothing") << QStringList{} << R::Start << ""
-                             << "";
-    QTest::newRow("a reading") << QStringList{"anna.qnr"} << R::Start << "anna.qnr"
-                               << "";
-    QTest::newRow("Qt's options, a reading")
-        << QStringList{"-platform", "offscreen", "--style=fusion", "-reverse", "a.qnr", "b.qnr"}
-        << R::Start << "a.qnr"
+    const QStringList qtOptions{"-platform", "offscreen", "--style=fusion", "-reverse"};
+    QTest::newRow("Qt's options, readings")
+        << qtOptions + QStringList{"a.qnr", "b.qnr"} << R::Start << "a.qnr"
         << "";
     QTest::newRow("a reading after --") << QStringList{"--", "-a.qnr"} << R::Start << "-a.qnr"
                                         << "";
-    QTest::newRow("help") << QStringList{"--help"} << R::Help << ""
+    QTest::newRow("help") << QStringList{"a.qnr", "-h"} << R::Help << "a.qnr"
                           << "Usage: numorra [";
-    QTest::newRow("-h") << QStringList{"a.qnr", "-h"} << R::Help << "a.qnr"
-                        << "Usage: numorra [";
     QTest::newRow("version") << QStringList{"--version"} << R::Version << ""
                              << "numorra (numorra) 1.75\n";
     QTest::newRow("unknown option") << QStringList{"--colour=red", "--help"} << R::UsageError << ""
