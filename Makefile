@@ -22,7 +22,8 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
 # Without a display, `make run` starts Numorra on a virtual one for a screenshot.
 HEADLESS_PACKAGES := xvfb xauth x11-utils xdotool imagemagick
 # What the tests, benchmarks, sanitizer and fuzz builds, lint and packaging add.
-TEST_PACKAGES := $(HEADLESS_PACKAGES) weston libweston-10-dev \
+TEST_PACKAGES := $(HEADLESS_PACKAGES) weston libweston-10-dev x11-xserver-utils \
+                 dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 \
                  fonts-noto-cjk cups printer-driver-cups-pdf poppler-utils xclip \
                  clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
                  desktop-file-utils appstream file \

@@ -39,6 +39,9 @@ public:
         return true;
     }
     bool claimSingleInstance() override { return true; }
+    bool handOverReading(const QString &) override { return false; }
+    void acceptReadings(std::function<void(const QString &)>) override {}
+    void bringForward(QObject *) override {}
     QDate today() override { return QDate(2026, 12, 7); }
     void endProcess(int) override {}
 };

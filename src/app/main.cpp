@@ -1,5 +1,6 @@
 #include "qtdesktop/QtPlatform.h"
 #include "shell/ApplicationShell.h"
+#include "shell/CommandLine.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>
@@ -9,9 +10,17 @@
 
 int main(int argc, char *argv[])
 {
-    // The windows are laid out for 96 dots per inch; keep fonts to the same scale.
-    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const CommandLine commandLine(arguments);
+    if (commandLine.request() != CommandLine::Request::Start) {
+        // Answered without a display: a core application loads no platform
+        // plugin, and translations installed in it reach these texts.
+        QCoreApplication core(argc, argv);
+        return commandLine.answer();
+    }
+
     QApplication app(argc, argv);
 #ifndef NUMORRA_PLAIN_STYLE // the plain way, Qt's own style, is measured by the benchmark
     QApplication::setStyle(new ProgramStyle);
@@ -28,8 +37,7 @@ int main(int argc, char *argv[])
         ApplicationShell shell(platform);
         // A saved reading named on the command line (as a file manager opens
         // one) opens as "Open Previously Saved Reading" opens it.
-        const QStringList arguments = QApplication::arguments();
-        shell.StartApplication(arguments.size() > 1 ? arguments.at(1) : QString());
+        shell.StartApplication(commandLine.readingFile());
         exitCode = platform.endRequested() ? platform.exitCode() : QApplication::exec();
     }
     // Qt's Wayland plugin can deadlock while it disconnects (its two event

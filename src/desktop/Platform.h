@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDate>
+#include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // Everything the program asks of the desktop goes through this interface, so
@@ -77,6 +79,16 @@ public:
     // True when this process is the only running instance for this user; the
     // claim lasts until the process ends.
     virtual bool claimSingleInstance() = 0;
+    // A later start hands the reading file named on its command line to the
+    // running instance: true once that instance has taken it.
+    virtual bool handOverReading(const QString &path) = 0;
+    // The running instance takes reading files from later starts: each one's
+    // path goes to `open`, from the event loop.
+    virtual void acceptReadings(std::function<void(const QString &path)> open) = 0;
+    // Brings a window of the program (a widget) to the front as far as the
+    // desktop lets a program do so, with the activation token of the start
+    // that handed a reading over where the desktop gave it one.
+    virtual void bringForward(QObject *window) = 0;
 
     virtual QDate today() = 0;
 

@@ -4,25 +4,32 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
-FileDialog::FileDialog(const Platform::FileDialogRequest &request, AcceptMode mode, QWidget *parent)
-    : QFileDialog(parent, request.title), m_folderMustExist(request.folderMustExist)
+FileDialog::FileDialog(const Platform::FileDialogRequest &request, QFileDialog::AcceptMode mode)
+    : m_request(request), m_mode(mode)
+{}
+
+QString FileDialog::run(QWidget *parent, const QString &folder) const
 {
-    // Qt's own dialog on every desktop, so that the refusals below always apply.
-    setOption(DontUseNativeDialog);
-    setAcceptMode(mode);
-    setNameFilter(qtFilter(request.filter));
-    setDefaultSuffix(request.defaultSuffix);
-    setFileMode(request.fileMustExist ? ExistingFile : AnyFile);
-    setOption(DontConfirmOverwrite, !request.confirmOverwrite);
+    QFileDialog dialog(parent, m_request.title, folder);
+    dialog.setAcceptMode(m_mode);
+    dialog.setNameFilter(qtFilter(m_request.filter));
+    dialog.setFileMode(m_request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !m_request.confirmOverwrite);
+    // No default suffix: the desktop's dialog would ask about replacing the
+    // name as typed, and Qt would add the extension only after it.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
-QString FileDialog::choose()
+QString FileDialog::withDefaultSuffix(const QString &path) const
 {
-    if (exec() != Accepted || selectedFiles().isEmpty())
-        return {};
-    return selectedFiles().constFirst();
+    const QFileInfo file(path);
+    if (m_request.defaultSuffix.isEmpty() || file.isDir() ||
+        file.fileName().contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + m_request.defaultSuffix;
 }
 
 QString FileDialog::refusal(const QString &path) const
@@ -31,22 +38,34 @@ QString FileDialog::refusal(const QString &path) const
     if (AtomicFile::isReadOnly(file))
         return tr("%1\nThis file is read-only. Choose another file.")
             .arg(QDir::toNativeSeparators(file.fileName()));
-    if (m_folderMustExist && !file.isDir() && !file.dir().exists())
+    if (m_request.folderMustExist && !file.isDir() && !file.dir().exists())
         return tr("%1\nThe folder does not exist. Check the path and try again.")
             .arg(QDir::toNativeSeparators(file.absolutePath()));
+    // Qt's own dialog says these in its own words, which its catalogs translate.
+    if (m_request.fileMustExist && !file.isFile())
+        return QCoreApplication::translate(
+                   "QFileDialog",
+                   "%1\nFile not found.\nPlease verify the correct file name was given.")
+            .arg(file.fileName());
     return {};
 }
 
-void FileDialog::accept()
+QString FileDialog::replaceQuestion(const QString &path, const QString &returned) const
 {
-    const QStringList files = selectedFiles();
-    if (!files.isEmpty()) {
-        if (const QString why = refusal(files.constFirst()); !why.isEmpty()) {
-            QMessageBox::warning(this, Platform::applicationTitle(), why);
-            return; // the dialog stays open for another choice
-        }
-    }
-    QFileDialog::accept();
+    if (m_mode != QFileDialog::AcceptSave || !m_request.confirmOverwrite || path == returned ||
+        !QFileInfo::exists(path))
+        return {};
+    return QCoreApplication::translate("QFileDialog",
+                                       "%1 already exists.\nDo you want to replace it?")
+        .arg(QFileInfo(path).fileName());
+}
+
+QString FileDialog::folderToReopen(const QString &path)
+{
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).isDir() && folder != QDir::rootPath())
+        folder = QFileInfo(folder).absolutePath();
+    return folder;
 }
 
 QString FileDialog::qtFilter(const QString &filter)

@@ -2,12 +2,14 @@
 
 #include "printing/CupsPrinting.h"
 #include "qtdesktop/FileDialog.h"
+#include "qtdesktop/ReadingHandOver.h"
 #include "support/LineBreaks.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -26,6 +28,18 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
         return QMessageBox::Warning;
     }
     return QMessageBox::NoIcon;
+}
+
+// A file of the user's session: in the runtime folder, else in the temp
+// folder under the user's name.
+QString sessionFilePath(const QString &suffix)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!folder.isEmpty())
+        return QDir(folder).filePath(QStringLiteral("numorra.") + suffix);
+    return QDir(QDir::tempPath())
+        .filePath(QStringLiteral("numorra-%1.%2")
+                      .arg(qEnvironmentVariable("USER", QStringLiteral("user")), suffix));
 }
 
 } // namespace
@@ -47,12 +61,36 @@ Platform::Answer QtPlatform::showMessage(const QString &text, Icon icon, Buttons
 
 QString QtPlatform::chooseOpenFile(const FileDialogRequest &request)
 {
-    return FileDialog(request, QFileDialog::AcceptOpen, QApplication::activeWindow()).choose();
+    return chooseFile(request, QFileDialog::AcceptOpen);
 }
 
 QString QtPlatform::chooseSaveFile(const FileDialogRequest &request)
 {
-    return FileDialog(request, QFileDialog::AcceptSave, QApplication::activeWindow()).choose();
+    return chooseFile(request, QFileDialog::AcceptSave);
+}
+
+QString QtPlatform::chooseFile(const FileDialogRequest &request, QFileDialog::AcceptMode mode)
+{
+    const FileDialog dialog(request, mode);
+    QString folder;
+    for (;;) {
+        const QString returned = runFileDialog(dialog, folder);
+        if (returned.isEmpty())
+            return {};
+        const QString path = dialog.withDefaultSuffix(returned);
+        if (const QString why = dialog.refusal(path); !why.isEmpty())
+            showMessage(why, Icon::Warning, Buttons::Ok);
+        else if (const QString question = dialog.replaceQuestion(path, returned);
+                 question.isEmpty() ||
+                 showMessage(question, Icon::Warning, Buttons::YesNo) == Answer::Yes)
+            return path;
+        folder = FileDialog::folderToReopen(path);
+    }
+}
+
+QString QtPlatform::runFileDialog(const FileDialog &dialog, const QString &folder)
+{
+    return dialog.run(QApplication::activeWindow(), folder);
 }
 
 Platform::PrintOutcome QtPlatform::printText(const QString &text, const QString &title)
@@ -97,14 +135,12 @@ bool QtPlatform::writeSetting(const QString &application, const QString &section
 
 QString QtPlatform::instanceLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    QString name = QStringLiteral("numorra.lock");
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-        name = QStringLiteral("numorra-%1.lock")
-                   .arg(qEnvironmentVariable("USER", QStringLiteral("user")));
-    }
-    return QDir(folder).filePath(name);
+    return sessionFilePath(QStringLiteral("lock"));
+}
+
+QString QtPlatform::handOverSocketPath()
+{
+    return sessionFilePath(QStringLiteral("socket"));
 }
 
 bool QtPlatform::claimSingleInstance()
@@ -120,6 +156,42 @@ bool QtPlatform::claimSingleInstance()
     // Only a lock held by a live instance refuses the start; a lock file that
     // cannot be written at all must not keep the user out.
     return m_instanceLock->error() != QLockFile::LockFailedError;
+}
+
+bool QtPlatform::handOverReading(const QString &path)
+{
+    // The running instance has a working folder of its own: the path goes whole.
+    return ReadingHandOver::send(handOverSocketPath(), {QFileInfo(path).absoluteFilePath(),
+                                                        qgetenv("XDG_ACTIVATION_TOKEN")});
+}
+
+void QtPlatform::acceptReadings(std::function<void(const QString &path)> open)
+{
+    m_handOver = std::make_unique<ReadingHandOver>();
+    const bool listening =
+        m_handOver->listen(handOverSocketPath(),
+                           [this, open = std::move(open)](const ReadingHandOver::Message &message) {
+                               m_activationToken = message.activationToken;
+                               open(message.path);
+                           });
+    if (!listening)
+        qWarning("Reading files from later starts cannot be taken: %ls",
+                 qUtf16Printable(handOverSocketPath()));
+}
+
+void QtPlatform::bringForward(QObject *window)
+{
+    auto *widget = qobject_cast<QWidget *>(window);
+    if (!widget)
+        return;
+    // Qt's Wayland plugin asks the compositor for the focus with the token in
+    // XDG_ACTIVATION_TOKEN, which it spends; without one it only asks.
+    const QByteArray token = std::exchange(m_activationToken, QByteArray());
+    if (!token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", token);
+    widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+    widget->raise();
+    widget->activateWindow();
 }
 
 QDate QtPlatform::today()

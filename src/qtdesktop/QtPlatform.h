@@ -2,11 +2,17 @@
 
 #include "desktop/Platform.h"
 
+#include <QByteArray>
+#include <QFileDialog>
 #include <QLockFile>
 #include <memory>
 
+class FileDialog;
+class ReadingHandOver;
+
 // The real desktop: Qt's message boxes, dialogs, printer, clipboard, browser,
-// settings and a per-user lock file for the single running instance.
+// settings, a per-user lock file for the single running instance, and a
+// per-user socket through which later starts hand it their reading files.
 class QtPlatform : public Platform
 {
 public:
@@ -24,6 +30,9 @@ public:
     bool writeSetting(const QString &application, const QString &section, const QString &key,
                       const QString &value) override;
     bool claimSingleInstance() override;
+    bool handOverReading(const QString &path) override;
+    void acceptReadings(std::function<void(const QString &path)> open) override;
+    void bringForward(QObject *window) override;
     QDate today() override;
     void endProcess(int exitCode) override;
 
@@ -31,11 +40,24 @@ public:
     bool endRequested() const { return m_endRequested; }
     int exitCode() const { return m_exitCode; }
 
-    // Where the instance lock lives: the user's runtime folder, else the temp folder.
+    // Where the instance lock and the hand-over socket live: the user's
+    // runtime folder, else the temp folder.
     static QString instanceLockPath();
+    static QString handOverSocketPath();
+
+protected:
+    // Shows `dialog` in `folder` (empty: where the desktop opens it); the
+    // file chosen as the dialog returned it, or nothing when cancelled.
+    virtual QString runFileDialog(const FileDialog &dialog, const QString &folder);
 
 private:
+    // A file dialog, shown again in the same folder after each file it returns
+    // that its rules refuse, until the user picks one they accept or cancels.
+    QString chooseFile(const FileDialogRequest &request, QFileDialog::AcceptMode mode);
+
     std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<ReadingHandOver> m_handOver;
+    QByteArray m_activationToken;
     bool m_endRequested = false;
     int m_exitCode = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "support/LineBreaks.h"
 
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
@@ -58,4 +60,37 @@ void RichPaneView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTextEdit::mouseDoubleClickEvent(event);
     emit activity();
+}
+
+void RichPaneView::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(viewport(), this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = viewport()->rect();
+    option.backgroundColor = palette().color(QPalette::Base);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void RichPaneView::focusInEvent(QFocusEvent *event)
+{
+    QTextEdit::focusInEvent(event);
+    viewport()->update(); // the focus frame goes round the whole view
+}
+
+void RichPaneView::focusOutEvent(QFocusEvent *event)
+{
+    QTextEdit::focusOutEvent(event);
+    viewport()->update();
+}
+
+void RichPaneView::scrollContentsBy(int dx, int dy)
+{
+    QTextEdit::scrollContentsBy(dx, dy);
+    // Scrolling moves the pixels drawn, focus frame and all: it is drawn again in place.
+    if (hasFocus())
+        viewport()->update();
 }

@@ -6,7 +6,8 @@
 
 // Shows a RichPane in a read-only text view, run by run, in the window's font
 // faces. Reports every change of its text and every mouse event over it, so the
-// window can empty the clipboard.
+// window can empty the clipboard. Having no frame, it draws the style's focus
+// frame over its text when the keyboard brought the focus there.
 class RichPaneView : public QTextEdit, private RichPane::Listener
 {
     Q_OBJECT
@@ -25,6 +26,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void paneCleared() override;

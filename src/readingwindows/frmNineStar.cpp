@@ -11,6 +11,7 @@
 #include "widgets/Colours.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/MenuKey.h"
 #include "widgets/ProductTexts.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetStyle.h"
@@ -61,6 +62,7 @@ void frmNineStar::buildMenus()
     connect(mnuBack, &QAction::triggered, this, &frmNineStar::GoBack);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     HelpMenu::add(menuBar(), m_host.platform(), [this] { m_host.showAbout(this); });
+    MenuKey::install(this);
 }
 
 void frmNineStar::buildPanes(QWidget *client)

@@ -17,6 +17,7 @@
 #include "widgets/WidgetStyle.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
@@ -168,17 +169,21 @@ void frmSave::SaveReading()
         QStringLiteral("Numorra"), QStringLiteral("Numorra | *.qnr"), QStringLiteral("qnr")));
     if (path.isEmpty())
         return;
+    const bool fileWasThere = QFileInfo::exists(path);
     QString reason;
     if (!ReadingFile::write(path, m_details, &reason))
-        tellNotWritten(QStringLiteral("The reading could not be saved"), path, reason);
+        tellNotWritten(QStringLiteral("The reading could not be saved"), path, reason,
+                       fileWasThere);
 }
 
-void frmSave::tellNotWritten(const QString &what, const QString &path, const QString &reason)
+void frmSave::tellNotWritten(const QString &what, const QString &path, const QString &reason,
+                             bool fileWasThere)
 {
-    m_platform.showMessage(
-        QStringLiteral("%1 as \"%2\".\n\n%3\n\nA file that was already there is left as it was.")
-            .arg(what, QDir::toNativeSeparators(path), reason),
-        Platform::Icon::Critical, Platform::Buttons::Ok);
+    QString text =
+        QStringLiteral("%1 as \"%2\".\n\n%3").arg(what, QDir::toNativeSeparators(path), reason);
+    if (fileWasThere)
+        text += QStringLiteral("\n\nA file that was already there is left as it was.");
+    m_platform.showMessage(text, Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
 void frmSave::OpenNineStarFile()
@@ -204,8 +209,10 @@ void frmSave::exportPdf()
         QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
+    const bool fileWasThere = QFileInfo::exists(path);
     QString reason;
     if (!PdfFile::write(path, {Report::printDocument(m_report.PlainText())}, PdfFile::reportFont(),
                         Report::documentTitle(), &reason))
-        tellNotWritten(QStringLiteral("The report could not be exported"), path, reason);
+        tellNotWritten(QStringLiteral("The report could not be exported"), path, reason,
+                       fileWasThere);
 }

@@ -7,6 +7,7 @@
 #include "support/modHelp.h"
 
 #include <QApplication>
+#include <QThread>
 #include <QWidget>
 
 ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
@@ -17,11 +18,13 @@ ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
 void ApplicationShell::StartApplication(const QString &readingFile)
 {
     if (!m_platform.claimSingleInstance()) {
-        m_platform.showMessage(QStringLiteral("Application is already running"),
-                               Platform::Icon::Information, Platform::Buttons::Ok);
+        if (readingFile.isEmpty() || !m_platform.handOverReading(readingFile))
+            m_platform.showMessage(QStringLiteral("Application is already running"),
+                                   Platform::Icon::Information, Platform::Buttons::Ok);
         CloseApplication();
         return;
     }
+    m_platform.acceptReadings([this](const QString &path) { openHandedReading(path); });
     if (m_updateReminder) {
         try {
             m_updateReminder();
@@ -32,6 +35,65 @@ void ApplicationShell::StartApplication(const QString &readingFile)
     frmMain *window = openMainWindow();
     if (!readingFile.isEmpty())
         window->openReadingFile(readingFile);
+    openWaitingReading(); // one handed over while the reminder asked its question
+}
+
+void ApplicationShell::openHandedReading(const QString &path)
+{
+    m_waitingReading = path; // a newer one takes the place of one still waiting
+    openWaitingReading();
+}
+
+void ApplicationShell::openWaitingReading()
+{
+    if (m_waitingReading.isEmpty() || m_closingApplication)
+        return;
+    // A dialog or message box holds the user's attention: it comes forward,
+    // and the reading waits until it has closed and its own event loop has
+    // ended (the main loop, or none yet, is level 1 or 0).
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        m_platform.bringForward(modal);
+        qApp->installEventFilter(this);
+        return;
+    }
+    if (QThread::currentThread()->loopLevel() > 1) {
+        QMetaObject::invokeMethod(this, &ApplicationShell::openWaitingReading,
+                                  Qt::QueuedConnection);
+        return;
+    }
+    QWidget *front = frontWindow();
+    if (!front)
+        return; // the start has not shown its main window yet
+    qApp->removeEventFilter(this);
+    const QString path = std::exchange(m_waitingReading, QString());
+    m_platform.bringForward(front);
+    // Over a reading window, a main window that is not shown opens the file:
+    // its reading takes the place of the one shown, and a file it refuses
+    // leaves that one as it was.
+    const QPointer<frmNineStar> shownReading = m_readingWindow; // gone once replaced
+    frmMain *window = m_mainWindow ? m_mainWindow.data() : createMainWindow();
+    window->openReadingFile(path);
+    if (m_readingWindow.data() != shownReading.data())
+        m_platform.bringForward(m_readingWindow);
+    else if (!window->isVisible())
+        delete window;
+}
+
+bool ApplicationShell::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::WindowUnblocked)
+        QMetaObject::invokeMethod(this, &ApplicationShell::openWaitingReading,
+                                  Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+QWidget *ApplicationShell::frontWindow() const
+{
+    if (m_readingWindow && m_readingWindow->isVisible())
+        return m_readingWindow;
+    if (m_mainWindow && m_mainWindow->isVisible())
+        return m_mainWindow;
+    return nullptr;
 }
 
 void ApplicationShell::CloseApplication()
@@ -51,9 +113,15 @@ void ApplicationShell::CloseApplication()
 
 frmMain *ApplicationShell::openMainWindow()
 {
+    frmMain *window = createMainWindow();
+    window->show();
+    return window;
+}
+
+frmMain *ApplicationShell::createMainWindow()
+{
     auto *window = new frmMain(*this, m_personalDetails);
     m_mainWindow = window;
-    window->show();
     return window;
 }
 

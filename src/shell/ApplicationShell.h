@@ -22,9 +22,15 @@ public:
 
     Platform &platform() override { return m_platform; }
 
-    // Refuses a second instance; otherwise runs the update reminder and shows the
-    // main window, which opens the saved reading at `readingFile` if one is named.
+    // A second instance hands `readingFile` to the running one and ends, and
+    // without a file is refused; otherwise runs the update reminder and shows
+    // the main window, which opens the saved reading at `readingFile` if one
+    // is named.
     void StartApplication(const QString &readingFile = QString());
+    // A reading file handed over by a later start: the program comes forward
+    // and opens it as "Open Previously Saved Reading" does, in place of the
+    // reading shown; behind a dialog or message box, once that has closed.
+    void openHandedReading(const QString &path);
     // Closes every window without their follow-up actions, then ends the process.
     void CloseApplication() override;
     bool isClosingApplication() const override { return m_closingApplication; }
@@ -49,11 +55,20 @@ public:
         m_updateReminder = std::move(reminder);
     }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    frmMain *createMainWindow();
+    void openWaitingReading();
+    // The window the program shows: the reading window, else the main window.
+    QWidget *frontWindow() const;
+
     Platform &m_platform;
     QPointer<frmMain> m_mainWindow;
     QPointer<frmNineStar> m_readingWindow;
     PersonalDetails m_personalDetails;
     std::function<void()> m_updateReminder;
+    QString m_waitingReading; // handed over, not yet opened
     bool m_closingApplication = false;
 };

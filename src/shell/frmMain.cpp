@@ -9,6 +9,7 @@
 #include "widgets/Colours.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/MenuKey.h"
 #include "widgets/ProductTexts.h"
 #include "widgets/Twips.h"
 #include "widgets/WidgetStyle.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QShortcutEvent>
 
 namespace {
@@ -120,15 +120,11 @@ void frmMain::buildCommands(QWidget *client)
     setTabOrder(cmdOpen, lblLink); // the link comes after the designed order
 
     // The calculate button and the File menu share the access key F; the key
-    // presses the button, and the menu opens with F10 or the mouse.
+    // presses the button, and the menu opens with F10 (on Exit, its one
+    // usable entry) or the mouse.
     menuBar()->installEventFilter(this);
     cmdProceed->installEventFilter(this);
-    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this] {
-        QAction *file = menuBar()->actions().constFirst();
-        menuBar()->setActiveAction(file);
-        file->menu()->setActiveAction(mnuExit); // the File menu's one usable entry
-    });
+    MenuKey::install(this);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

@@ -66,6 +66,22 @@ bool RecordingPlatform::claimSingleInstance()
     return !otherInstanceRunning;
 }
 
+bool RecordingPlatform::handOverReading(const QString &path)
+{
+    handedOver.append(path);
+    return handOverTaken;
+}
+
+void RecordingPlatform::acceptReadings(std::function<void(const QString &path)> open)
+{
+    acceptedReadings = std::move(open);
+}
+
+void RecordingPlatform::bringForward(QObject *window)
+{
+    broughtForward.append(window);
+}
+
 QDate RecordingPlatform::today()
 {
     return todayDate;

@@ -31,6 +31,9 @@ public:
     bool writeSetting(const QString &application, const QString &section, const QString &key,
                       const QString &value) override;
     bool claimSingleInstance() override;
+    bool handOverReading(const QString &path) override;
+    void acceptReadings(std::function<void(const QString &path)> open) override;
+    void bringForward(QObject *window) override;
     QDate today() override;
     void endProcess(int exitCode) override;
 
@@ -39,6 +42,7 @@ public:
     QQueue<Answer> answers;
     QQueue<QString> chosenFiles;
     bool otherInstanceRunning = false;
+    bool handOverTaken = true; // the running instance takes what a second start hands it
     PrintOutcome printOutcome = PrintOutcome::Printed;
     bool settingsReadable = true;
     bool settingsWritable = true;
@@ -56,4 +60,8 @@ public:
     QMap<QString, QString> settings; // "application/section/key" -> value
     int clipboardClears = 0;
     QList<int> endedWith;
+    QStringList handedOver;
+    // Where the running instance's hand-over delivers: a test hands a file over through it.
+    std::function<void(const QString &path)> acceptedReadings;
+    QList<QObject *> broughtForward;
 };

@@ -1,10 +1,40 @@
-#include "TestWindows.h"
 #include "qtdesktop/FileDialog.h"
+#include "qtdesktop/QtPlatform.h"
 
 #include <QFile>
-#include <QMessageBox>
+#include <QQueue>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+// The real platform with its dialogs scripted: each time a file dialog shows,
+// it returns the next file (none: cancelled); each question takes the next answer.
+class DialogScriptedPlatform : public QtPlatform
+{
+public:
+    Answer showMessage(const QString &text, Icon, Buttons buttons) override
+    {
+        messages << text;
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        return !answers.isEmpty() && answers.dequeue() == 'y' ? Answer::Yes : Answer::No;
+    }
+
+    QQueue<QString> returned;
+    QQueue<char> answers;
+    QStringList messages;
+    QStringList folders; // where each dialog opened
+
+protected:
+    QString runFileDialog(const FileDialog &, const QString &folder) override
+    {
+        folders << folder;
+        return returned.isEmpty() ? QString() : returned.dequeue();
+    }
+};
+
+} // namespace
 
 class TestFileDialog : public QObject
 {
@@ -16,7 +46,8 @@ private Q_SLOTS:
     void filters();
     void refusals_data();
     void refusals();
-    void staysOpenOnARefusedFile();
+    void choices_data();
+    void choices();
 
 private:
     QTemporaryDir m_folder;
@@ -67,6 +98,8 @@ void TestFileDialog::refusals_data()
     QTest::newRow("save into a missing folder") << true << "missing/new.qnr" << noFolder;
     QTest::newRow("open a writable file") << false << "open.qnr" << QString();
     QTest::newRow("open a read-only file") << false << "kept.qnr" << readOnly;
+    QTest::newRow("open a missing file") << false << "gone.qnr"
+                                         << "File not found";
 }
 
 void TestFileDialog::refusals()
@@ -83,27 +116,58 @@ void TestFileDialog::refusals()
     QVERIFY2(why.contains(refusal), qPrintable(why));
 }
 
-void TestFileDialog::staysOpenOnARefusedFile()
+void TestFileDialog::choices_data()
 {
-    FileDialog dialog(Platform::FileDialogRequest::toSave("Numorra", "Numorra | *.qnr", "qnr"),
-                      QFileDialog::AcceptSave);
-    dialog.setDirectory(m_folder.path());
-    dialog.show();
-    dialog.selectFile(m_readOnly);
-    QString told;
-    whenModalOpens([&told](QWidget *box) {
-        told = static_cast<QMessageBox *>(box)->text();
-        box->close();
-    });
-    dialog.accept();
-    QVERIFY(told.contains("read-only"));
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    // What the dialog returns each time it shows, the answers to questions
+    // (y or n); the file chosen (none: cancelled) and a part of each message.
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QStringList>("returned");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("the extension added") << true << QStringList{"new"} << ""
+                                         << "new.qnr" << QStringList();
+    QTest::newRow("read-only, then another") << true << QStringList{"kept.qnr", "new.qnr"} << ""
+                                             << "new.qnr" << QStringList{"kept.qnr\nThis file"};
+    QTest::newRow("missing folders, then cancelled")
+        << true << QStringList{"missing/deeper/new.qnr"} << ""
+        << "" << QStringList{"not exist"};
+    QTest::newRow("replaced, named without extension")
+        << true << QStringList{"open"} << "y"
+        << "open.qnr" << QStringList{"open.qnr already"};
+    QTest::newRow("not replaced, then another") << true << QStringList{"open", "new"} << "n"
+                                                << "new.qnr" << QStringList{"already exists"};
+    QTest::newRow("named in full: the dialog asked") << true << QStringList{"open.qnr"} << ""
+                                                     << "open.qnr" << QStringList();
+    QTest::newRow("open a missing file, then another")
+        << false << QStringList{"gone.qnr", "open.qnr"} << ""
+        << "open.qnr" << QStringList{"gone.qnr\nFile not found"};
+}
 
-    dialog.selectFile(m_folder.filePath("new.qnr"));
-    dialog.accept();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.selectedFiles(), QStringList{m_folder.filePath("new.qnr")});
+void TestFileDialog::choices()
+{
+    QFETCH(bool, save);
+    QFETCH(QStringList, returned);
+    QFETCH(QString, answers);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, messages);
+    DialogScriptedPlatform platform;
+    for (const QString &file : returned)
+        platform.returned << m_folder.filePath(file);
+    for (const QChar answer : answers)
+        platform.answers << answer.toLatin1();
+    const QString path =
+        save ? platform.chooseSaveFile(
+                   Platform::FileDialogRequest::toSave("Numorra", "Numorra | *.qnr", "qnr"))
+             : platform.chooseOpenFile(
+                   Platform::FileDialogRequest::toOpen("Numorra (*.qnr)|*.qnr", "qnr"));
+    QCOMPARE(path, chosen.isEmpty() ? QString() : m_folder.filePath(chosen));
+    QCOMPARE(platform.messages.size(), messages.size());
+    for (qsizetype i = 0; i < messages.size(); ++i)
+        QVERIFY2(platform.messages.at(i).contains(messages.at(i)), qPrintable(messages.at(i)));
+    // Opened where the desktop opens it, then again in this folder after each refusal or "No".
+    const qsizetype again = messages.size() - answers.count('y');
+    QCOMPARE(platform.folders, QStringList{QString()} + QStringList(again, m_folder.path()));
 }
 
 QTEST_MAIN(TestFileDialog)

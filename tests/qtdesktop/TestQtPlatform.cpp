@@ -1,5 +1,6 @@
 #include "TestWindows.h"
 #include "qtdesktop/QtPlatform.h"
+#include "qtdesktop/ReadingHandOver.h"
 #include "shell/ApplicationShell.h"
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmMain.h"
@@ -15,6 +16,12 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <thread>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Stands in for the browser: records the addresses the desktop is asked to open.
 class Browser : public QObject
@@ -39,6 +46,10 @@ private Q_SLOTS:
     void secondClaimIsRefused();
     void lockOfDeadProcessIsTakenOver();
     void oldLockOfLiveProcessHolds();
+    void handOverMessages_data();
+    void handOverMessages();
+    void readingGoesToTheRunningInstance();
+    void anotherUsersHandOverIsDropped();
     void settingsRoundTrip();
     void pagesGoToTheBrowser();
     void messageBoxBreaksLines_data();
@@ -120,6 +131,93 @@ void TestQtPlatform::oldLockOfLiveProcessHolds()
     lock.close();
     QtPlatform later;
     QVERIFY(!later.claimSingleInstance());
+}
+
+void TestQtPlatform::handOverMessages_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("path"); // empty: the message is dropped
+    QTest::addColumn<QByteArray>("token");
+    const auto message = [](const QByteArray &path, const QByteArray &token) {
+        return path + '\0' + token + '\0';
+    };
+    const QByteArray longest = '/' + QByteArray(4095, 'a');
+    QTest::newRow("path and token")
+        << message("/a/anna.qnr", "id-1_TIME2") << "/a/anna.qnr" << QByteArray("id-1_TIME2");
+    QTest::newRow("line break, accent")
+        << message("/a\n\xc3\xa9.qnr", "") << "/a\n\u00e9.qnr" << QByteArray();
+    QTest::newRow("longest path") << message(longest, "") << QString(longest) << QByteArray();
+    QTest::newRow("path too long") << message('a' + longest, "") << "" << QByteArray();
+    QTest::newRow("relative path") << message("a.qnr", "") << "" << QByteArray();
+    QTest::newRow("three parts") << message("/a", "t") + "x" + '\0' << "" << QByteArray();
+    QTest::newRow("bytes after") << message("/a", "t") + "x"
+                                 << "" << QByteArray();
+    QTest::newRow("not UTF-8") << message("/\xff.qnr", "") << "" << QByteArray();
+    QTest::newRow("blank in token") << message("/a", "t k") << "" << QByteArray();
+}
+
+void TestQtPlatform::handOverMessages()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, path);
+    QFETCH(QByteArray, token);
+    const std::optional<ReadingHandOver::Message> message = ReadingHandOver::parse(bytes);
+    QCOMPARE(message.has_value(), !path.isEmpty());
+    if (message) {
+        QCOMPARE(message->path, path);
+        QCOMPARE(message->activationToken, token);
+        QCOMPARE(ReadingHandOver::compose(*message), bytes);
+    }
+}
+
+void TestQtPlatform::readingGoesToTheRunningInstance()
+{
+    const QString socketPath = QtPlatform::handOverSocketPath();
+    QFile leftOver(socketPath); // where a killed instance left its socket
+    QVERIFY(leftOver.open(QIODevice::WriteOnly));
+    QtPlatform running;
+    QVERIFY(running.claimSingleInstance());
+    QStringList opened;
+    running.acceptReadings([&opened](const QString &path) { opened << path; });
+    QCOMPARE(int(QFile::permissions(socketPath) & 0x77), 0); // neither group nor others
+
+    QtPlatform later;
+    QVERIFY(!later.claimSingleInstance());
+    bool taken = false; // a later start waits for the answer: from another thread here
+    std::thread start([&later, &taken] { taken = later.handOverReading("saved/anna.qnr"); });
+    QTRY_COMPARE(opened, QStringList{QDir::current().absoluteFilePath("saved/anna.qnr")});
+    start.join();
+    QVERIFY(taken);
+}
+
+void TestQtPlatform::anotherUsersHandOverIsDropped()
+{
+    if (geteuid() != 0)
+        QSKIP("connecting as another user needs root");
+    QTemporaryDir open; // a socket anyone may reach: the check of the user still guards it
+    const QString path = open.filePath("s");
+    ReadingHandOver handOver;
+    int received = 0;
+    QVERIFY(handOver.listen(path, [&received](const ReadingHandOver::Message &) { ++received; }));
+    for (const QString &file : {open.path(), path})
+        QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions(0x7777)));
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path));
+    const QByteArray message = ReadingHandOver::compose({"/tmp/anna.qnr", {}});
+    const pid_t child = fork();
+    if (child == 0) { // as nobody: a well-formed message, then the answer awaited
+        const int peer = socket(AF_UNIX, SOCK_STREAM, 0);
+        char answer = 0;
+        _exit(setgid(65534) == 0 && setuid(65534) == 0 &&
+              ::connect(peer, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0 &&
+              ::write(peer, message.constData(), message.size()) == message.size() &&
+              ::read(peer, &answer, 1) == 1);
+    }
+    int status = -1;
+    while (waitpid(child, &status, WNOHANG) == 0)
+        QTest::qWait(20);
+    QCOMPARE(status, 0); // no answer
+    QCOMPARE(received, 0);
 }
 
 void TestQtPlatform::settingsRoundTrip()

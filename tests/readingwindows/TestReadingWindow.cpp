@@ -230,6 +230,12 @@ void TestReadingWindow::menus()
     QCOMPARE(m_platform->openedUrls.size(), 3);
     QVERIFY(m_platform->openedUrls[0].contains("help"));
     QVERIFY(m_platform->openedUrls[2].contains("download"));
+    // F10 opens the File menu on its first entry, as in the main window.
+    QApplication::setActiveWindow(reading);
+    QVERIFY(QTest::qWaitForWindowActive(reading));
+    QTest::keyClick(reading, Qt::Key_F10);
+    QTRY_VERIFY(reading->findChild<QMenu *>("mnuFile")->isVisible());
+    QCOMPARE(reading->findChild<QMenu *>("mnuFile")->activeAction(), reading->mnuBack);
 }
 
 void TestReadingWindow::loadStepPutsChartInFront()

@@ -255,6 +255,10 @@ void TestReportPreview::failedSaveKeepsTheOldFile()
     QCOMPARE(m_platform->messages.size(), 2);
     QVERIFY(m_platform->messages.at(0).text.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(m_platform->messages.at(0).icon, Platform::Icon::Critical);
+    // Only where a file was there does the message say it is left as it was.
+    const QString kept = "\n\nA file that was already there is left as it was.";
+    QVERIFY(m_platform->messages.at(0).text.endsWith(kept));
+    QVERIFY(!m_platform->messages.at(1).text.contains(kept));
 }
 
 void TestReportPreview::saveOntoAFullDisk()

@@ -5,6 +5,7 @@
 #include "reading/ReadingFile.h"
 #include "readingwindows/frmNineStar.h"
 #include "shell/ApplicationShell.h"
+#include "shell/CommandLine.h"
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
@@ -15,9 +16,11 @@
 #include "widgets/WidgetStyle.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -53,6 +56,10 @@ private Q_SLOTS:
     void secondInstanceIsRefused();
     void startOpensTheNamedReading_data();
     void startOpensTheNamedReading();
+    void handedOverReadingOpens_data();
+    void handedOverReadingOpens();
+    void commandLine_data();
+    void commandLine();
     void reminderRunsBeforeMainWindowAndMayFail();
     void dueReminderAsksBeforeMainWindow();
     void mainWindowCaptions();
@@ -107,6 +114,7 @@ void TestApplicationShell::secondInstanceIsRefused()
     QCOMPARE(m_platform->messages[0].buttons, Platform::Buttons::Ok);
     QCOMPARE(m_platform->endedWith, QList<int>{0});
     QVERIFY(m_shell->mainWindow() == nullptr);
+    QVERIFY(m_platform->handedOver.isEmpty()); // the running instance is left undisturbed
 }
 
 void TestApplicationShell::startOpensTheNamedReading_data()
@@ -114,11 +122,16 @@ void TestApplicationShell::startOpensTheNamedReading_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("written");
     QTest::addColumn<bool>("otherInstance");
-    QTest::addColumn<QString>("message"); // empty: the reading opens
-    QTest::newRow("saved reading") << "anna.qnr" << true << false << QString();
-    QTest::newRow("wrong extension") << "anna.txt" << true << false << "Please Check The File.";
-    QTest::newRow("no such file") << "gone.qnr" << false << false << "Please Check The File.";
-    QTest::newRow("second start") << "anna.qnr" << true << true << "Application is already running";
+    QTest::addColumn<bool>("taken");      // by the running instance, from a second start
+    QTest::addColumn<QString>("message"); // empty: the reading opens, here or in the other instance
+    QTest::newRow("saved reading") << "anna.qnr" << true << false << false << QString();
+    QTest::newRow("wrong extension")
+        << "anna.txt" << true << false << false << "Please Check The File.";
+    QTest::newRow("no such file") << "gone.qnr" << false << false << false
+                                  << "Please Check The File.";
+    QTest::newRow("second start hands it over") << "anna.qnr" << true << true << true << QString();
+    QTest::newRow("second start, not taken")
+        << "anna.qnr" << true << true << false << "Application is already running";
 }
 
 void TestApplicationShell::startOpensTheNamedReading()
@@ -126,6 +139,7 @@ void TestApplicationShell::startOpensTheNamedReading()
     QFETCH(QString, file);
     QFETCH(bool, written);
     QFETCH(bool, otherInstance);
+    QFETCH(bool, taken);
     QFETCH(QString, message);
     QTemporaryDir folder;
     const QString path = folder.filePath(file);
@@ -136,9 +150,15 @@ void TestApplicationShell::startOpensTheNamedReading()
         saved.write(ReadingFile::compose(anna));
     }
     m_platform->otherInstanceRunning = otherInstance;
+    m_platform->handOverTaken = taken;
     m_shell->StartApplication(path);
 
-    if (message.isEmpty()) {
+    QCOMPARE(m_platform->handedOver, otherInstance ? QStringList{path} : QStringList());
+    if (otherInstance) { // a second start shows no window of its own and ends
+        QCOMPARE(m_platform->endedWith, QList<int>{0});
+        QVERIFY(!m_shell->mainWindow() && !m_shell->readingWindow());
+    }
+    if (message.isEmpty() && !otherInstance) {
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(m_shell->readingWindow() && m_shell->readingWindow()->isVisible());
         QTRY_VERIFY(m_shell->mainWindow() == nullptr);
@@ -146,10 +166,116 @@ void TestApplicationShell::startOpensTheNamedReading()
         QCOMPARE(m_shell->personalDetails().BirthDate, anna.BirthDate);
         return;
     }
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages.constFirst().text, message);
+    QCOMPARE(m_platform->messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(m_platform->messages.constFirst().text, message);
     QVERIFY(m_shell->readingWindow() == nullptr);
     QCOMPARE(m_shell->mainWindow() != nullptr, !otherInstance);
+}
+
+void TestApplicationShell::handedOverReadingOpens_data()
+{
+    QTest::addColumn<bool>("overReading"); // else over the main window
+    QTest::addColumn<bool>("behindModal");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("over the main window") << false << false << "anna.qnr";
+    QTest::newRow("over a reading window") << true << false << "anna.qnr";
+    QTest::newRow("not a reading, over the main window") << false << false << "anna.txt";
+    QTest::newRow("not a reading, over a reading window") << true << false << "anna.txt";
+    QTest::newRow("behind a dialog") << true << true << "anna.qnr";
+}
+
+void TestApplicationShell::handedOverReadingOpens()
+{
+    QFETCH(bool, overReading);
+    QFETCH(bool, behindModal);
+    QFETCH(QString, file);
+    QTemporaryDir folder;
+    QFile saved(folder.filePath(file));
+    QVERIFY(saved.open(QIODevice::WriteOnly));
+    saved.write(
+        ReadingFile::compose(PersonalDetailsRules::capture("Anna Lee", "5", "March", "1980")));
+    saved.close();
+    m_shell->StartApplication();
+    if (overReading) {
+        m_shell->mainWindow()->fraDetails->txtName->setText("Bo");
+        m_shell->mainWindow()->RunCalculation();
+        QTRY_VERIFY(!m_shell->mainWindow());
+    }
+    QWidget *shown =
+        overReading ? static_cast<QWidget *>(m_shell->readingWindow()) : m_shell->mainWindow();
+    const QPointer<QWidget> before = shown;
+    auto *dialog = new QDialog(shown);
+    dialog->setModal(true);
+    if (behindModal)
+        dialog->show();
+
+    m_platform->acceptedReadings(saved.fileName());
+    QObject *front = behindModal ? dialog : static_cast<QObject *>(shown);
+    QCOMPARE(m_platform->broughtForward.value(0), front);
+    if (behindModal) { // the reading waits for the dialog to close
+        QVERIFY(m_shell->readingWindow() == shown);
+        dialog->close();
+    }
+    const bool opens = file.endsWith(".qnr");
+    QTRY_COMPARE(m_shell->personalDetails().Name, QString(opens         ? "Anna Lee"
+                                                          : overReading ? "Bo"
+                                                                        : ""));
+    QCOMPARE(m_platform->messages.size(), opens ? 0 : 1);
+    QVERIFY(!m_shell->readingWindow() || m_shell->readingWindow()->isVisible());
+    QCOMPARE(m_shell->readingWindow() && m_shell->readingWindow() != before, opens);
+    QTRY_COMPARE(m_shell->mainWindow() != nullptr, !opens && !overReading);
+    if (opens)
+        QVERIFY(m_platform->broughtForward.last() == m_shell->readingWindow());
+}
+
+void TestApplicationShell::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<CommandLine::Request>("request");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("answer"); // the start of what is printed
+    using R = CommandLine::Request;
+    const QStringList qtOptions{"-platform", "offscreen", "--style=fusion", "-reverse"};
+    QTest::newRow("Qt's options, readings")
+        << qtOptions + QStringList{"a.qnr", "b.qnr"} << R::Start << "a.qnr"
+        << "";
+    QTest::newRow("a reading after --") << QStringList{"--", "-a.qnr"} << R::Start << "-a.qnr"
+                                        << "";
+    QTest::newRow("help") << QStringList{"a.qnr", "-h"} << R::Help << "a.qnr"
+                          << "Usage: numorra [";
+    QTest::newRow("version") << QStringList{"--version"} << R::Version << ""
+                             << "numorra (numorra) 1.75\n";
+    QTest::newRow("unknown option") << QStringList{"--colour=red", "--help"} << R::UsageError << ""
+                                    << "numorra: unknown option '--colour'\nUsage: numorra [";
+    QTest::newRow("Qt's flag with a value") << QStringList{"-reverse=1"} << R::UsageError << ""
+                                            << "numorra: unknown option '-reverse'";
+}
+
+void TestApplicationShell::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Request, request);
+    QFETCH(QString, file);
+    QFETCH(QString, answer);
+    const CommandLine commandLine(QStringList{"numorra"} + arguments);
+    QCOMPARE(commandLine.request(), request);
+    QCOMPARE(commandLine.readingFile(), file);
+    if (request == CommandLine::Request::Start)
+        return;
+    // The real program answers with no display, and without loading a platform plugin.
+    QProcess program;
+    QProcessEnvironment environment;
+    environment.insert("QT_DEBUG_PLUGINS", "1");
+    program.setProcessEnvironment(environment);
+    program.start(NUMORRA_PROGRAM, arguments);
+    QVERIFY(program.waitForFinished());
+    const bool usage = request == CommandLine::Request::UsageError;
+    QCOMPARE(program.exitCode(), usage ? 2 : 0);
+    const QString output = program.readAllStandardOutput();
+    const QString errors = program.readAllStandardError();
+    QVERIFY2((usage ? errors : output).startsWith(answer), qPrintable(output + errors));
+    QVERIFY2(!errors.contains("platforms"), qPrintable(errors));
 }
 
 void TestApplicationShell::reminderRunsBeforeMainWindowAndMayFail()
@@ -257,9 +383,10 @@ void TestApplicationShell::accessKeysReachTheirCommands()
     }
     QCOMPARE(QApplication::focusWidget(), window->fraDetails->txtName);
     QVERIFY(window->fraDetails->txtName->text().isEmpty());
-    // F10 opens the File menu.
+    // F10 opens the File menu on its one usable entry.
     QTest::keyClick(window, Qt::Key_F10);
     QTRY_VERIFY(window->findChild<QMenu *>("mnuFile")->isVisible());
+    QCOMPARE(window->findChild<QMenu *>("mnuFile")->activeAction(), window->mnuExit);
     window->findChild<QMenu *>("mnuFile")->close();
     // Alt+H opens the Help menu.
     QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
