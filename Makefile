@@ -16,6 +16,7 @@ BUILD_DIR ?= build
 # Debian 12 packages the build, the program and the tests need.
 PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
+            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
             qt6-wayland weston libweston-10-dev \
             fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
             libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \

@@ -43,6 +43,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libcups2")
 # Help and web links open in the desktop's browser through xdg-open; on a
 # Wayland desktop the windows are native with Qt's Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
+# In Chinese, Qt's own buttons and dialogs (Yes, No, the file dialogs) need
+# Qt's catalogs, which Debian ships apart from Qt.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-translations-l10n")
 # Names in Chinese characters need a font that has them, which DejaVu has not.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-cjk")
 

@@ -1,5 +1,6 @@
 #include "qtdesktop/QtPlatform.h"
 #include "shell/ApplicationShell.h"
+#include "support/Translations.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
     QApplication app(argc, argv);
+    // The windows, and Qt's own buttons and dialogs, in the desktop's language.
+    const Translations translations;
 #ifndef NUMORRA_PLAIN_STYLE // the plain way, Qt's own style, is measured by the benchmark
     QApplication::setStyle(new ProgramStyle);
 #endif

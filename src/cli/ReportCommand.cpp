@@ -10,6 +10,7 @@
 #include "reading/RichPane.h"
 #include "support/LineBreaks.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
@@ -18,6 +19,11 @@
 namespace {
 
 const QString kProgram = QStringLiteral("numorra-report: ");
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ReportCommand", text);
+}
 
 } // namespace
 
@@ -44,7 +50,9 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
     QString error;
     const std::optional<ReportOptions> options = ReportOptions::parse(arguments, &error);
     if (!options) {
-        fail(Refused, error + QStringLiteral("\nTry 'numorra-report --help' for more."));
+        fail(Refused, error + translated(QT_TRANSLATE_NOOP("ReportCommand",
+                                                           "\nTry 'numorra-report --help' for "
+                                                           "more.")));
     } else if (options->help || options->version) {
         out << (options->help ? ReportOptions::helpText() : ReportOptions::versionText());
     } else {
@@ -52,7 +60,8 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
     }
     out.flush();
     if (out.status() != QTextStream::Ok)
-        fail(FileFailed, QStringLiteral("the output could not be written"));
+        fail(FileFailed,
+             translated(QT_TRANSLATE_NOOP("ReportCommand", "the output could not be written")));
     err.flush();
     return m_status;
 }
@@ -81,7 +90,7 @@ void ReportCommand::reportAll(const ReportOptions &options)
 
 void ReportCommand::reportFile(const QString &file)
 {
-    QString problem;
+    SavedReading::Problem problem;
     std::optional<ReadingFile::Fields> fields;
     if (file != ReportOptions::kStandardStream) {
         fields = SavedReading::open(file, &problem);
@@ -95,7 +104,7 @@ void ReportCommand::reportFile(const QString &file)
     if (fields)
         report(DetailsEntry::fromFile(*fields), file);
     else
-        failFile(FileFailed, file, problem);
+        failFile(FileFailed, file, problem.text, problem.english);
 }
 
 // Validates and calculates as the main window does, builds the report as the
@@ -104,8 +113,8 @@ void ReportCommand::reportFile(const QString &file)
 // reading window shows it.
 void ReportCommand::report(const DetailsEntry &entry, const QString &file)
 {
-    if (const QString failure = entry.failure(); !failure.isEmpty()) {
-        failFile(Refused, file, failure);
+    if (const auto failure = entry.failure()) {
+        failFile(Refused, file, failure->message, failure->englishMessage);
         return;
     }
     const PersonalDetails details = entry.capture();
@@ -142,7 +151,7 @@ void ReportCommand::writePdf(const QString &reportText, const PersonalDetails &d
 {
     QString reason;
     if (!m_pdf->add(reportText, details.Name, &reason)) {
-        fail(FileFailed, m_options->pdfPath + QStringLiteral(": cannot be written: ") + reason);
+        failPdf(reason);
         m_pdf.reset(); // nothing more goes to it; a new file is removed
     }
 }
@@ -153,15 +162,22 @@ void ReportCommand::finishOutputs()
         *m_out << (m_written > 0 ? "\n]\n" : "]\n");
     QString reason;
     if (m_pdf && !m_pdf->finish(&reason))
-        fail(FileFailed, m_options->pdfPath + QStringLiteral(": cannot be written: ") + reason);
+        failPdf(reason);
     m_pdf.reset();
 }
 
-void ReportCommand::failFile(Status status, const QString &file, const QString &problem)
+void ReportCommand::failFile(Status status, const QString &file, const QString &problem,
+                             const QString &englishProblem)
 {
     fail(status, file.isEmpty() ? problem : file + QStringLiteral(": ") + problem);
     if (m_options->jsonArray())
-        writeJson(ReadingJson::failure(file, problem));
+        writeJson(ReadingJson::failure(file, englishProblem));
+}
+
+void ReportCommand::failPdf(const QString &reason)
+{
+    fail(FileFailed, translated(QT_TRANSLATE_NOOP("ReportCommand", "%1: cannot be written: %2"))
+                         .arg(m_options->pdfPath, reason));
 }
 
 void ReportCommand::fail(Status status, const QString &message)

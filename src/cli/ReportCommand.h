@@ -60,8 +60,12 @@ private:
     void writeJson(const QJsonObject &object);
     void writePdf(const QString &reportText, const PersonalDetails &details);
     void finishOutputs();
-    // A file that could not be reported: its message, and its entry in a JSON array.
-    void failFile(Status status, const QString &file, const QString &problem);
+    // A file that could not be reported: its message, and its entry in a JSON
+    // array, which gives the problem in English.
+    void failFile(Status status, const QString &file, const QString &problem,
+                  const QString &englishProblem);
+    // The PDF could not be written.
+    void failPdf(const QString &reason);
     void fail(Status status, const QString &message);
 
     EngineSteps m_engineSteps;

@@ -50,8 +50,9 @@ private:
     void buildButtons();
     // False when the user would rather not save a name that cannot be stored in full.
     bool acceptStoredName();
-    // Tells the user that `what` ("The reading could not be saved") failed, and why.
-    void tellNotWritten(const QString &what, const QString &path, const QString &reason);
+    // Tells the user that a file could not be written, and why: `message`
+    // ("The reading could not be saved as \"%1\"...") takes the path and the reason.
+    void tellNotWritten(const QString &message, const QString &path, const QString &reason);
 
     Platform &m_platform;
     const PersonalDetails &m_details;

@@ -17,8 +17,8 @@ ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
 void ApplicationShell::StartApplication(const QString &readingFile)
 {
     if (!m_platform.claimSingleInstance()) {
-        m_platform.showMessage(QStringLiteral("Application is already running"),
-                               Platform::Icon::Information, Platform::Buttons::Ok);
+        m_platform.showMessage(tr("Application is already running"), Platform::Icon::Information,
+                               Platform::Buttons::Ok);
         CloseApplication();
         return;
     }
