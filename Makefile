@@ -18,6 +18,7 @@ BUILD_DIR ?= build
 # Debian 12 packages that building and running the two programs need.
 RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
                 qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
+                qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
                 qt6-wayland libgl-dev libcups2-dev fonts-dejavu-core
 # Without a display, `make run` starts Numorra on a virtual one for a screenshot.
 HEADLESS_PACKAGES := xvfb xauth x11-utils xdotool imagemagick

@@ -1,8 +1,9 @@
 # Installs Numorra the way Linux desktops expect it: the programs in bin, a
 # desktop entry, the icon in the hicolor theme at every usual size, the
 # AppStream metainfo that software centres read, the type of reading files
-# (.qnr) for file managers, the bash completion, and the manual pages,
-# copyright, changelog and lintian overrides as Debian lays them out.
+# (.qnr) for file managers, the bash completion, the catalogs of the
+# program's texts, and the manual pages, copyright, changelog and lintian
+# overrides as Debian lays them out.
 #
 # Included from the top-level CMakeLists.txt after the sources.
 
@@ -44,6 +45,10 @@ install(FILES "${PROJECT_SOURCE_DIR}/resources/${NUMORRA_APP_ID}.mime.xml"
 install(FILES "${numorra_icon_svg}"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
         RENAME "${NUMORRA_APP_ID}.svg")
+
+# The catalogs of the program's texts (translations/), where both programs
+# look for them: share/numorra/translations.
+install(FILES ${NUMORRA_CATALOG_FILES} DESTINATION "${NUMORRA_TRANSLATIONS_DIR}")
 
 # The manual pages and the Debian changelog are compressed as Debian ships
 # them: gzip -9n, with no name or time stamp, so the same text always gives

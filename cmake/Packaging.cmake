@@ -46,6 +46,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libcups2")
 # Sans CJK has all 8,105 characters of the Table of General Standard Chinese
 # Characters and all of Big5 (README, "Installing and packaging").
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, fonts-noto-cjk")
+# In Chinese, Qt's own buttons and dialogs (Yes, No, the file dialogs) need
+# Qt's catalogs, which Debian ships apart from Qt.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-translations-l10n")
 
 # A source archive, should anyone ask for one, holds the sources only.
 set(CPACK_SOURCE_GENERATOR TGZ)

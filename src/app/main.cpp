@@ -1,6 +1,7 @@
 #include "qtdesktop/QtPlatform.h"
 #include "shell/ApplicationShell.h"
 #include "shell/CommandLine.h"
+#include "support/Translations.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>
@@ -18,10 +19,13 @@ int main(int argc, char *argv[])
         // Answered without a display: a core application loads no platform
         // plugin, and translations installed in it reach these texts.
         QCoreApplication core(argc, argv);
+        const Translations translations;
         return commandLine.answer();
     }
 
     QApplication app(argc, argv);
+    // The windows, and Qt's own buttons and dialogs, in the desktop's language.
+    const Translations translations;
 #ifndef NUMORRA_PLAIN_STYLE // the plain way, Qt's own style, is measured by the benchmark
     QApplication::setStyle(new ProgramStyle);
 #endif

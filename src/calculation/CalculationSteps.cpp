@@ -5,6 +5,8 @@
 #include "numerology/modNineStarKey.h"
 #include "reading/ReadingResults.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 namespace CalculationSteps {
@@ -48,7 +50,9 @@ QStringList runIsolated(const CalculationStepList &steps)
 {
     QStringList failures;
     for (const CalculationStep &step : steps) {
-        const QString failed = QStringLiteral("the calculation step %1 failed").arg(step.name);
+        const QString failed =
+            QCoreApplication::translate("CalculationSteps", "the calculation step %1 failed")
+                .arg(step.name);
         try {
             step.run();
         } catch (const std::exception &error) {

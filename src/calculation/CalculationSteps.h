@@ -26,7 +26,8 @@ CalculationStepList engineSteps(const PersonalDetails &details, ReadingResults &
 
 // Runs every step in order. A failing step leaves what it wrote, shows the
 // user nothing and does not stop the steps after it. Returns what failed,
-// a line per failed step: "the calculation step NAME failed" and the reason.
+// a line per failed step in the user's language: "the calculation step NAME
+// failed" and the reason.
 QStringList runIsolated(const CalculationStepList &steps);
 
 } // namespace CalculationSteps

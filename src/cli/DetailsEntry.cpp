@@ -21,11 +21,10 @@ DetailsEntry DetailsEntry::fromFile(const ReadingFile::Fields &fields)
     return entry;
 }
 
-QString DetailsEntry::failure() const
+std::optional<PersonalDetailsRules::ValidationFailure> DetailsEntry::failure() const
 {
-    const auto failure = PersonalDetailsRules::validate(
-        nameText, dayIndex, monthIndex, PersonalDetailsRules::yearItems().at(yearIndex));
-    return failure ? failure->message : QString();
+    return PersonalDetailsRules::validate(nameText, dayIndex, monthIndex,
+                                          PersonalDetailsRules::yearItems().at(yearIndex));
 }
 
 PersonalDetails DetailsEntry::capture() const

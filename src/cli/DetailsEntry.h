@@ -24,7 +24,7 @@ struct DetailsEntry
     static DetailsEntry fromFile(const ReadingFile::Fields &fields);
 
     // The program's own message when the entry cannot be calculated.
-    QString failure() const;
+    std::optional<PersonalDetailsRules::ValidationFailure> failure() const;
     // The record a calculation captures from the fields.
     PersonalDetails capture() const;
 };

@@ -30,6 +30,11 @@ QString described(char32_t character)
     return QChar::isPrint(character) ? code + u' ' + QString::fromUcs4(&character, 1) : code;
 }
 
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ReportCommand", text);
+}
+
 } // namespace
 
 ReportCommand::ReportCommand(EngineSteps engineSteps) : m_engineSteps(std::move(engineSteps)) {}
@@ -55,7 +60,9 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
     QString error;
     const std::optional<ReportOptions> options = ReportOptions::parse(arguments, &error);
     if (!options) {
-        fail(Refused, error + QStringLiteral("\nTry 'numorra-report --help' for more."));
+        fail(Refused, error + translated(QT_TRANSLATE_NOOP("ReportCommand",
+                                                           "\nTry 'numorra-report --help' for "
+                                                           "more.")));
     } else if (options->help || options->version) {
         out << (options->help ? ReportOptions::helpText() : ReportOptions::versionText());
     } else {
@@ -63,7 +70,8 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
     }
     out.flush();
     if (out.status() != QTextStream::Ok)
-        fail(FileFailed, QStringLiteral("the output could not be written"));
+        fail(FileFailed,
+             translated(QT_TRANSLATE_NOOP("ReportCommand", "the output could not be written")));
     err.flush();
     return m_status;
 }
@@ -92,7 +100,7 @@ void ReportCommand::reportAll(const ReportOptions &options)
 
 void ReportCommand::reportFile(const QString &file)
 {
-    QString problem;
+    SavedReading::Problem problem;
     std::optional<ReadingFile::Fields> fields;
     if (file != ReportOptions::kStandardStream) {
         fields = SavedReading::open(file, &problem);
@@ -106,7 +114,7 @@ void ReportCommand::reportFile(const QString &file)
     if (fields)
         report(DetailsEntry::fromFile(*fields), file);
     else
-        failFile(FileFailed, file, problem);
+        failFile(FileFailed, file, problem.text, problem.english);
 }
 
 // Validates and calculates as the main window does, builds the report as the
@@ -115,8 +123,8 @@ void ReportCommand::reportFile(const QString &file)
 // reading window shows it.
 void ReportCommand::report(const DetailsEntry &entry, const QString &file)
 {
-    if (const QString failure = entry.failure(); !failure.isEmpty()) {
-        failFile(Refused, file, failure);
+    if (const auto failure = entry.failure()) {
+        failFile(Refused, file, failure->message, failure->englishMessage);
         return;
     }
     const PersonalDetails details = entry.capture();
@@ -154,7 +162,7 @@ void ReportCommand::writePdf(const QString &reportText, const PersonalDetails &d
 {
     QString reason;
     if (!m_pdf->add(reportText, details.Name, &reason)) {
-        fail(FileFailed, m_options->pdfPath + QStringLiteral(": cannot be written: ") + reason);
+        failPdf(reason);
         m_pdf.reset(); // nothing more goes to it; a new file is removed
         return;
     }
@@ -172,14 +180,14 @@ void ReportCommand::tellUndrawable(const QString &name, const QString &file)
     if (characters.isEmpty())
         return;
     const QString message =
-        (chinese ? QCoreApplication::translate(
+        (chinese ? translated(QT_TRANSLATE_NOOP(
                        "ReportCommand",
                        "no installed font can draw %1 in the name \"%2\"; the PDF shows a box "
                        "in place of each (a Chinese font such as fonts-noto-cjk draws Chinese "
-                       "names)")
-                 : QCoreApplication::translate("ReportCommand",
-                                               "no installed font can draw %1 in the name "
-                                               "\"%2\"; the PDF shows a box in place of each"))
+                       "names)"))
+                 : translated(QT_TRANSLATE_NOOP("ReportCommand",
+                                                "no installed font can draw %1 in the name "
+                                                "\"%2\"; the PDF shows a box in place of each")))
             .arg(characters.join(QStringLiteral(", ")), name);
     fail(FileFailed, file.isEmpty() ? message : file + QStringLiteral(": ") + message);
 }
@@ -190,15 +198,22 @@ void ReportCommand::finishOutputs()
         *m_out << (m_written > 0 ? "\n]\n" : "]\n");
     QString reason;
     if (m_pdf && !m_pdf->finish(&reason))
-        fail(FileFailed, m_options->pdfPath + QStringLiteral(": cannot be written: ") + reason);
+        failPdf(reason);
     m_pdf.reset();
 }
 
-void ReportCommand::failFile(Status status, const QString &file, const QString &problem)
+void ReportCommand::failFile(Status status, const QString &file, const QString &problem,
+                             const QString &englishProblem)
 {
     fail(status, file.isEmpty() ? problem : file + QStringLiteral(": ") + problem);
     if (m_options->jsonArray())
-        writeJson(ReadingJson::failure(file, problem));
+        writeJson(ReadingJson::failure(file, englishProblem));
+}
+
+void ReportCommand::failPdf(const QString &reason)
+{
+    fail(FileFailed, translated(QT_TRANSLATE_NOOP("ReportCommand", "%1: cannot be written: %2"))
+                         .arg(m_options->pdfPath, reason));
 }
 
 void ReportCommand::fail(Status status, const QString &message)

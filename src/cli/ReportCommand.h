@@ -63,8 +63,12 @@ private:
     // PDF, if any, for the reading of `file` (none: details given as options).
     void tellUndrawable(const QString &name, const QString &file);
     void finishOutputs();
-    // A file that could not be reported: its message, and its entry in a JSON array.
-    void failFile(Status status, const QString &file, const QString &problem);
+    // A file that could not be reported: its message, and its entry in a JSON
+    // array, which gives the problem in English.
+    void failFile(Status status, const QString &file, const QString &problem,
+                  const QString &englishProblem);
+    // The PDF could not be written.
+    void failPdf(const QString &reason);
     void fail(Status status, const QString &message);
 
     EngineSteps m_engineSteps;

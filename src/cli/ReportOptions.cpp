@@ -1,9 +1,15 @@
 #include "cli/ReportOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ReportOptions", text);
+}
 
 const QString kName = QStringLiteral("name");
 const QString kDay = QStringLiteral("day");
@@ -33,11 +39,6 @@ std::nullopt_t fail(QString *error, const QString &text)
     return std::nullopt;
 }
 
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
 // The position of a whole number `first` to `last` written in decimal digits
 // (leading zeros allowed), or -1.
 int numberPosition(const QString &text, int first, int last)
@@ -60,10 +61,10 @@ int monthPosition(const QString &text)
     return numberPosition(text, 1, 12);
 }
 
-QString notAmong(const QString &option, const QString &range, const QString &value)
+QString notAmong(const QString &option, const char *range, const QString &value)
 {
-    return QStringLiteral("--") + option + QStringLiteral(" must be ") + range +
-           QStringLiteral(", not ") + quoted(value);
+    return translated(QT_TRANSLATE_NOOP("ReportOptions", "--%1 must be %2, not \"%3\""))
+        .arg(option, translated(range), value);
 }
 
 // The list positions of --date YYYY-MM-DD; false for a day, month or year no
@@ -88,9 +89,10 @@ bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *er
     if (parser.isSet(kDate)) {
         if (readIsoDate(parser.value(kDate), entry))
             return true;
-        fail(error,
-             notAmong(kDate, QStringLiteral("a date YYYY-MM-DD from 1900-01-01 to 2050-12-31"),
-                      parser.value(kDate)));
+        fail(error, notAmong(kDate,
+                             QT_TRANSLATE_NOOP("ReportOptions",
+                                               "a date YYYY-MM-DD from 1900-01-01 to 2050-12-31"),
+                             parser.value(kDate)));
         return false;
     }
     if (parser.isSet(kDay))
@@ -101,13 +103,17 @@ bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *er
         entry.yearIndex = numberPosition(parser.value(kYear), 1900, 2050);
     QString problem;
     if (entry.dayIndex < 0)
-        problem = notAmong(kDay, QStringLiteral("a day 1 to 31"), parser.value(kDay));
+        problem =
+            notAmong(kDay, QT_TRANSLATE_NOOP("ReportOptions", "a day 1 to 31"), parser.value(kDay));
     else if (entry.monthIndex < 0)
         problem = notAmong(kMonth,
-                           QStringLiteral("a month name (January to December) or a number 1 to 12"),
+                           QT_TRANSLATE_NOOP("ReportOptions",
+                                             "a month name (January to December) or a number 1 "
+                                             "to 12"),
                            parser.value(kMonth));
     else if (entry.yearIndex < 0)
-        problem = notAmong(kYear, QStringLiteral("a year 1900 to 2050"), parser.value(kYear));
+        problem = notAmong(kYear, QT_TRANSLATE_NOOP("ReportOptions", "a year 1900 to 2050"),
+                           parser.value(kYear));
     if (problem.isEmpty())
         return true;
     fail(error, problem);
@@ -134,7 +140,8 @@ QString parseError(const QCommandLineParser &parser, const QStringList &argument
         if (option.startsWith(QLatin1Char('-')) &&
             QStringView(option).mid(option.startsWith(QLatin1String("--")) ? 2 : 1) ==
                 unknown.constFirst())
-            return QStringLiteral("unknown option '") + option + QLatin1Char('\'');
+            return translated(QT_TRANSLATE_NOOP("ReportOptions", "unknown option '%1'"))
+                .arg(option);
     }
     return parser.errorText();
 }
@@ -143,25 +150,31 @@ QString parseError(const QCommandLineParser &parser, const QStringList &argument
 QString conflict(const QCommandLineParser &parser, const ReportOptions &options)
 {
     if (parser.isSet(kPdf) && options.pdfPath.isEmpty())
-        return QStringLiteral("--pdf needs the name of the file to write, or - for standard "
-                              "output");
+        return translated(QT_TRANSLATE_NOOP("ReportOptions", "--pdf needs the name of the file to "
+                                                             "write, or - for standard output"));
     if (options.json && options.pdfPath == ReportOptions::kStandardStream)
-        return QStringLiteral("--json and --pdf - cannot both go to standard output");
+        return translated(QT_TRANSLATE_NOOP(
+            "ReportOptions", "--json and --pdf - cannot both go to standard output"));
     if (parser.isSet(kDate) && (parser.isSet(kDay) || parser.isSet(kMonth) || parser.isSet(kYear)))
-        return QStringLiteral("give the date of birth either as --date or as --day, --month and "
-                              "--year, not both");
+        return translated(QT_TRANSLATE_NOOP("ReportOptions",
+                                            "give the date of birth either as --date or as --day, "
+                                            "--month and --year, not both"));
     if (options.detailsGiven && !options.files.isEmpty())
-        return QStringLiteral("give either the details (--name, --date or --day, --month, --year) "
-                              "or reading files, not both");
+        return translated(QT_TRANSLATE_NOOP("ReportOptions",
+                                            "give either the details (--name, --date or --day, "
+                                            "--month, --year) or reading files, not both"));
     if (!options.detailsGiven && options.files.isEmpty())
-        return QStringLiteral("nothing to report: give --name and the date of birth, or reading "
-                              "files");
+        return translated(QT_TRANSLATE_NOOP("ReportOptions",
+                                            "nothing to report: give --name and the date of "
+                                            "birth, or reading files"));
     if (options.details.nameText.size() > DetailsEntry::kNameFieldLength)
-        return QStringLiteral("the name is longer than the %1 characters the name field holds")
+        return translated(QT_TRANSLATE_NOOP("ReportOptions", "the name is longer than the %1 "
+                                                             "characters the name field holds"))
             .arg(DetailsEntry::kNameFieldLength);
     // The main window puts such a name on one line; here it is refused.
     if (PersonalDetailsRules::oneLine(options.details.nameText) != options.details.nameText)
-        return QStringLiteral("--name must be one line: it holds a line break");
+        return translated(
+            QT_TRANSLATE_NOOP("ReportOptions", "--name must be one line: it holds a line break"));
     return {};
 }
 
@@ -175,7 +188,8 @@ std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, 
         return fail(error, parseError(parser, arguments));
     if (const QString name = repeatedOption(parser); !name.isEmpty())
         return fail(error,
-                    QStringLiteral("--") + name + QStringLiteral(" is given more than once"));
+                    translated(QT_TRANSLATE_NOOP("ReportOptions", "--%1 is given more than once"))
+                        .arg(name));
 
     ReportOptions options;
     options.help = parser.isSet(kHelp);
@@ -197,7 +211,8 @@ std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, 
 
 QString ReportOptions::helpText()
 {
-    return QLatin1String(
+    return QCoreApplication::translate(
+        "ReportOptions",
         R"(Usage: numorra-report [--json] [--pdf OUT.pdf] --name NAME [--date YYYY-MM-DD]
        numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D] [--month MONTH]
                       [--year YYYY]

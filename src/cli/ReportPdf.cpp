@@ -6,15 +6,16 @@
 #include "printing/PdfFile.h"
 #include "reading/Report.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 
 namespace {
 
-bool fail(QString *reason, const QString &text)
+bool fail(QString *reason, const char *text)
 {
     if (reason)
-        *reason = text;
+        *reason = QCoreApplication::translate("ReportPdf", text);
     return false;
 }
 
@@ -29,11 +30,12 @@ ReportPdf::~ReportPdf() = default;
 bool ReportPdf::add(const QString &reportText, const QString &name, QString *reason)
 {
     const QString title =
-        Report::documentTitle() + (m_oneReading ? QStringLiteral(": ") + name : QString());
+        m_oneReading ? QCoreApplication::translate("ReportPdf", "Numorra report: %1").arg(name)
+                     : Report::documentTitle();
     if (!m_pdf && !open(title, reason))
         return false;
     if (!m_pdf->add(Report::printDocument(reportText)))
-        return fail(reason, QStringLiteral("the pages could not be drawn"));
+        return fail(reason, QT_TRANSLATE_NOOP("ReportPdf", "the pages could not be drawn"));
     return true;
 }
 
@@ -42,14 +44,15 @@ bool ReportPdf::finish(QString *reason)
     if (!m_pdf)
         return true;
     if (!m_pdf->finish())
-        return fail(reason, QStringLiteral("the pages could not be drawn"));
+        return fail(reason, QT_TRANSLATE_NOOP("ReportPdf", "the pages could not be drawn"));
     return m_file ? m_file->commit(reason) : m_stream->finish(reason);
 }
 
 bool ReportPdf::open(const QString &title, QString *reason)
 {
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
-        return fail(reason, QStringLiteral("a PDF needs a QGuiApplication for its fonts"));
+        return fail(reason,
+                    QT_TRANSLATE_NOOP("ReportPdf", "a PDF needs a QGuiApplication for its fonts"));
     QIODevice *device = nullptr;
     if (m_path != ReportOptions::kStandardStream) {
         m_file = std::make_unique<AtomicFile>(m_path);
@@ -60,7 +63,7 @@ bool ReportPdf::open(const QString &title, QString *reason)
         m_stream = std::make_unique<CheckedOutput>(*m_standardOutput);
         device = m_stream.get();
     } else {
-        return fail(reason, QStringLiteral("standard output takes no PDF here"));
+        return fail(reason, QT_TRANSLATE_NOOP("ReportPdf", "standard output takes no PDF here"));
     }
     m_pdf =
         std::make_unique<PdfFile>(*device, PdfFile::reportFont(), title, PdfFile::localPageSize());

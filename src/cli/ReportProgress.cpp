@@ -1,5 +1,6 @@
 #include "cli/ReportProgress.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <chrono>
 
@@ -9,6 +10,23 @@ namespace {
 // ten times a second.
 constexpr qint64 kQuietMilliseconds = 1000;
 constexpr qint64 kRedrawMilliseconds = 100;
+
+// The columns a line takes on a terminal: two for each wide character (the
+// Chinese ones among them), one for any other.
+qsizetype columnsOf(const QString &line)
+{
+    qsizetype columns = 0;
+    for (const QChar character : line) {
+        const char16_t code = character.unicode();
+        const bool wide =
+            (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
+            (code >= 0xAC00 && code <= 0xD7A3) || (code >= 0xF900 && code <= 0xFAFF) ||
+            (code >= 0xFE30 && code <= 0xFE4F) || (code >= 0xFF00 && code <= 0xFF60) ||
+            (code >= 0xFFE0 && code <= 0xFFE6);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
 
 } // namespace
 
@@ -36,10 +54,13 @@ void ReportProgress::show(qsizetype done)
     if (now - m_start < kQuietMilliseconds ||
         (m_width > 0 && now - m_shownAt < kRedrawMilliseconds))
         return;
-    const QString line = QStringLiteral("numorra-report: %1 of %2 readings").arg(done).arg(m_total);
+    const QString line =
+        QCoreApplication::translate("ReportProgress", "numorra-report: %1 of %2 readings")
+            .arg(done)
+            .arg(m_total);
     m_err << '\r' << line;
     m_err.flush();
-    m_width = line.size();
+    m_width = columnsOf(line);
     m_shownAt = now;
 }
 

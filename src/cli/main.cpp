@@ -1,5 +1,6 @@
 #include "cli/ReportApplication.h"
 #include "cli/ReportCommand.h"
+#include "support/Translations.h"
 
 #include <QTextStream>
 
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     const auto application =
         ReportApplication::create(argv[0], ReportCommand::needsGuiApplication(arguments));
     QCoreApplication::setApplicationName(QStringLiteral("numorra-report"));
+    // The report, the messages and --help in the user's language.
+    const Translations translations;
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QObject>
 #include <QString>
@@ -35,8 +36,12 @@ public:
         // The open dialog "Select the source file": the file must exist.
         static FileDialogRequest toOpen(const QString &filter, const QString &defaultSuffix)
         {
-            return {
-                QStringLiteral("Select the source file"), filter, defaultSuffix, false, true, true};
+            return {QCoreApplication::translate("Platform", "Select the source file"),
+                    filter,
+                    defaultSuffix,
+                    false,
+                    true,
+                    true};
         }
         // A save dialog into an existing folder that asks before replacing a file.
         static FileDialogRequest toSave(const QString &title, const QString &filter,
@@ -49,7 +54,8 @@ public:
     // "Please Check The File.", with the stop icon: a file of the wrong kind, or unreadable.
     void tellCheckTheFile()
     {
-        showMessage(QStringLiteral("Please Check The File."), Icon::Critical, Buttons::Ok);
+        showMessage(QCoreApplication::translate("Platform", "Please Check The File."),
+                    Icon::Critical, Buttons::Ok);
     }
 
     virtual ~Platform() = default;

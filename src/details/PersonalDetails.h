@@ -16,4 +16,6 @@ struct PersonalDetails
     // "January" to "December": the names BirthMonth holds, whatever language
     // the month list is shown in.
     static const QStringList &monthNames();
+    // The same months in the user's language, as the month list shows them.
+    static QStringList monthCaptions();
 };

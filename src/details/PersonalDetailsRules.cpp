@@ -2,6 +2,7 @@
 
 #include "details/PersonalDetails.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace PersonalDetailsRules {
@@ -10,6 +11,12 @@ namespace {
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
+
+ValidationFailure failure(const char *message, Platform::Icon icon, bool focusName)
+{
+    return {QCoreApplication::translate("PersonalDetailsRules", message), icon, focusName,
+            QString::fromLatin1(message)};
+}
 
 QStringList numberTexts(int first, int last)
 {
@@ -58,21 +65,23 @@ std::optional<ValidationFailure> validate(const QString &nameText, int dayIndex,
                                           const QString &yearText)
 {
     if (nameText.isEmpty())
-        return ValidationFailure{QStringLiteral("Please Enter Your Name"), Platform::Icon::Critical,
-                                 true};
+        return failure(QT_TRANSLATE_NOOP("PersonalDetailsRules", "Please Enter Your Name"),
+                       Platform::Icon::Critical, true);
 
     const int day = dayIndex + 1;
     const int month = monthIndex + 1;
     const int year = yearText.trimmed().toInt();
     const int lastFebruaryDay = QDate::isLeapYear(year) ? 29 : 28;
     if (month == 2 && day > lastFebruaryDay)
-        return ValidationFailure{QStringLiteral("Please Enter Correct Date Or Month!"),
-                                 Platform::Icon::Information, false};
+        return failure(
+            QT_TRANSLATE_NOOP("PersonalDetailsRules", "Please Enter Correct Date Or Month!"),
+            Platform::Icon::Information, false);
 
     const bool thirtyDayMonth = month == 4 || month == 6 || month == 9 || month == 11;
     if (thirtyDayMonth && day == 31)
-        return ValidationFailure{QStringLiteral("Please Enter Correct Date Or Month !"),
-                                 Platform::Icon::Information, false};
+        return failure(
+            QT_TRANSLATE_NOOP("PersonalDetailsRules", "Please Enter Correct Date Or Month !"),
+            Platform::Icon::Information, false);
     return std::nullopt;
 }
 

@@ -11,7 +11,9 @@
 // its capture into a PersonalDetails record, free of any widget.
 namespace PersonalDetailsRules {
 
-// The list items: days "1" to "31", the twelve month names, years "1900" to "2050".
+// The list items: days "1" to "31", the twelve month names (English: what a
+// calculation captures and a file stores, whatever language the list is
+// shown in), years "1900" to "2050".
 QStringList dayItems();
 QStringList monthItems();
 QStringList yearItems();
@@ -21,13 +23,15 @@ constexpr int kPresetDayIndex = 0;
 constexpr int kPresetMonthIndex = 0;
 constexpr int kPresetYearIndex = 70;
 
-// What a failed check tells the user; `focusName` says whether the focus goes
-// to the name field.
+// What a failed check tells the user, in the user's language; `focusName`
+// says whether the focus goes to the name field. `englishMessage` is the
+// message in English whatever the language, as numorra-report --json gives it.
 struct ValidationFailure
 {
     QString message;
     Platform::Icon icon;
     bool focusName;
+    QString englishMessage;
 };
 
 // Checks an entry in order: empty name, February, then the thirty-day months.

@@ -5,7 +5,8 @@
 
 namespace modFengShui {
 
-// One element's description: its paragraph, then the compatible and challenging lines.
+// One element's description: its paragraph, then the compatible and challenging
+// lines, in English.
 struct ElementDescription
 {
     QString element;     // "Water", "Earth", "Wood", "Metal" or "Fire"
@@ -13,7 +14,8 @@ struct ElementDescription
     QString compatible;  // e.g. "Compatible elements: Wood and Metal."
     QString challenging; // e.g. "Challenging elements: Fire and Earth."
 
-    // paragraph, CR LF CR LF, compatible line, CR LF CR LF, challenging line
+    // paragraph, CR LF CR LF, compatible line, CR LF CR LF, challenging line, in
+    // the user's language
     QString text() const;
 };
 

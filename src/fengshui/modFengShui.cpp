@@ -2,6 +2,7 @@
 
 #include "fengshui/ElementDescriptions.h"
 #include "reading/ReadingResults.h"
+#include "support/Translations.h"
 
 #include <array>
 #include <stdexcept>
@@ -79,13 +80,15 @@ void ShowFengShuiProfile(ReadingResults &results, qint16 number)
 
 void ShowElementDescription(ReadingResults &results)
 {
-    // Each entry's whole text, put together once.
-    static const QStringList texts = [] {
-        QStringList built;
+    // Each entry's whole text, put together once for the language in force.
+    static QStringList texts;
+    static int generation = -1;
+    if (generation != Translations::generation()) {
+        texts.clear();
         for (const ElementDescription &description : ElementDescriptions())
-            built.append(description.text());
-        return built;
-    }();
+            texts.append(description.text());
+        generation = Translations::generation();
+    }
     const QVector<ElementDescription> &descriptions = ElementDescriptions();
     for (qsizetype index = 0; index < descriptions.size(); ++index) {
         if (descriptions.at(index).element == results.lblFengShuiElement) {

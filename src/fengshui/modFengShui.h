@@ -24,9 +24,12 @@ const FengShuiProfile *FengShuiProfileTable(int number);
 // gives 7, "00" gives 1). Throws std::invalid_argument unless both are digits.
 qint16 ComputeFengShuiNumber(QStringView yearDigits);
 
-// Group, element and trigram of the number; nothing for a number outside 1 to 9.
+// Group, element and trigram of the number, in English (the keys the later
+// steps look up, and what numorra-report --json gives; the reading window
+// shows them translated); nothing for a number outside 1 to 9.
 void ShowFengShuiProfile(ReadingResults &results, qint16 number);
-// The description of the element the profile step wrote; nothing if it matches none.
+// The description of the element the profile step wrote, in the user's
+// language; nothing if it matches none.
 void ShowElementDescription(ReadingResults &results);
 // The element and trigram pictures whose keys (in the reading window's picture
 // lists) equal the captions exactly.

@@ -3,6 +3,18 @@
 #include <QCoreApplication>
 #include <QFileDevice>
 
+namespace {
+
+// What a device says when it has nothing to say: Qt's own text, in the
+// language of Qt's catalog (so not a text of this program's catalogs).
+QString unknownError()
+{
+    const char *text = "Unknown error";
+    return QIODevice::tr(text);
+}
+
+} // namespace
+
 CheckedOutput::CheckedOutput(QIODevice &device) : m_device(device)
 {
     m_gathered.reserve(kBufferBytes);
@@ -48,7 +60,7 @@ bool CheckedOutput::handOn(const char *data, qint64 size)
         const qint64 step = m_device.write(data + written, size - written);
         if (step <= 0) {
             m_failure = m_device.errorString();
-            if (m_failure.isEmpty() || m_failure == QLatin1String("Unknown error"))
+            if (m_failure.isEmpty() || m_failure == unknownError())
                 m_failure =
                     QCoreApplication::translate("CheckedOutput", "The data could not be written.");
             return false;

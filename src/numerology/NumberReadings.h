@@ -5,7 +5,8 @@
 
 namespace modNineStarKey {
 
-// The paragraphs of the fixed reading of a number 1 to 9, in order; empty outside 1 to 9.
+// The paragraphs of the fixed reading of a number 1 to 9, in order, in the user's
+// language; empty outside 1 to 9.
 QStringList numberReadingParagraphs(int number);
 
 // The reading of a number 1 to 9: its paragraphs joined by one blank line (CR LF CR LF),

@@ -4,6 +4,9 @@
 #include "numerology/NumberReadings.h"
 #include "reading/ReadingResults.h"
 #include "reading/RichPane.h"
+#include "support/Translations.h"
+
+#include <QCoreApplication>
 
 namespace modNineStarKey {
 
@@ -16,10 +19,11 @@ constexpr double kReadingSize = 16;
 // A date's digits are at most eight; a longer count is spelt out when needed.
 constexpr int kLongestCount = 8;
 
-// Every text the pane and the cells are made of, built once and then shared
-// (a copy of a QString shares its text).
+// Every text the pane and the cells are made of, built once for the language
+// in force and then shared (a copy of a QString shares its text).
 struct PaneTexts
 {
+    int generation = -1; // of the translations the texts were built in
     QString numberHeading;
     QString directionHeading;
     QString sharedDirectionHeading;
@@ -31,25 +35,47 @@ struct PaneTexts
     std::array<std::array<QString, kLongestCount + 1>, 9> caption; // [number - 1][count]
 };
 
+// The favourable directions of the numbers 1 to 9, English (number 5 has none).
+const char *const kDirections[9] = {
+    QT_TRANSLATE_NOOP("modNineStarKey", "North"),
+    QT_TRANSLATE_NOOP("modNineStarKey", "South-West"),
+    QT_TRANSLATE_NOOP("modNineStarKey", "East"),
+    QT_TRANSLATE_NOOP("modNineStarKey", "South-East"),
+    "",
+    QT_TRANSLATE_NOOP("modNineStarKey", "North-West"),
+    QT_TRANSLATE_NOOP("modNineStarKey", "West"),
+    QT_TRANSLATE_NOOP("modNineStarKey", "North-East"),
+    QT_TRANSLATE_NOOP("modNineStarKey", "South"),
+};
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("modNineStarKey", text);
+}
+
 QString occurrenceLine(int count)
 {
-    return QStringLiteral("Number of occurrence: ") + QString::number(count) + kCrLf + kCrLf;
+    return translated(QT_TRANSLATE_NOOP("modNineStarKey", "Number of occurrence: %1")).arg(count) +
+           kCrLf + kCrLf;
 }
 
 PaneTexts buildTexts()
 {
     PaneTexts texts;
-    const QString directionHeading =
-        QStringLiteral("Most Favorable Direction by Chinese Numerology");
-    texts.numberHeading = (QStringLiteral("Most Favorable Number by Chinese Numerology") + kCrLf);
+    texts.generation = Translations::generation();
+    const QString directionHeading = translated(
+        QT_TRANSLATE_NOOP("modNineStarKey", "Most Favorable Direction by Chinese Numerology"));
+    texts.numberHeading = (translated(QT_TRANSLATE_NOOP(
+                               "modNineStarKey", "Most Favorable Number by Chinese Numerology")) +
+                           kCrLf);
     texts.directionHeading = (directionHeading + kCrLf);
     texts.sharedDirectionHeading = (kCrLf + directionHeading + kCrLf);
     for (int number = 1; number <= 9; ++number) {
         const auto index = static_cast<size_t>(number - 1);
         texts.numberLine[index] = (QString::number(number) + kCrLf);
         texts.readingBlock[index] = (NumberReadings(number) + kCrLf + kCrLf);
-        texts.direction[index] = (NumberDirections(number));
-        texts.directionLine[index] = (NumberDirections(number) + kCrLf);
+        texts.direction[index] = (*kDirections[index] ? translated(kDirections[index]) : QString());
+        texts.directionLine[index] = (texts.direction[index] + kCrLf);
         for (int count = 0; count <= kLongestCount; ++count) {
             texts.caption[index][static_cast<size_t>(count)] =
                 (QLatin1Char('[') + QString::number(number) + QLatin1Char(']') + kCrLf +
@@ -63,7 +89,9 @@ PaneTexts buildTexts()
 
 const PaneTexts &texts()
 {
-    static const PaneTexts built = buildTexts();
+    static PaneTexts built;
+    if (built.generation != Translations::generation())
+        built = buildTexts();
     return built;
 }
 
@@ -125,17 +153,12 @@ const QStringList &MonthNames()
 
 QString NumberDirections(int number)
 {
-    static const QStringList directions = {
-        QStringLiteral("North"),
-        QStringLiteral("South-West"),
-        QStringLiteral("East"),
-        QStringLiteral("South-East"),
-        QString(),
-        QStringLiteral("North-West"),
-        QStringLiteral("West"),
-        QStringLiteral("North-East"),
-        QStringLiteral("South"),
-    };
+    static const QStringList directions = [] {
+        QStringList english;
+        for (const char *direction : kDirections)
+            english.append(QString::fromLatin1(direction));
+        return english;
+    }();
     if (number < 1 || number > 9)
         return {};
     return directions.at(number - 1);

@@ -21,7 +21,8 @@ using DigitCounts = std::array<int, 9>;
 // "January" to "December"; the position plus one is the month number.
 const QStringList &MonthNames();
 
-// The favourable direction of a number 1 to 9 (number 5 has none: empty text).
+// The favourable direction of a number 1 to 9 (number 5 has none: empty text),
+// in English: numorra-report --json gives it so; the reading pane translates it.
 QString NumberDirections(int number);
 
 // The day text, the month number (no leading zero), then the year text.
@@ -42,7 +43,7 @@ QString cellCaption(int number, int count);
 QVector<int> FavourableNumbers(const DigitCounts &counts);
 
 // Writes the numerology reading for the counts into the pane, in the single
-// form (one favourable number) or the shared form (several).
+// form (one favourable number) or the shared form (several), in the user's language.
 void writeNumerologyPane(RichPane &pane, const DigitCounts &counts);
 
 // The whole engine: fills the nine chart cells and the reading pane.

@@ -2,9 +2,38 @@
 
 #include "support/Fonts.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr quint32 kBrightGreen = 0x00FF00;
 constexpr quint32 kBlack = 0x000000;
+
+// Every caption a field holds as a key, for the catalogs: the design
+// captions, then what the feng shui steps write (the groups, the elements
+// and the trigrams). The group captions read with "Your are a" and "Group
+// Person" around them.
+[[maybe_unused]] const char *const kCaptions[] = {
+    QT_TRANSLATE_NOOP("ReadingResults", "FengShui nnnn"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Element"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Trigram"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Element Description"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Relationship"),
+    QT_TRANSLATE_NOOP("ReadingResults", "East"),
+    QT_TRANSLATE_NOOP("ReadingResults", "West"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Earth"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Fire"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Metal"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Water"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Wood"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Chen"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Chien"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Kan"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Ken"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Kun"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Li"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Sun"),
+    QT_TRANSLATE_NOOP("ReadingResults", "Tui"),
+};
 } // namespace
 
 ReadingResults::ReadingResults()
@@ -43,6 +72,11 @@ const QStringList &ReadingResults::trigramPictureKeys()
         QStringLiteral("Sun"),  QStringLiteral("Tui"),
     };
     return keys;
+}
+
+QString ReadingResults::caption(const QString &field)
+{
+    return QCoreApplication::translate("ReadingResults", field.toUtf8().constData());
 }
 
 RichPane::Style ReadingResults::newPaneStyle(quint32 colour)

@@ -9,7 +9,9 @@
 // What one calculation produces: one member per field of the reading window,
 // each starting at the window's design caption. The engine steps write these
 // members (later steps read back what earlier ones wrote); the reading window
-// displays them.
+// displays them. The group, element and trigram are English keys, which the
+// later steps and numorra-report --json read: the window shows them through
+// caption(). The description and the panes are written in the user's language.
 class ReadingResults
 {
 public:
@@ -24,6 +26,10 @@ public:
     static QString designTrigramCaption() { return QStringLiteral("Trigram"); }
     static QString designElementDescCaption() { return QStringLiteral("Element Description"); }
     static QString designRelationshipCaption() { return QStringLiteral("Relationship"); }
+
+    // A field's group, element, trigram or design caption as the window shows
+    // it, in the user's language; any other text as it is.
+    static QString caption(const QString &field);
 
     // The style a new pane starts with: not bold, in the window's font size.
     static RichPane::Style newPaneStyle(quint32 colour);

@@ -37,8 +37,8 @@ ElementPane::ElementPane(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("picNineStar"));
     WidgetStyle::setColours(this, Colours::kCream, Colours::kPaneGrey);
     addCaption(this, QStringLiteral("lblIntro"),
-               QStringLiteral("Nine Star Ki Astrology corresponds with five elements namely, "
-                              "Fire, Earth, Metal, Water and Wood."),
+               tr("Nine Star Ki Astrology corresponds with five elements namely, "
+                  "Fire, Earth, Metal, Water and Wood."),
                180, 480, 6165, 1215, WidgetStyle::windowFont(), Colours::kCream);
     buildTrigramFrame();
     buildElementFrame();
@@ -57,8 +57,8 @@ QGroupBox *ElementPane::addFrame(const QString &objectName, const QString &capti
 
 void ElementPane::buildTrigramFrame()
 {
-    QGroupBox *frame = addFrame(QStringLiteral("fraTrigram"), QStringLiteral("Your Trigram is: "),
-                                6540, 480, 2775, 1455);
+    QGroupBox *frame =
+        addFrame(QStringLiteral("fraTrigram"), tr("Your Trigram is: "), 6540, 480, 2775, 1455);
     lblFengShuiTrigram =
         addCaption(frame, QStringLiteral("lblFengShuiTrigram"), QString(), 240, 600, 1125, 270,
                    WidgetStyle::verdana(11.25, true), Colours::kYellow);
@@ -68,8 +68,8 @@ void ElementPane::buildTrigramFrame()
 
 void ElementPane::buildElementFrame()
 {
-    QGroupBox *frame = addFrame(QStringLiteral("fraElement"), QStringLiteral("Your Element is: "),
-                                180, 2040, 9135, 3135);
+    QGroupBox *frame =
+        addFrame(QStringLiteral("fraElement"), tr("Your Element is: "), 180, 2040, 9135, 3135);
     lblFengShuiElement =
         addCaption(frame, QStringLiteral("lblFengShuiElement"), QString(), 1200, 240, 1695, 375,
                    WidgetStyle::verdana(12, true), Colours::kYellow);
@@ -84,28 +84,32 @@ void ElementPane::buildGroupFrame(QWidget *elementFrame)
     QWidget *frame = WidgetStyle::addPanel(elementFrame, QStringLiteral("fraGroup"),
                                            Colours::kPaneGrey, 6720, 120, 2295, 1095);
     const QFont windowFont = WidgetStyle::windowFont();
-    addCaption(frame, QStringLiteral("lblGroupLeadIn"), QStringLiteral("Your are a"), 600, 120, 900,
-               195, windowFont, Colours::kYellow);
+    addCaption(frame, QStringLiteral("lblGroupLeadIn"), tr("Your are a"), 600, 120, 900, 195,
+               windowFont, Colours::kYellow);
     lblFengShuiGroup =
         addCaption(frame, QStringLiteral("lblFengShuiGroup"), QString(), 240, 360, 1800, 270,
                    WidgetStyle::verdana(11.25, true), Colours::kPaleGreen);
     lblFengShuiGroup->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    addCaption(frame, QStringLiteral("lblGroupClosing"), QStringLiteral("Group Person"), 480, 720,
-               1170, 195, windowFont, Colours::kYellow);
+    addCaption(frame, QStringLiteral("lblGroupClosing"), tr("Group Person"), 480, 720, 1170, 195,
+               windowFont, Colours::kYellow);
 }
 
 void ElementPane::showResults(const ReadingResults &results)
 {
-    lblFengShuiGroup->setText(results.lblFengShuiGroup);
-    lblFengShuiElement->setText(results.lblFengShuiElement);
-    lblFengShuiTrigram->setText(results.lblFengShuiTrigram);
-    lblElementDesc->setText(LineBreaks::toLineFeeds(results.lblElementDesc));
+    // The engine wrote English keys; they are shown in the user's language.
+    lblFengShuiGroup->setText(ReadingResults::caption(results.lblFengShuiGroup));
+    lblFengShuiElement->setText(ReadingResults::caption(results.lblFengShuiElement));
+    lblFengShuiTrigram->setText(ReadingResults::caption(results.lblFengShuiTrigram));
+    lblElementDesc->setText(
+        LineBreaks::toLineFeeds(ReadingResults::caption(results.lblElementDesc)));
     if (!results.imgElement.isEmpty()) {
         imgElement->setPicture(PictureList::elements(), results.imgElement);
-        imgElement->setAccessibleName(results.imgElement + QStringLiteral(" element picture"));
+        imgElement->setAccessibleName(
+            tr("%1 element picture").arg(ReadingResults::caption(results.imgElement)));
     }
     if (!results.imgTrigram.isEmpty()) {
         imgTrigram->setPicture(PictureList::trigrams(), results.imgTrigram);
-        imgTrigram->setAccessibleName(results.imgTrigram + QStringLiteral(" trigram picture"));
+        imgTrigram->setAccessibleName(
+            tr("%1 trigram picture").arg(ReadingResults::caption(results.imgTrigram)));
     }
 }

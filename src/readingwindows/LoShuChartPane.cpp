@@ -19,14 +19,14 @@ struct Side
 
 // The direction ring, South at the top and East on the left.
 constexpr std::array<Side, 8> kSides = {{
-    {"South East", 120, 135, 615, 600},
-    {"South", 2280, 120, 600, 600},
-    {"South West", 4680, 120, 600, 600},
-    {"West", 4680, 2400, 480, 600},
-    {"North West", 4680, 4680, 600, 600},
-    {"North", 2280, 4920, 600, 240},
-    {"North East", 120, 4680, 600, 600},
-    {"East", 120, 2400, 600, 600},
+    {QT_TRANSLATE_NOOP("LoShuChartPane", "South East"), 120, 135, 615, 600},
+    {QT_TRANSLATE_NOOP("LoShuChartPane", "South"), 2280, 120, 600, 600},
+    {QT_TRANSLATE_NOOP("LoShuChartPane", "South West"), 4680, 120, 600, 600},
+    {QT_TRANSLATE_NOOP("LoShuChartPane", "West"), 4680, 2400, 480, 600},
+    {QT_TRANSLATE_NOOP("LoShuChartPane", "North West"), 4680, 4680, 600, 600},
+    {QT_TRANSLATE_NOOP("LoShuChartPane", "North"), 2280, 4920, 600, 240},
+    {QT_TRANSLATE_NOOP("LoShuChartPane", "North East"), 120, 4680, 600, 600},
+    {QT_TRANSLATE_NOOP("LoShuChartPane", "East"), 120, 2400, 600, 600},
 }};
 
 constexpr std::array<int, 3> kColumnLefts = {45, 1365, 2685};
@@ -47,7 +47,7 @@ LoShuChartPane::LoShuChartPane(ReadingResults &results, QWidget *parent) : QWidg
 
     RTBLoshu = new RichPaneView(results.RTBLoshu, WidgetStyle::windowFont().families(), this);
     RTBLoshu->setObjectName(QStringLiteral("RTBLoshu"));
-    RTBLoshu->setAccessibleName(QStringLiteral("Numerology reading"));
+    RTBLoshu->setAccessibleName(tr("Numerology reading"));
     RTBLoshu->setGeometry(Twips::rect(5400, 60, 4050, 5205));
     WidgetStyle::setColours(RTBLoshu, Colours::kBrightGreen, Colours::kWindowGreen);
     showCaptions(results);
@@ -90,9 +90,9 @@ void LoShuChartPane::buildDirectionRing(QWidget *squareFrame)
 {
     for (size_t index = 0; index < kSides.size(); ++index) {
         const Side &side = kSides[index];
-        QLabel *label = WidgetStyle::addLabel(
-            squareFrame, QStringLiteral("lblLoshuSides%1").arg(index),
-            QString::fromLatin1(side.caption), side.left, side.top, side.width, side.height);
+        QLabel *label =
+            WidgetStyle::addLabel(squareFrame, QStringLiteral("lblLoshuSides%1").arg(index),
+                                  tr(side.caption), side.left, side.top, side.width, side.height);
         label->setFont(WidgetStyle::boldWindowFont());
         WidgetStyle::setColours(label, Colours::kLightGreen);
         lblLoshuSides[index] = label;
@@ -101,16 +101,16 @@ void LoShuChartPane::buildDirectionRing(QWidget *squareFrame)
 
 QString LoShuChartPane::cellDescription(int number, const QString &caption)
 {
-    QString name = QStringLiteral("Number %1").arg(number);
+    QString name = tr("Number %1").arg(number);
     const qsizetype lineBreak = caption.indexOf(QStringLiteral("\r\n"));
     if (lineBreak < 0)
         return name; // not counted yet
     const qsizetype count = caption.size() - lineBreak - 2;
     if (count == 0)
-        return name + QStringLiteral(", does not occur");
+        return name + tr(", does not occur");
     if (count == 1)
-        return name + QStringLiteral(", occurs once");
-    return name + QStringLiteral(", occurs %1 times").arg(count);
+        return name + tr(", occurs once");
+    return name + tr(", occurs %1 times").arg(count);
 }
 
 void LoShuChartPane::showCaptions(const ReadingResults &results)

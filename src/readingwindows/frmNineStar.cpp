@@ -52,12 +52,12 @@ frmNineStar::frmNineStar(ReadingWindowHost &host, const PersonalDetails &details
 
 void frmNineStar::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuBack = file->addAction(QStringLiteral("&Back"));
+    mnuBack = file->addAction(tr("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     file->addSeparator();
-    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuBack, &QAction::triggered, this, &frmNineStar::GoBack);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -88,18 +88,19 @@ void frmNineStar::buildPanes(QWidget *client)
     TS->setDrawBase(false);
     TS->setExpanding(false);
     for (const char *caption :
-         {"Nine Star Ki Chart", "Nine Star Ki Element", "Nine Star Ki Relationship Analysis"})
-        TS->addTab(QString::fromLatin1(caption));
+         {QT_TR_NOOP("Nine Star Ki Chart"), QT_TR_NOOP("Nine Star Ki Element"),
+          QT_TR_NOOP("Nine Star Ki Relationship Analysis")})
+        TS->addTab(tr(caption));
     const QRect strip = Twips::rect(30, 7000, 9495, 6000);
     TS->setGeometry(strip.x(), strip.y(), strip.width(), TS->sizeHint().height());
 }
 
 void frmNineStar::buildButtons(QWidget *client)
 {
-    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
+    cmdBack = new QPushButton(tr("&Back"), client);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     cmdBack->setGeometry(Twips::rect(7200, 5880, 1100, 400));
-    cmdSave = new QPushButton(QStringLiteral("&Save"), client);
+    cmdSave = new QPushButton(tr("&Save"), client);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(Twips::rect(8400, 5880, 1100, 400));
     for (QPushButton *button : {cmdBack, cmdSave}) {

@@ -71,7 +71,7 @@ void frmSave::buildReportBoxes()
 {
     RTB = new RichPaneView(m_report, PdfFile::reportFont().families(), this);
     RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setAccessibleName(QStringLiteral("Report"));
+    RTB->setAccessibleName(tr("Report"));
     RTB->setGeometry(Twips::rect(30, 390, 7665, 6135));
     WidgetStyle::setColours(RTB, QColor(Qt::black), Colours::kPaleGreen);
     connect(RTB, &RichPaneView::activity, this, [this] { m_platform.clearClipboard(); });
@@ -79,18 +79,18 @@ void frmSave::buildReportBoxes()
 
 void frmSave::buildButtons()
 {
-    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave = new QPushButton(tr("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(Twips::rect(5377, 6570, 1125, 345));
-    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
+    cmdPrint = new QPushButton(tr("&Print"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdPrint->setGeometry(Twips::rect(6555, 6570, 1125, 345));
     // Below the window's edge: never seen, never reached with Tab, but Alt+O presses it.
-    cmdOpen = new QPushButton(QStringLiteral("&Open"), this);
+    cmdOpen = new QPushButton(tr("&Open"), this);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setGeometry(Twips::rect(30, 9450, 1125, 345));
     cmdOpen->setFocusPolicy(Qt::NoFocus);
-    cmdExportPdf = new QPushButton(QStringLiteral("&Export PDF"), this);
+    cmdExportPdf = new QPushButton(tr("&Export PDF"), this);
     cmdExportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
     cmdExportPdf->setGeometry(Twips::rect(4199, 6570, 1125, 345));
     for (QPushButton *button : {cmdExportPdf, cmdSave, cmdPrint, cmdOpen}) {
@@ -116,28 +116,28 @@ void frmSave::PrintReport()
     case Platform::PrintOutcome::Printed:
         return;
     case Platform::PrintOutcome::NoPrintSystem:
-        m_platform.showMessage(QStringLiteral("The report was not printed: the system's print "
-                                              "service (CUPS) could not be found.\n\nInstall "
-                                              "CUPS (the package libcups2), then print again."),
+        m_platform.showMessage(tr("The report was not printed: the system's print service (CUPS) "
+                                  "could not be found.\n\nInstall CUPS (the package libcups2), "
+                                  "then print again."),
                                Platform::Icon::Warning, Platform::Buttons::Ok);
         return;
     case Platform::PrintOutcome::NoPrinter:
-        m_platform.showMessage(QStringLiteral("The report was not printed: there is no default "
-                                              "printer.\n\nMake a printer the default in your "
-                                              "system's printer settings, then print again."),
+        m_platform.showMessage(tr("The report was not printed: there is no default printer.\n\n"
+                                  "Make a printer the default in your system's printer "
+                                  "settings, then print again."),
                                Platform::Icon::Warning, Platform::Buttons::Ok);
         return;
     case Platform::PrintOutcome::Refused:
-        m_platform.showMessage(QStringLiteral("The report was not printed: the printer did not "
-                                              "accept it.\n\nCheck the printer in your system's "
-                                              "printer settings, then print again."),
+        m_platform.showMessage(tr("The report was not printed: the printer did not accept it.\n\n"
+                                  "Check the printer in your system's printer settings, then "
+                                  "print again."),
                                Platform::Icon::Warning, Platform::Buttons::Ok);
         return;
     case Platform::PrintOutcome::DocumentNotMade:
         m_platform.showMessage(
-            QStringLiteral("The report was not printed: the document for the printer could not "
-                           "be written to the temporary folder \"%1\".\n\nMake room there or "
-                           "check that it can be written to, then print again.")
+            tr("The report was not printed: the document for the printer could not be written to "
+               "the temporary folder \"%1\".\n\nMake room there or check that it can be written "
+               "to, then print again.")
                 .arg(QDir::toNativeSeparators(QDir::tempPath())),
             Platform::Icon::Warning, Platform::Buttons::Ok);
         return;
@@ -172,24 +172,23 @@ void frmSave::SaveReading()
     const bool fileWasThere = QFileInfo::exists(path);
     QString reason;
     if (!ReadingFile::write(path, m_details, &reason))
-        tellNotWritten(QStringLiteral("The reading could not be saved"), path, reason,
+        tellNotWritten(tr("The reading could not be saved as \"%1\".\n\n%2"), path, reason,
                        fileWasThere);
 }
 
-void frmSave::tellNotWritten(const QString &what, const QString &path, const QString &reason,
+void frmSave::tellNotWritten(const QString &message, const QString &path, const QString &reason,
                              bool fileWasThere)
 {
-    QString text =
-        QStringLiteral("%1 as \"%2\".\n\n%3").arg(what, QDir::toNativeSeparators(path), reason);
+    QString text = message.arg(QDir::toNativeSeparators(path), reason);
     if (fileWasThere)
-        text += QStringLiteral("\n\nA file that was already there is left as it was.");
+        text += QStringLiteral("\n\n") + tr("A file that was already there is left as it was.");
     m_platform.showMessage(text, Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
 void frmSave::OpenNineStarFile()
 {
     const QString path = m_platform.chooseOpenFile(Platform::FileDialogRequest::toOpen(
-        QStringLiteral("Nine Star Ki Astrology (*.qfs)|*.qfs"), QStringLiteral("qfs")));
+        tr("Nine Star Ki Astrology (*.qfs)|*.qfs"), QStringLiteral("qfs")));
     if (path.isEmpty())
         return;
     const std::optional<QString> text = NineStarFile::read(path);
@@ -205,14 +204,13 @@ void frmSave::OpenNineStarFile()
 void frmSave::exportPdf()
 {
     const QString path = m_platform.chooseSaveFile(Platform::FileDialogRequest::toSave(
-        QStringLiteral("Export the report as PDF"), QStringLiteral("PDF document (*.pdf)|*.pdf"),
-        QStringLiteral("pdf")));
+        tr("Export the report as PDF"), tr("PDF document (*.pdf)|*.pdf"), QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
     const bool fileWasThere = QFileInfo::exists(path);
     QString reason;
     if (!PdfFile::write(path, {Report::printDocument(m_report.PlainText())}, PdfFile::reportFont(),
                         Report::documentTitle(), &reason))
-        tellNotWritten(QStringLiteral("The report could not be exported"), path, reason,
+        tellNotWritten(tr("The report could not be exported as \"%1\".\n\n%2"), path, reason,
                        fileWasThere);
 }

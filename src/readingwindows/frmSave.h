@@ -51,9 +51,10 @@ private:
     // False when the user would rather not save a name that programs reading
     // only the first four lines of the file will see shortened.
     bool acceptStoredName();
-    // Tells the user that `what` ("The reading could not be saved") failed,
-    // why, and, when there was a file at `path` before, that it is left as it was.
-    void tellNotWritten(const QString &what, const QString &path, const QString &reason,
+    // Tells the user that a file could not be written, and why: `message`
+    // ("The reading could not be saved as \"%1\"...") takes the path and the
+    // reason; when there was a file at `path` before, that it is left as it was.
+    void tellNotWritten(const QString &message, const QString &path, const QString &reason,
                         bool fileWasThere);
 
     Platform &m_platform;

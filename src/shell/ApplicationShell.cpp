@@ -19,7 +19,7 @@ void ApplicationShell::StartApplication(const QString &readingFile)
 {
     if (!m_platform.claimSingleInstance()) {
         if (readingFile.isEmpty() || !m_platform.handOverReading(readingFile))
-            m_platform.showMessage(QStringLiteral("Application is already running"),
+            m_platform.showMessage(tr("Application is already running"),
                                    Platform::Icon::Information, Platform::Buttons::Ok);
         CloseApplication();
         return;

@@ -14,27 +14,26 @@
 
 PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, PersonalDetails &details,
                                            QWidget *parent)
-    : QGroupBox(QStringLiteral("Personal Details"), parent), m_platform(platform),
-      m_details(details)
+    : QGroupBox(tr("Personal Details"), parent), m_platform(platform), m_details(details)
 {
     setObjectName(QStringLiteral("fraDetails"));
     setFont(WidgetStyle::boldWindowFont());
     WidgetStyle::setColours(this, Colours::kLightGreen, Colours::kWindowGreen);
 
-    QLabel *nameLabel = WidgetStyle::addLabel(this, QStringLiteral("lblName"),
-                                              QStringLiteral("Name"), 480, 480, 495, 195);
+    QLabel *nameLabel =
+        WidgetStyle::addLabel(this, QStringLiteral("lblName"), tr("Name"), 480, 480, 495, 195);
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setAccessibleName(QStringLiteral("Name"));
+    txtName->setAccessibleName(tr("Name"));
     txtName->setGeometry(Twips::rect(1050, 390, 3175, 345));
     nameLabel->setBuddy(txtName);
     keepNameOnOneLine();
 
-    QLabel *dayLabel = WidgetStyle::addLabel(this, QStringLiteral("lblBirthDay"),
-                                             QStringLiteral("Birth Day"), 180, 930, 810, 195);
-    cboDate = addList(QStringLiteral("cboDate"), QStringLiteral("Birth day"), 1050, 645);
-    cboMonth = addList(QStringLiteral("cboMonth"), QStringLiteral("Birth month"), 1755, 1305);
-    cboYear = addList(QStringLiteral("cboYear"), QStringLiteral("Birth year"), 3120, 1095);
+    QLabel *dayLabel = WidgetStyle::addLabel(this, QStringLiteral("lblBirthDay"), tr("Birth Day"),
+                                             180, 930, 810, 195);
+    cboDate = addList(QStringLiteral("cboDate"), tr("Birth day"), 1050, 645);
+    cboMonth = addList(QStringLiteral("cboMonth"), tr("Birth month"), 1755, 1305);
+    cboYear = addList(QStringLiteral("cboYear"), tr("Birth year"), 3120, 1095);
     dayLabel->setBuddy(cboDate);
 
     for (QWidget *field : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(dayLabel)}) {
@@ -83,9 +82,9 @@ void PersonalDetailsGroup::FillPersonalDetailsLists()
     cboDate->clear();
     cboMonth->clear();
     cboYear->clear();
-    cboDate->addItems(PersonalDetailsRules::dayItems());
-    cboMonth->addItems(PersonalDetailsRules::monthItems());
-    cboYear->addItems(PersonalDetailsRules::yearItems());
+    fillList(cboDate, PersonalDetailsRules::dayItems(), PersonalDetailsRules::dayItems());
+    fillList(cboMonth, PersonalDetails::monthCaptions(), PersonalDetailsRules::monthItems());
+    fillList(cboYear, PersonalDetailsRules::yearItems(), PersonalDetailsRules::yearItems());
     cboDate->setCurrentIndex(PersonalDetailsRules::kPresetDayIndex);
     cboMonth->setCurrentIndex(PersonalDetailsRules::kPresetMonthIndex);
     cboYear->setCurrentIndex(PersonalDetailsRules::kPresetYearIndex);
@@ -105,13 +104,25 @@ bool PersonalDetailsGroup::ValidatePersonalDetails()
 
 void PersonalDetailsGroup::CapturePersonalDetails()
 {
-    m_details = PersonalDetailsRules::capture(txtName->text(), cboDate->currentText(),
-                                              cboMonth->currentText(), cboYear->currentText());
+    m_details = PersonalDetailsRules::capture(txtName->text(), itemValue(cboDate),
+                                              itemValue(cboMonth), itemValue(cboYear));
+}
+
+void PersonalDetailsGroup::fillList(QComboBox *list, const QStringList &captions,
+                                    const QStringList &values)
+{
+    for (qsizetype index = 0; index < values.size(); ++index)
+        list->addItem(captions.at(index), values.at(index));
+}
+
+QString PersonalDetailsGroup::itemValue(const QComboBox *list)
+{
+    return list->currentData().toString();
 }
 
 bool PersonalDetailsGroup::selectListItem(QComboBox *list, const QString &text)
 {
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index = list->findData(text, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)
         return false;
     list->setCurrentIndex(index);

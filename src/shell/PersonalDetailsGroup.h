@@ -23,8 +23,12 @@ public:
     // Copies the fields into the personal details record.
     void CapturePersonalDetails();
 
-    // Selects the item equal to `text`; any other text keeps the selection.
+    // Selects the item that stands for `text` (for the month list its English
+    // name, whatever language the list is shown in); any other text keeps the
+    // selection.
     static bool selectListItem(QComboBox *list, const QString &text);
+    // What the selected item stands for: a day, an English month name, a year.
+    static QString itemValue(const QComboBox *list);
 
     QLineEdit *txtName = nullptr;
     QComboBox *cboDate = nullptr;
@@ -33,6 +37,8 @@ public:
 
 private:
     void keepNameOnOneLine();
+    // Items showing `captions`, each standing for the value at its position.
+    static void fillList(QComboBox *list, const QStringList &captions, const QStringList &values);
     QComboBox *addList(const QString &objectName, const QString &accessibleName, int left,
                        int width);
 

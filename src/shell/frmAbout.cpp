@@ -42,7 +42,7 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     line->setGeometry(Twips::rect(120, 3030, 6825, 15));
     WidgetStyle::setColours(line, QColor(Qt::white), QColor(Qt::white));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Twips::rect(5715, 3120, 1260, 345));
     cmdOK->setDefault(true);

@@ -57,14 +57,14 @@ frmMain::frmMain(MainWindowHost &host, PersonalDetails &details, QWidget *parent
 
 void frmMain::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuCalculate = file->addAction(QStringLiteral("Calculate My &Favourable Number"));
+    mnuCalculate = file->addAction(tr("Calculate My &Favourable Number"));
     mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
     mnuCalculate->setVisible(false);
     QAction *hiddenSeparator = file->addSeparator();
     hiddenSeparator->setVisible(false);
-    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::RunCalculation);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -99,13 +99,13 @@ void frmMain::buildClientArea(QWidget *client)
 
 void frmMain::buildCommands(QWidget *client)
 {
-    cmdOpen = new WrappingButton(QStringLiteral("&Open Previously Saved Reading"), client);
+    cmdOpen = new WrappingButton(tr("&Open Previously Saved Reading"), client);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setGeometry(Twips::rect(5040, 3255, 1900, 1900));
     cmdOpen->setFont(WidgetStyle::verdana(9, true));
 
-    cmdProceed = new WrappingButton(
-        QStringLiteral("Calculate My &Favourable Number By Chinese Numerology"), client);
+    cmdProceed =
+        new WrappingButton(tr("Calculate My &Favourable Number By Chinese Numerology"), client);
     cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed->setGeometry(Twips::rect(495, 4605, 4400, 525));
     cmdProceed->setFont(WidgetStyle::boldWindowFont());

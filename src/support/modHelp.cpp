@@ -4,6 +4,8 @@
 #include "support/SettingsStore.h"
 #include "support/ShortDate.h"
 
+#include <QCoreApplication>
+
 namespace modHelp {
 
 QString helpPageAddress()
@@ -43,8 +45,9 @@ void OpenDownloadPage(Platform &platform)
 
 QString updateQuestion()
 {
-    return QStringLiteral("There maybe an update to this software available\r"
-                          "Do you want to check for an update?");
+    return QCoreApplication::translate("modHelp",
+                                       "There maybe an update to this software available\r"
+                                       "Do you want to check for an update?");
 }
 
 void RemindUpdate(Platform &platform)

@@ -3,6 +3,7 @@
 #include "support/modHelp.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -10,9 +11,9 @@ namespace HelpMenu {
 
 namespace {
 
-QAction *addEntry(QMenu *menu, const char *objectName, const QString &caption)
+QAction *addEntry(QMenu *menu, const char *objectName, const char *caption)
 {
-    QAction *action = menu->addAction(caption);
+    QAction *action = menu->addAction(QCoreApplication::translate("HelpMenu", caption));
     action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }
@@ -21,18 +22,18 @@ QAction *addEntry(QMenu *menu, const char *objectName, const QString &caption)
 
 QMenu *add(QMenuBar *menuBar, Platform &platform, std::function<void()> showAbout)
 {
-    QMenu *menu = menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu *menu = menuBar->addMenu(QCoreApplication::translate("HelpMenu", "&Help"));
     menu->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(addEntry(menu, "mnuOnline", QStringLiteral("&Online Help")),
+    QObject::connect(addEntry(menu, "mnuOnline", QT_TRANSLATE_NOOP("HelpMenu", "&Online Help")),
                      &QAction::triggered, menu, [&platform] { modHelp::OpenHelpPage(platform); });
-    QObject::connect(addEntry(menu, "mnuVisit", QStringLiteral("&Visit Us Online")),
+    QObject::connect(addEntry(menu, "mnuVisit", QT_TRANSLATE_NOOP("HelpMenu", "&Visit Us Online")),
                      &QAction::triggered, menu, [&platform] { modHelp::OpenHomePage(platform); });
     menu->addSeparator();
-    QObject::connect(addEntry(menu, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-                     &QAction::triggered, menu,
-                     [&platform] { modHelp::OpenDownloadPage(platform); });
+    QObject::connect(
+        addEntry(menu, "mnuUpdate", QT_TRANSLATE_NOOP("HelpMenu", "Check for Software &Update")),
+        &QAction::triggered, menu, [&platform] { modHelp::OpenDownloadPage(platform); });
     menu->addSeparator();
-    QObject::connect(addEntry(menu, "mnuAbout", QStringLiteral("&About Software")),
+    QObject::connect(addEntry(menu, "mnuAbout", QT_TRANSLATE_NOOP("HelpMenu", "&About Software")),
                      &QAction::triggered, menu, std::move(showAbout));
     return menu;
 }

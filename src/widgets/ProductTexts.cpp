@@ -1,5 +1,7 @@
 #include "widgets/ProductTexts.h"
 
+#include <QCoreApplication>
+
 namespace ProductTexts {
 
 QString windowCaption()
@@ -9,7 +11,8 @@ QString windowCaption()
 
 QString introduction()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ProductTexts",
         "Numerology is an age old subject, the origin of which is unknown till date; Chinese "
         "numerology has its roots in the Lo Shu square, a magic square of nine numbers said to "
         "have appeared on the shell of a turtle rising from the River Lo. Its rows read 4 9 2, 3 "
@@ -20,14 +23,16 @@ QString introduction()
 
 QString instruction()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ProductTexts",
         "Just input your name and date of birth and get to know your lucky Chinese Numerology "
         "Number!");
 }
 
 QString about()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ProductTexts",
         "Numorra is an excellent and thought provoking program. From your name and date of birth "
         "it builds your Lo Shu birth chart, finds your most favourable number and direction, and "
         "describes your feng shui element and trigram. You can print a neat report of your "
@@ -37,23 +42,26 @@ QString about()
 
 QString mainLinkCaption()
 {
-    return QStringLiteral("Join our numerology community at numorra.example.org");
+    return QCoreApplication::translate("ProductTexts",
+                                       "Join our numerology community at numorra.example.org");
 }
 
 QString readingLinkCaption()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ProductTexts",
         "Share your reading and meet fellow enthusiasts in our numerology community online");
 }
 
 QString previewLinkCaption()
 {
-    return QStringLiteral("Discuss your report in our numerology community");
+    return QCoreApplication::translate("ProductTexts",
+                                       "Discuss your report in our numerology community");
 }
 
 QString aboutLinkCaption()
 {
-    return QStringLiteral("Visit numorra.example.org");
+    return QCoreApplication::translate("ProductTexts", "Visit numorra.example.org");
 }
 
 } // namespace ProductTexts

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+// The product's texts, in the user's language; the caption is the same in every language.
 namespace ProductTexts {
 
 // The caption of every window: "Numorra v" and the version of the program.

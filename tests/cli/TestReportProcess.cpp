@@ -1,5 +1,6 @@
 #include "ExpectedReport.h"
 #include "PdfText.h"
+#include "cli/ReportOptions.h"
 #include "details/PersonalDetailsRules.h"
 #include "reading/ReadingFile.h"
 
@@ -62,6 +63,8 @@ private Q_SLOTS:
     void standardStreams();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
 
 private:
     QTemporaryDir m_home;
@@ -212,6 +215,58 @@ void TestReportProcess::progressOnlyOnATerminal()
     const Outcome outcome = runShell(m_home.path(), command);
     QCOMPARE(outcome.status, 0);
     QCOMPARE(outcome.out, shown);
+}
+
+void TestReportProcess::speaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("written"); // all of the output, or (after "...") a part of it
+    const QStringList anna = {"--name",  "Anna Lee", "--day",  "5",
+                              "--month", "March",    "--year", "1980"};
+    const QStringList c = {"LC_ALL=C"};
+    QTest::newRow("C over zh_CN: the report as ever")
+        << "zh_CN.UTF-8" << c << anna << 0 << printedReport(m_anna, QLocale::c());
+    QTest::newRow("C over zh_TW: --help as ever")
+        << "zh_TW.UTF-8" << c << QStringList{"--help"} << 0 << ReportOptions::helpText();
+    QTest::newRow("zh_CN: the report")
+        << "zh_CN.UTF-8" << QStringList() << anna << 0
+        << QString("...姓名：Anna Lee\n本报告由 https://numorra.example.org/ "
+                   "生成\n\n出生日期：1980/3/5\n");
+    QTest::newRow("zh_HK: the report in Traditional Chinese")
+        << "zh_HK.UTF-8" << QStringList() << anna << 0
+        << QString(
+               "...\n本報告由 https://numorra.example.org/ 產生\n\n中國數字命理推算的最吉數字\n");
+    QTest::newRow("zh_TW: --help") << "zh_TW.UTF-8" << QStringList() << QStringList{"--help"} << 0
+                                   << QString("...用法：numorra-report [--json]");
+    QTest::newRow("zh_CN: a wrong month told")
+        << "zh_CN.UTF-8" << QStringList() << QStringList{"--name", "A", "--month", "Marc"} << 2
+        << QString("...英文月份名称（January 至 December）或数字 1 至 12，而不是“Marc”\n");
+    QTest::newRow("zh_TW: JSON in English")
+        << "zh_TW.UTF-8" << QStringList() << QStringList{"--json", m_home.filePath("anna.qnr")} << 0
+        << QString("...\"fengShui\": {\n        \"element\": \"Earth\",\n        \"group\": "
+                   "\"West\",\n        \"number\": 2,\n        \"trigram\": \"Kun\"\n    },");
+}
+
+// numorra-report in the user's language (their catalog, found beside the
+// program), English month names on the command line and English JSON in
+// every language; under C, its output as it ever was.
+void TestReportProcess::speaksTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, extra);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, written);
+    const Outcome outcome = runBare(m_home.path(), language, extra, arguments);
+    QCOMPARE(outcome.status, status);
+    const QString output = outcome.out + outcome.err;
+    if (written.startsWith("..."))
+        QVERIFY2(output.contains(written.mid(3)), qPrintable(output.left(400)));
+    else
+        QCOMPARE(output, written);
 }
 
 QTEST_GUILESS_MAIN(TestReportProcess)

@@ -2,8 +2,8 @@
 # Installs the build into a scratch folder (DESTDIR; nothing outside it is
 # touched) and checks the layout a Linux desktop expects: the programs, the
 # desktop entry, the icon at every size, the AppStream metainfo, the manual
-# pages, the copyright and changelog, the bash completion and the type of
-# reading files. The desktop entry and the metainfo must pass
+# pages, the copyright and changelog, the bash completion, the catalogs of
+# the program's texts and the type of reading files. The desktop entry and the metainfo must pass
 # desktop-file-validate and appstreamcli without a single error or warning,
 # and a desktop that sees only the installed tree must take a .qnr file for a
 # reading and open it with Numorra.
@@ -101,6 +101,22 @@ expect_file "$usr/share/doc/numorra/copyright"
 expect_gzip "$usr/share/doc/numorra/changelog.Debian.gz"
 case " $programs " in
     *" numorra-report "*) expect_file "$usr/share/bash-completion/completions/numorra-report" ;;
+esac
+
+# The catalogs of the program's texts, where the installed programs find
+# them: the installed numorra-report speaks Traditional Chinese.
+for catalog in zh_CN zh_TW; do
+    expect_file "$usr/share/numorra/translations/numorra_$catalog.qm"
+done
+case " $programs " in
+    *" numorra-report "*)
+        usage=$(env -i PATH=/usr/bin:/bin LANG=zh_TW.UTF-8 "$usr/bin/numorra-report" --help 2>&1 |
+            head -n 1)
+        case "$usage" in
+            "用法：numorra-report "*) echo "ok   numorra-report --help in zh_TW" ;;
+            *) fail "the installed numorra-report --help begins '$usage' in zh_TW" ;;
+        esac
+        ;;
 esac
 
 # png_dimensions <byte>...: "<width>x<height>" from the eight bytes at offset 16

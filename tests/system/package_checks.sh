@@ -1,6 +1,7 @@
 #!/bin/sh
 # Debian's own checks on the package: builds it with CPack into a scratch
-# folder, runs hardening-check on the programs it holds, then lintian on it.
+# folder, runs hardening-check on the programs it holds, checks that it holds
+# the catalogs and recommends Qt's, then runs lintian on it.
 # Fails on any error or warning of lintian, and on any note of it about
 # hardening or unneeded sections in the programs.
 #
@@ -54,6 +55,23 @@ if [ "$compiled" -gt 0 ] && [ "$fortified" = "$compiled" ]; then
     echo "ok   all $compiled files are compiled with _FORTIFY_SOURCE"
 else
     echo "FAIL: $fortified of the $compiled files in $commands are compiled with _FORTIFY_SOURCE" >&2
+    failures=$((failures + 1))
+fi
+
+# The catalogs of the program's texts go with it, and Qt's own catalogs
+# (its buttons and dialogs) are recommended.
+for catalog in zh_CN zh_TW; do
+    if [ -f "$scratch/root/usr/share/numorra/translations/numorra_$catalog.qm" ]; then
+        echo "ok   the package holds the $catalog catalog"
+    else
+        echo "FAIL: the package holds no $catalog catalog" >&2
+        failures=$((failures + 1))
+    fi
+done
+if dpkg-deb -f "$deb" Depends Recommends | grep -q 'qt6-translations-l10n'; then
+    echo "ok   the package depends on or recommends qt6-translations-l10n"
+else
+    echo "FAIL: the package neither depends on nor recommends qt6-translations-l10n" >&2
     failures=$((failures + 1))
 fi
 
