@@ -34,6 +34,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: numorra [--help] [--version] [FILE.qnr]</source>
+        <translation>用法：numorra [--help] [--version] [FILE.qnr]</translation>
+    </message>
+    <message>
+        <source>
+Gives a person&apos;s reading by Chinese numerology, in a window. A saved reading
+(a .qnr file) named on the command line opens as &quot;Open Previously Saved
+Reading&quot; opens it. When Numorra is already running, the running program comes
+forward and opens the file, and this start ends; without a file, this start
+says &quot;Application is already running&quot; and ends.
+
+Options:
+  -h, --help       print this help
+  --version        print the version, with the package&apos;s name
+Qt&apos;s own options, such as -platform, -display and -style, are taken as Qt
+takes them.
+
+Exit status:
+  0  the program ended, handed its file to the running program, or was
+     refused as a second start
+  2  a usage error
+</source>
+        <translation>
+在窗口中按中国数字命理为一个人推算解读。命令行中指定的已保存解读
+（.qnr 文件）会像“打开以前保存的解读”那样打开。如果 Numorra 已在
+运行，正在运行的程序会来到前台并打开该文件，本次启动随即结束；未指定
+文件时，本次启动提示“程序已在运行”并结束。
+
+选项：
+  -h, --help       显示本帮助
+  --version        显示版本及软件包名称
+Qt 自身的选项（如 -platform、-display 和 -style）按 Qt 的方式处理。
+
+退出状态：
+  0  程序已结束、已将文件交给正在运行的程序，或作为第二次启动被拒绝
+  2  用法错误
+</translation>
+    </message>
+    <message>
+        <source>numorra: unknown option &apos;%1&apos;</source>
+        <translation>numorra：未知选项“%1”</translation>
+    </message>
+</context>
+<context>
     <name>ElementDescriptions</name>
     <message>
         <source>Water Element symbolizes a still, calm and a reflective personality. Like a lake, you are quiet on the surface yet full of hidden depth. You are intuitive and wise, and you adapt easily to change, though you must take care not to drift with every passing tide.</source>
@@ -458,6 +504,23 @@ The folder does not exist. Check the path and try again.</source>
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+找不到文件。
+请确认文件名是否正确。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+</context>
+<context>
     <name>ReadingResults</name>
     <message>
         <source>FengShui nnnn</source>
@@ -582,6 +645,14 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <source>%1: cannot be written: %2</source>
         <translation>%1: 无法写入：%2</translation>
     </message>
+    <message>
+        <source>no installed font can draw %1 in the name &quot;%2&quot;; the PDF shows a box in place of each (a Chinese font such as fonts-noto-cjk draws Chinese names)</source>
+        <translation>没有任何已安装的字体能够绘制姓名“%2”中的 %1；PDF 中每个这样的字符都显示为一个方框（fonts-noto-cjk 等中文字体可以绘制中文姓名）</translation>
+    </message>
+    <message>
+        <source>no installed font can draw %1 in the name &quot;%2&quot;; the PDF shows a box in place of each</source>
+        <translation>没有任何已安装的字体能够绘制姓名“%2”中的 %1；PDF 中每个这样的字符都显示为一个方框</translation>
+    </message>
 </context>
 <context>
     <name>ReportOptions</name>
@@ -698,8 +769,10 @@ order given, when more than one file is named; a file that fails is an entry
 Exit status:
   0  every report was written
   1  a file is missing, unreadable, a folder, not named *qnr or not a saved
-     reading, or the output could not be written; the other files are still
-     reported
+     reading, or the output could not be written, or no installed font can
+     draw a character of a name in the PDF (it shows a box there; the
+     character is named), or a step of a calculation failed (it is named);
+     the other files are still reported
   2  a usage error, a date the lists do not hold, a name with a line break, or
      details the program refuses, with its own message (&quot;Please Enter Your
      Name&quot;, &quot;Please Enter Correct Date Or Month!&quot;)
@@ -759,7 +832,9 @@ JSON：每份解读输出一个对象；指定了多个文件时，则输出一�
 退出状态：
   0  所有报告均已写出
   1  某个文件不存在、无法读取、是文件夹、名称不以 qnr 结尾或不是已保存的
-     解读，或者输出无法写入；其余文件仍会照常输出报告
+     解读，或者输出无法写入，或者已安装的字体都无法绘制 PDF 中姓名的某个
+     字符（该处显示为方框，并指明该字符），或者某个计算步骤失败（并指明该
+     步骤）；其余文件仍会照常输出报告
   2  用法错误、列表中没有的日期、含换行符的姓名，或程序拒绝的个人资料（附带
      程序自己的提示，如“请输入您的姓名”“请输入正确的日期或月份！”）
 多个文件失败时，退出状态取其中的最大值。
@@ -931,34 +1006,6 @@ Make room there or check that it can be written to, then print again.</source>
 请在该文件夹中腾出空间，或检查它是否可以写入，然后重新打印。</translation>
     </message>
     <message>
-        <source>It will be saved without a name.</source>
-        <translation>该解读将不带姓名保存。</translation>
-    </message>
-    <message>
-        <source>It will be saved as &quot;%1&quot;.</source>
-        <translation>将保存为“%1”。</translation>
-    </message>
-    <message>
-        <source>The name &quot;%1&quot; holds characters that a reading file cannot keep. %2
-
-Save the reading anyway?</source>
-        <translation>姓名“%1”包含解读文件无法保留的字符。%2
-
-仍要保存该解读吗？</translation>
-    </message>
-    <message>
-        <source>The reading could not be saved as &quot;%1&quot;.
-
-%2
-
-A file that was already there is left as it was.</source>
-        <translation>无法将解读保存为“%1”。
-
-%2
-
-原先已存在的文件保持不变。</translation>
-    </message>
-    <message>
         <source>Nine Star Ki Astrology (*.qfs)|*.qfs</source>
         <translation>九星气学文件 (*.qfs)|*.qfs</translation>
     </message>
@@ -971,16 +1018,40 @@ A file that was already there is left as it was.</source>
         <translation>PDF 文档 (*.pdf)|*.pdf</translation>
     </message>
     <message>
+        <source>They will see no name.</source>
+        <translation>这些程序将看不到姓名。</translation>
+    </message>
+    <message>
+        <source>They will see it as &quot;%1&quot;.</source>
+        <translation>这些程序看到的姓名将是“%1”。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; holds characters that other programs reading this file cannot show. %2 Numorra itself keeps the whole name.
+
+Save the reading anyway?</source>
+        <translation>姓名“%1”包含其他程序读取此文件时无法显示的字符。%2Numorra 本身会保留完整的姓名。
+
+仍要保存该解读吗？</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>无法将解读保存为“%1”。
+
+%2</translation>
+    </message>
+    <message>
+        <source>A file that was already there is left as it was.</source>
+        <translation>原先已存在的文件保持不变。</translation>
+    </message>
+    <message>
         <source>The report could not be exported as &quot;%1&quot;.
 
-%2
-
-A file that was already there is left as it was.</source>
+%2</source>
         <translation>无法将报告导出为“%1”。
 
-%2
-
-原先已存在的文件保持不变。</translation>
+%2</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,52 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: numorra [--help] [--version] [FILE.qnr]</source>
+        <translation>用法：numorra [--help] [--version] [FILE.qnr]</translation>
+    </message>
+    <message>
+        <source>
+Gives a person&apos;s reading by Chinese numerology, in a window. A saved reading
+(a .qnr file) named on the command line opens as &quot;Open Previously Saved
+Reading&quot; opens it. When Numorra is already running, the running program comes
+forward and opens the file, and this start ends; without a file, this start
+says &quot;Application is already running&quot; and ends.
+
+Options:
+  -h, --help       print this help
+  --version        print the version, with the package&apos;s name
+Qt&apos;s own options, such as -platform, -display and -style, are taken as Qt
+takes them.
+
+Exit status:
+  0  the program ended, handed its file to the running program, or was
+     refused as a second start
+  2  a usage error
+</source>
+        <translation>
+在視窗中依中國數字命理為一個人推算解讀。命令列中指定的已儲存解讀
+（.qnr 檔案）會像「開啟先前儲存的解讀」那樣開啟。若 Numorra 已在執行，
+正在執行的程式會移到前景並開啟該檔案，本次啟動隨即結束；未指定檔案時，
+本次啟動會提示「程式已在執行中」並結束。
+
+選項：
+  -h, --help       顯示本說明
+  --version        顯示版本及套件名稱
+Qt 本身的選項（如 -platform、-display 和 -style）依 Qt 的方式處理。
+
+結束狀態：
+  0  程式已結束、已將檔案交給正在執行的程式，或作為第二次啟動遭拒絕
+  2  用法錯誤
+</translation>
+    </message>
+    <message>
+        <source>numorra: unknown option &apos;%1&apos;</source>
+        <translation>numorra：未知的選項「%1」</translation>
+    </message>
+</context>
+<context>
     <name>ElementDescriptions</name>
     <message>
         <source>Water Element symbolizes a still, calm and a reflective personality. Like a lake, you are quiet on the surface yet full of hidden depth. You are intuitive and wise, and you adapt easily to change, though you must take care not to drift with every passing tide.</source>
@@ -458,6 +504,23 @@ The folder does not exist. Check the path and try again.</source>
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+找不到檔案。
+請確認檔名是否正確。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要取代它嗎？</translation>
+    </message>
+</context>
+<context>
     <name>ReadingResults</name>
     <message>
         <source>FengShui nnnn</source>
@@ -582,6 +645,14 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <source>%1: cannot be written: %2</source>
         <translation>%1: 無法寫入：%2</translation>
     </message>
+    <message>
+        <source>no installed font can draw %1 in the name &quot;%2&quot;; the PDF shows a box in place of each (a Chinese font such as fonts-noto-cjk draws Chinese names)</source>
+        <translation>沒有任何已安裝的字型能夠繪製姓名「%2」中的 %1；PDF 中每個這樣的字元都顯示為一個方框（fonts-noto-cjk 等中文字型可以繪製中文姓名）</translation>
+    </message>
+    <message>
+        <source>no installed font can draw %1 in the name &quot;%2&quot;; the PDF shows a box in place of each</source>
+        <translation>沒有任何已安裝的字型能夠繪製姓名「%2」中的 %1；PDF 中每個這樣的字元都顯示為一個方框</translation>
+    </message>
 </context>
 <context>
     <name>ReportOptions</name>
@@ -698,8 +769,10 @@ order given, when more than one file is named; a file that fails is an entry
 Exit status:
   0  every report was written
   1  a file is missing, unreadable, a folder, not named *qnr or not a saved
-     reading, or the output could not be written; the other files are still
-     reported
+     reading, or the output could not be written, or no installed font can
+     draw a character of a name in the PDF (it shows a box there; the
+     character is named), or a step of a calculation failed (it is named);
+     the other files are still reported
   2  a usage error, a date the lists do not hold, a name with a line break, or
      details the program refuses, with its own message (&quot;Please Enter Your
      Name&quot;, &quot;Please Enter Correct Date Or Month!&quot;)
@@ -759,7 +832,9 @@ JSON：每份解讀輸出一個物件；指定了多個檔案時，則輸出一�
 結束狀態：
   0  所有報告皆已寫出
   1  某個檔案不存在、無法讀取、是資料夾、名稱不以 qnr 結尾或不是已儲存的
-     解讀，或是輸出無法寫入；其餘檔案仍會照常輸出報告
+     解讀，或是輸出無法寫入，或是已安裝的字型都無法繪製 PDF 中姓名的某個
+     字元（該處顯示為方框，並指明該字元），或是某個計算步驟失敗（並指明該
+     步驟）；其餘檔案仍會照常輸出報告
   2  用法錯誤、清單中沒有的日期、含換行字元的姓名，或程式拒絕的個人資料（附帶
      程式自己的提示，如「請輸入您的姓名」、「請輸入正確的日期或月份！」）
 多個檔案失敗時，結束狀態取其中的最大值。
@@ -931,34 +1006,6 @@ Make room there or check that it can be written to, then print again.</source>
 請在該資料夾騰出空間，或確認它可以寫入，然後再列印一次。</translation>
     </message>
     <message>
-        <source>It will be saved without a name.</source>
-        <translation>此解讀將不含姓名儲存。</translation>
-    </message>
-    <message>
-        <source>It will be saved as &quot;%1&quot;.</source>
-        <translation>將儲存為「%1」。</translation>
-    </message>
-    <message>
-        <source>The name &quot;%1&quot; holds characters that a reading file cannot keep. %2
-
-Save the reading anyway?</source>
-        <translation>姓名「%1」包含解讀檔案無法保留的字元。%2
-
-仍要儲存此解讀嗎？</translation>
-    </message>
-    <message>
-        <source>The reading could not be saved as &quot;%1&quot;.
-
-%2
-
-A file that was already there is left as it was.</source>
-        <translation>無法將解讀儲存為「%1」。
-
-%2
-
-原先已存在的檔案維持原狀。</translation>
-    </message>
-    <message>
         <source>Nine Star Ki Astrology (*.qfs)|*.qfs</source>
         <translation>九星氣學檔案 (*.qfs)|*.qfs</translation>
     </message>
@@ -971,16 +1018,40 @@ A file that was already there is left as it was.</source>
         <translation>PDF 文件 (*.pdf)|*.pdf</translation>
     </message>
     <message>
+        <source>They will see no name.</source>
+        <translation>這些程式將看不到姓名。</translation>
+    </message>
+    <message>
+        <source>They will see it as &quot;%1&quot;.</source>
+        <translation>這些程式看到的姓名將是「%1」。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; holds characters that other programs reading this file cannot show. %2 Numorra itself keeps the whole name.
+
+Save the reading anyway?</source>
+        <translation>姓名「%1」包含其他程式讀取此檔案時無法顯示的字元。%2Numorra 本身會保留完整的姓名。
+
+仍要儲存此解讀嗎？</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>無法將解讀儲存為「%1」。
+
+%2</translation>
+    </message>
+    <message>
+        <source>A file that was already there is left as it was.</source>
+        <translation>原先已存在的檔案維持原狀。</translation>
+    </message>
+    <message>
         <source>The report could not be exported as &quot;%1&quot;.
 
-%2
-
-A file that was already there is left as it was.</source>
+%2</source>
         <translation>無法將報告匯出為「%1」。
 
-%2
-
-原先已存在的檔案維持原狀。</translation>
+%2</translation>
     </message>
 </context>
 <context>

@@ -271,7 +271,8 @@ Exit status:
   1  a file is missing, unreadable, a folder, not named *qnr or not a saved
      reading, or the output could not be written, or no installed font can
      draw a character of a name in the PDF (it shows a box there; the
-     character is named); the other files are still reported
+     character is named), or a step of a calculation failed (it is named);
+     the other files are still reported
   2  a usage error, a date the lists do not hold, a name with a line break, or
      details the program refuses, with its own message ("Please Enter Your
      Name", "Please Enter Correct Date Or Month!")

@@ -151,6 +151,7 @@ void frmNineStar::showResults()
 void frmNineStar::showEvent(QShowEvent *event)
 {
     showResults();
+    WidgetStyle::fitLabelHeights(this);
     QMainWindow::showEvent(event);
     if (!m_centred) {
         m_centred = true;

@@ -50,6 +50,7 @@ frmSave::frmSave(Platform &platform, const PersonalDetails &details, const Readi
     BuildReport();
     RTB->moveCursor(QTextCursor::Start);
     RTB->setFocus();
+    WidgetStyle::fitLabelHeights(this);
 }
 
 void frmSave::buildLinks()

@@ -54,6 +54,7 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
 
 void frmAbout::showEvent(QShowEvent *event)
 {
+    WidgetStyle::fitLabelHeights(this);
     QDialog::showEvent(event);
     WidgetStyle::centreOnScreen(this);
 }

@@ -204,6 +204,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 void frmMain::showEvent(QShowEvent *event)
 {
+    WidgetStyle::fitLabelHeights(this);
     QMainWindow::showEvent(event);
     if (m_centred)
         return;

@@ -83,6 +83,18 @@ QWidget *addPanel(QWidget *parent, const QString &objectName, const QColor &back
     return panel;
 }
 
+void fitLabelHeights(QWidget *window)
+{
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        if (needed > label->height())
+            label->resize(label->width(), needed);
+    }
+}
+
 void centreOnScreen(QWidget *window)
 {
     if (const QScreen *screen = window->screen()) {

@@ -39,6 +39,11 @@ QLabel *addLabel(QWidget *parent, const QString &objectName, const QString &text
 QWidget *addPanel(QWidget *parent, const QString &objectName, const QColor &background, int left,
                   int top, int width, int height);
 
+// Lets each label of `window` whose text needs more height than its place
+// grow downwards to fit: a line of Chinese is taller than a line of Latin
+// letters. The design's own texts fit their places, so in English nothing moves.
+void fitLabelHeights(QWidget *window);
+
 // Moves a top-level window to the centre of its screen.
 void centreOnScreen(QWidget *window);
 

@@ -11,6 +11,7 @@
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
+#include "support/Translations.h"
 
 #include <QGlyphRun>
 #include <QLabel>
@@ -63,6 +64,8 @@ private Q_SLOTS:
 
 void TestWindowFonts::latinFacesWithChineseFallback()
 {
+    // The windows in the desktop's language, as the program shows them.
+    const Translations translations(QLocale::system().uiLanguages(), {NUMORRA_CATALOGS});
     RecordingPlatform platform;
     ApplicationShell shell(platform);
     frmMain *main = shell.openMainWindow();
