@@ -8,16 +8,17 @@
 
 namespace {
 
-using Layouts = std::vector<std::unique_ptr<QTextLayout>>;
+using Layouts = std::vector<std::shared_ptr<const QTextLayout>>;
 
 // Breaks one paragraph into lines as wide as the page, measured on the device.
-std::unique_ptr<QTextLayout> layOut(const QString &paragraph, const QFont &font,
-                                    QPaintDevice &device, qreal width)
+std::shared_ptr<const QTextLayout> layOut(const QString &paragraph, const QFont &font,
+                                          QPaintDevice &device, qreal width)
 {
-    auto layout = std::make_unique<QTextLayout>(paragraph, font, &device);
+    auto layout = std::make_shared<QTextLayout>(paragraph, font, &device);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout->setTextOption(option);
+    layout->setCacheEnabled(true);
     layout->beginLayout();
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
         line.setLineWidth(width);
@@ -68,7 +69,8 @@ qreal headingHeight(const Layouts &paragraphs, size_t first)
 
 TextPages::TextPages(QPagedPaintDevice &device, const QFont &font)
     : m_device(device), m_font(font),
-      m_page(device.pageLayout().paintRectPixels(device.logicalDpiX()))
+      m_page(device.pageLayout().paintRectPixels(device.logicalDpiX())),
+      m_layouts(kCachedCharacters)
 {}
 
 bool TextPages::add(const QString &text)
@@ -79,7 +81,7 @@ bool TextPages::add(const QString &text)
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Layouts paragraphs;
     for (const QString &paragraph : lines.split(QLatin1Char('\n')))
-        paragraphs.push_back(layOut(paragraph, m_font, m_device, m_page.width()));
+        paragraphs.push_back(laidOut(paragraph));
     for (size_t index = 0; index < paragraphs.size(); ++index) {
         const qreal heading = headingHeight(paragraphs, index);
         if (heading <= m_page.height() && !makeRoom(heading))
@@ -94,6 +96,18 @@ bool TextPages::add(const QString &text)
         }
     }
     return true;
+}
+
+// A batch of reports repeats most of its paragraphs (the readings, the
+// element texts, the footers): each is laid out once while it keeps coming back.
+std::shared_ptr<const QTextLayout> TextPages::laidOut(const QString &paragraph)
+{
+    if (const auto *known = m_layouts.object(paragraph))
+        return *known;
+    auto layout = layOut(paragraph, m_font, m_device, m_page.width());
+    m_layouts.insert(paragraph, new std::shared_ptr<const QTextLayout>(layout),
+                     paragraph.size() + kLayoutOverhead);
+    return layout;
 }
 
 bool TextPages::finish()

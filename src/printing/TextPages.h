@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QCache>
 #include <QFont>
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <QTextLayout>
+
+#include <memory>
 
 class QPagedPaintDevice;
 
@@ -29,6 +33,8 @@ public:
     bool finish();
 
 private:
+    // The paragraph laid out over the width of the page, shared with the cache.
+    std::shared_ptr<const QTextLayout> laidOut(const QString &paragraph);
     bool begin();
     bool newPage();
     // Starts a new page when `height` more would pass the foot of this one.
@@ -41,4 +47,9 @@ private:
     QPainter m_painter;
     qreal m_top = 0;
     bool m_started = false;
+    // Paragraphs laid out lately, up to this many characters in all, each
+    // layout counting as some more characters besides its own.
+    static constexpr qsizetype kCachedCharacters = 1 << 15;
+    static constexpr qsizetype kLayoutOverhead = 100;
+    QCache<QString, std::shared_ptr<const QTextLayout>> m_layouts;
 };
