@@ -7,9 +7,18 @@
 
 namespace {
 
+void appendHex4(QByteArray &bytes, int value)
+{
+    static const char digits[] = "0123456789abcdef";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        bytes.append(digits[(value >> shift) & 0xF]);
+}
+
 QByteArray hex4(int value)
 {
-    return QByteArray::number(value, 16).rightJustified(4, '0');
+    QByteArray bytes;
+    appendHex4(bytes, value);
+    return bytes;
 }
 
 // A name as PDF writes it: the printable characters other than delimiters.
@@ -51,17 +60,22 @@ QByteArray nameTableEntry(const QByteArray &table)
 PdfFont::PdfFont(PdfObjects &objects, const QRawFont &font)
     : m_objects(objects), m_font(font), m_object(objects.reserve())
 {
-    code(0); // the missing glyph comes first in any font
+    codeOf(0); // the missing glyph comes first in any font
 }
 
-QByteArray PdfFont::code(quint32 glyph)
+void PdfFont::appendCode(QByteArray &content, quint32 glyph)
+{
+    appendHex4(content, codeOf(glyph));
+}
+
+int PdfFont::codeOf(quint32 glyph)
 {
     auto known = m_codes.constFind(glyph);
     if (known == m_codes.constEnd()) {
         known = m_codes.insert(glyph, static_cast<int>(m_glyphs.size()));
         m_glyphs.append(glyph);
     }
-    return hex4(known.value());
+    return known.value();
 }
 
 void PdfFont::write()

@@ -20,9 +20,9 @@ public:
     const QRawFont &rawFont() const { return m_font; }
     // The font's object, which pages and forms name in their resources.
     int object() const { return m_object; }
-    // The code that shows `glyph`, as a content stream writes it; the glyph
-    // joins the subset.
-    QByteArray code(quint32 glyph);
+    // Appends the code that shows `glyph`, in hexadecimal as a content stream
+    // writes it; the glyph joins the subset.
+    void appendCode(QByteArray &content, quint32 glyph);
     // Writes the font's objects.
     void write();
 
@@ -30,6 +30,7 @@ private:
     QByteArray postScriptName() const;
     QByteArray widths(const QList<int> &advances) const;
     QByteArray toUnicode() const;
+    int codeOf(quint32 glyph);
 
     PdfObjects &m_objects;
     QRawFont m_font;

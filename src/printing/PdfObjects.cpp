@@ -2,8 +2,6 @@
 
 #include <QIODevice>
 
-#include <cmath>
-
 PdfObjects::PdfObjects(QIODevice &device) : m_device(device)
 {
     // The second line's high bytes tell file transfer programs the file is binary.
@@ -45,14 +43,40 @@ void PdfObjects::finish(int catalog, int information)
 
 QByteArray PdfObjects::number(qreal value)
 {
-    if (value == std::trunc(value) && std::abs(value) < 1e15)
-        return QByteArray::number(static_cast<qint64>(value));
-    QByteArray digits = QByteArray::number(value, 'f', 6);
-    while (digits.endsWith('0'))
-        digits.chop(1);
-    if (digits.endsWith('.'))
-        digits.chop(1);
-    return digits == "-0" ? QByteArray("0") : digits;
+    QByteArray digits;
+    appendNumber(digits, value);
+    return digits;
+}
+
+// Counted in millionths, in 64 bits: positions and sizes on pages are far
+// below a trillion, the most a number may be (what is not a number is 0).
+void PdfObjects::appendNumber(QByteArray &bytes, qreal value)
+{
+    constexpr qreal kLargest = 1e12;
+    const qreal kept = value == value ? qBound(-kLargest, value, kLargest) : 0;
+    qint64 millionths = qRound64(kept * 1e6);
+    if (millionths < 0) {
+        bytes.append('-');
+        millionths = -millionths;
+    }
+    char digits[24];
+    char *const end = digits + sizeof digits;
+    char *first = end;
+    qint64 fraction = millionths % 1000000;
+    if (fraction != 0) {
+        int places = 6;
+        for (; fraction % 10 == 0; --places)
+            fraction /= 10;
+        for (; places > 0; --places, fraction /= 10)
+            *--first = static_cast<char>('0' + fraction % 10);
+        *--first = '.';
+    }
+    qint64 whole = millionths / 1000000;
+    do {
+        *--first = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    bytes.append(first, end - first);
 }
 
 QByteArray PdfObjects::text(const QString &value)

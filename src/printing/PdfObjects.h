@@ -31,6 +31,8 @@ public:
     // A real number as content streams and dictionaries take it: at most six
     // decimals, no trailing zeros.
     static QByteArray number(qreal value);
+    // The same appended to `bytes`, as content streams are written.
+    static void appendNumber(QByteArray &bytes, qreal value);
     // A text string: UTF-16 with its byte order mark, in hexadecimal.
     static QByteArray text(const QString &value);
     // A reference to object `number`.

@@ -21,10 +21,14 @@ QImage layoutDevice()
     return device;
 }
 
-QByteArray translation(QPointF offset)
+// Moves the origin of what follows to `offset`, within a q ... Q pair.
+void appendTranslation(QByteArray &content, QPointF offset)
 {
-    return "1 0 0 1 " + PdfObjects::number(offset.x()) + ' ' + PdfObjects::number(offset.y()) +
-           " cm ";
+    content += "q 1 0 0 1 ";
+    PdfObjects::appendNumber(content, offset.x());
+    content += ' ';
+    PdfObjects::appendNumber(content, offset.y());
+    content += " cm ";
 }
 
 QByteArray formName(int form)
@@ -69,14 +73,16 @@ void PdfPages::drawLine(const QTextLine &line, QPointF origin, int &form)
 {
     const QPointF top = origin + QPointF(0, line.y());
     if (form > 0) {
-        m_content += "q " + translation(top) + formName(form) + " Do Q\n";
+        appendTranslation(m_content, top);
+        m_content += formName(form) + " Do Q\n";
         return;
     }
     const QByteArray glyphs = glyphsOf(line);
     if (glyphs.isEmpty())
         return;
     if (form == 0) { // drawn here; a form only once it comes back
-        m_content += "q " + translation(top) + '\n' + glyphs + "Q\n";
+        appendTranslation(m_content, top);
+        m_content += '\n' + glyphs + "Q\n";
         form = -1;
         return;
     }
@@ -90,7 +96,8 @@ void PdfPages::drawLine(const QTextLine &line, QPointF origin, int &form)
             PdfObjects::number(2 * height) + "] /Resources " + PdfObjects::reference(m_resources),
         glyphs);
     m_forms.push_back(form);
-    m_content += "q " + translation(top) + formName(form) + " Do Q\n";
+    appendTranslation(m_content, top);
+    m_content += formName(form) + " Do Q\n";
 }
 
 // Each glyph at its own place, as Qt's PDF writer puts it; the text matrix
@@ -108,8 +115,12 @@ QByteArray PdfPages::glyphsOf(const QTextLine &line)
         QPointF last(0, line.y());
         for (qsizetype index = 0; index < indexes.size(); ++index) {
             const QPointF move = positions.at(index) - last;
-            glyphs += PdfObjects::number(move.x()) + ' ' + PdfObjects::number(-move.y()) + " Td <" +
-                      font.code(indexes.at(index)) + "> Tj\n";
+            PdfObjects::appendNumber(glyphs, move.x());
+            glyphs += ' ';
+            PdfObjects::appendNumber(glyphs, -move.y());
+            glyphs += " Td <";
+            font.appendCode(glyphs, indexes.at(index));
+            glyphs += "> Tj\n";
             last = positions.at(index);
         }
         glyphs += "ET\n";
