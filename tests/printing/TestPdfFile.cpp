@@ -125,18 +125,17 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
 }
 
 // The readings of every number and a few names (non-Latin, a tab, one longer
-// than a line, characters no installed font has), on the pages Qt's own PDF
-// writer drew them on before the PDF was written here: the same lines,
-// broken and paginated alike.
+// than a line, a character no font has), on the pages Qt's own PDF writer drew
+// them on before the PDF was written here: the same lines, broken and
+// paginated alike. The names keep to the fonts the package depends on.
 void TestPdfFile::pagesAreAsQtDrewThem()
 {
     const QStringList reports{
         printedReportOf("Anna Lee", QDate(1980, 3, 5)),
-        printedReportOf(QString::fromUtf8("Zo\u00eb \u03a9\u03bc\u03ad\u03b3\u03b1 \u0416\u0430\u043d\u043d\u0430"),
-                        QDate(1962, 4, 27)),
+        printedReportOf("Zoë Ωμέγα Жанна", QDate(1962, 4, 27)),
         printedReportOf("Bo\tChen", QDate(2049, 12, 31)),
         printedReportOf(QString("Longname ").repeated(20).trimmed(), QDate(1911, 1, 1)),
-        printedReportOf(QString::fromUtf8("\u674e\u5c0f\u9f99 Lee"), QDate(1955, 5, 5))};
+        printedReportOf("Lee \U0010FFFD", QDate(1955, 5, 5))};
     QFile expected(QFINDTESTDATA("pages-drawn-by-qt.txt"));
     QVERIFY(expected.open(QIODevice::ReadOnly));
     QStringList expectedPages = QString::fromUtf8(expected.readAll()).split('\f');
