@@ -18,8 +18,8 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev \
             qt6-wayland weston libweston-10-dev \
             fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
-            libcups2-dev cups printer-driver-cups-pdf poppler-utils xclip \
-            clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
+            libcups2-dev cups printer-driver-cups-pdf poppler-utils qpdf xclip \
+            clang-format clang-tidy libbenchmark-dev time hyperfine libx11-dev libxtst-dev libxdamage-dev \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file \
             lintian devscripts shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl \
             clang libclang-rt-14-dev llvm

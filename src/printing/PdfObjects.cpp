@@ -31,14 +31,20 @@ void PdfObjects::writeStream(int number, const QByteArray &entries, const QByteA
 
 void PdfObjects::finish(int catalog, int information)
 {
+    // Written as it is gathered: a hundred thousand pages make a table of megabytes.
+    constexpr qsizetype kChunk = 64 * 1024;
     const qint64 table = m_written;
-    QByteArray xref = "xref\n0 " + QByteArray::number(qsizetype(m_offsets.size()) + 1) +
-                      "\n0000000000 65535 f \n";
-    for (const qint64 offset : m_offsets)
-        xref += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    put(xref + "trailer\n<< /Size " + QByteArray::number(qsizetype(m_offsets.size()) + 1) +
-        " /Root " + reference(catalog) + " /Info " + reference(information) + " >>\nstartxref\n" +
-        QByteArray::number(table) + "\n%%EOF\n");
+    const QByteArray count = QByteArray::number(qsizetype(m_offsets.size()) + 1);
+    QByteArray lines = "xref\n0 " + count + "\n0000000000 65535 f \n";
+    for (const qint64 offset : m_offsets) {
+        lines += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+        if (lines.size() >= kChunk) {
+            put(lines);
+            lines.clear();
+        }
+    }
+    put(lines + "trailer\n<< /Size " + count + " /Root " + reference(catalog) + " /Info " +
+        reference(information) + " >>\nstartxref\n" + QByteArray::number(table) + "\n%%EOF\n");
 }
 
 QByteArray PdfObjects::number(qreal value)

@@ -108,6 +108,10 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
     const QString path = folder.filePath("reports.pdf");
     QString reason;
     QVERIFY2(PdfFile::write(path, reports, reportFont(), "Reports", &reason), qPrintable(reason));
+    QProcess check; // a sound file, as qpdf reads it: objects, streams, cross-references
+    check.start("qpdf", {"--check", path});
+    QVERIFY(check.waitForFinished(10000));
+    QCOMPARE(check.exitCode(), 0);
 
     const QStringList pages = pagesOf(path);
     QCOMPARE(wordsOfPdf(pages.join(' ')), wordsOf(reports.join(' ')));
