@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include <vector>
+#include <deque>
 
 class QIODevice;
 
@@ -43,5 +43,6 @@ private:
 
     QIODevice &m_device;
     qint64 m_written = 0;
-    std::vector<qint64> m_offsets; // of each object, by number less one
+    // Of each object, by number less one; a deque grows without copying.
+    std::deque<qint64> m_offsets;
 };

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -57,7 +58,7 @@ private:
     int m_resources;
     QByteArray m_content; // of the page under way
     bool m_pageOpen = false;
-    std::vector<int> m_pages;
+    std::deque<int> m_pages;
     std::vector<int> m_forms;
     std::vector<std::unique_ptr<PdfFont>> m_fonts;
 };

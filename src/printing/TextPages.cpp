@@ -4,9 +4,17 @@
 
 #include <QTextLayout>
 
+#include <vector>
+
+struct TextPages::Paragraph
+{
+    QTextLayout layout;
+    std::vector<int> forms;
+};
+
 namespace {
 
-using Paragraphs = std::vector<std::shared_ptr<TextPages::Paragraph>>;
+using Layouts = std::vector<const QTextLayout *>;
 
 // Breaks one paragraph into lines as wide as the page.
 void layOut(QTextLayout &layout, qreal width)
@@ -41,32 +49,30 @@ qreal heightOf(const QTextLayout &layout)
 
 // When the paragraph at `first` starts a heading (see TextPages), the height
 // from its top to the foot of the first line it heads; 0 otherwise.
-qreal headingHeight(const Paragraphs &paragraphs, size_t first)
+qreal headingHeight(const Layouts &paragraphs, size_t first)
 {
-    const auto layout = [&paragraphs](size_t index) -> const QTextLayout & {
-        return paragraphs[index]->layout;
-    };
-    if (first > 0 && !isBlank(layout(first - 1)))
+    if (first > 0 && !isBlank(*paragraphs[first - 1]))
         return 0; // not the start of a block
     size_t next = first;
-    while (next < paragraphs.size() && isOneLine(layout(next)))
+    while (next < paragraphs.size() && isOneLine(*paragraphs[next]))
         ++next;
-    if (next == first || (next < paragraphs.size() && !isBlank(layout(next))))
+    if (next == first || (next < paragraphs.size() && !isBlank(*paragraphs[next])))
         return 0; // no paragraph, or a block of longer lines
-    while (next < paragraphs.size() && isBlank(layout(next)))
+    while (next < paragraphs.size() && isBlank(*paragraphs[next]))
         ++next;
-    if (next == paragraphs.size() || layout(next).lineCount() < 2)
+    if (next == paragraphs.size() || paragraphs[next]->lineCount() < 2)
         return 0; // heads nothing of several lines
-    qreal height = layout(next).lineAt(0).height();
+    qreal height = paragraphs[next]->lineAt(0).height();
     for (size_t index = first; index < next; ++index)
-        height += heightOf(layout(index));
+        height += heightOf(*paragraphs[index]);
     return height;
 }
 
 } // namespace
 
 TextPages::TextPages(PdfPages &pages, const QFont &font)
-    : m_pages(pages), m_font(font), m_page(pages.paintRect()), m_paragraphs(kCachedCharacters)
+    : m_pages(pages), m_font(font), m_page(pages.paintRect()), m_seenOnce(kCachedCharacters),
+      m_repeated(kCachedCharacters)
 {}
 
 void TextPages::add(const QString &text)
@@ -74,20 +80,27 @@ void TextPages::add(const QString &text)
     newPage();
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Paragraphs paragraphs;
-    for (const QString &paragraph : lines.split(QLatin1Char('\n')))
+    std::vector<std::shared_ptr<Paragraph>> paragraphs;
+    Layouts layouts;
+    for (const QString &paragraph : lines.split(QLatin1Char('\n'))) {
         paragraphs.push_back(laidOut(paragraph));
+        layouts.push_back(&paragraphs.back()->layout);
+    }
     for (size_t index = 0; index < paragraphs.size(); ++index) {
-        const qreal heading = headingHeight(paragraphs, index);
+        const qreal heading = headingHeight(layouts, index);
         if (heading <= m_page.height())
             makeRoom(heading);
-        Paragraph &paragraph = *paragraphs[index];
-        for (int lineIndex = 0; lineIndex < paragraph.layout.lineCount(); ++lineIndex) {
-            const QTextLine line = paragraph.layout.lineAt(lineIndex);
-            makeRoom(line.height());
-            m_pages.drawLine(line, QPointF(0, m_top - line.y()), paragraph.forms[lineIndex]);
-            m_top += line.height();
-        }
+        draw(*paragraphs[index]);
+    }
+}
+
+void TextPages::draw(Paragraph &paragraph)
+{
+    for (int index = 0; index < paragraph.layout.lineCount(); ++index) {
+        const QTextLine line = paragraph.layout.lineAt(index);
+        makeRoom(line.height());
+        m_pages.drawLine(line, QPointF(0, m_top - line.y()), paragraph.forms[index]);
+        m_top += line.height();
     }
 }
 
@@ -95,15 +108,20 @@ void TextPages::add(const QString &text)
 // element texts, the footers): each is laid out once while it keeps coming back.
 std::shared_ptr<TextPages::Paragraph> TextPages::laidOut(const QString &text)
 {
-    if (const auto *known = m_paragraphs.object(text))
+    const qsizetype cost = text.size() + kLayoutOverhead;
+    if (const auto *known = m_repeated.object(text))
         return *known;
+    if (auto *seen = m_seenOnce.take(text)) {
+        const std::shared_ptr<Paragraph> paragraph = *seen;
+        m_repeated.insert(text, seen, cost);
+        return paragraph;
+    }
     auto paragraph = std::make_shared<Paragraph>();
     paragraph->layout.setText(text);
     paragraph->layout.setFont(QFont(m_font, &m_pages.device())); // measured on the page
     layOut(paragraph->layout, m_page.width());
     paragraph->forms.resize(paragraph->layout.lineCount());
-    m_paragraphs.insert(text, new std::shared_ptr<Paragraph>(paragraph),
-                        text.size() + kLayoutOverhead);
+    m_seenOnce.insert(text, new std::shared_ptr<Paragraph>(paragraph), cost);
     return paragraph;
 }
 

@@ -4,10 +4,8 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
-#include <QTextLayout>
 
 #include <memory>
-#include <vector>
 
 class PdfPages;
 
@@ -32,17 +30,14 @@ public:
     // Completes the document.
     void finish();
 
+private:
     // A paragraph laid out over the width of the page, with the forms its
     // lines are drawn with once they come back (see PdfPages::drawLine).
-    struct Paragraph
-    {
-        QTextLayout layout;
-        std::vector<int> forms;
-    };
+    struct Paragraph;
 
-private:
     // The paragraph laid out, shared with the cache.
-    std::shared_ptr<Paragraph> laidOut(const QString &paragraph);
+    std::shared_ptr<Paragraph> laidOut(const QString &text);
+    void draw(Paragraph &paragraph);
     void newPage();
     // Starts a new page when `height` more would pass the foot of this one.
     void makeRoom(qreal height);
@@ -51,9 +46,13 @@ private:
     QFont m_font;
     QRect m_page;
     qreal m_top = 0;
-    // Paragraphs laid out lately, up to this many characters in all, each
-    // layout counting as some more characters besides its own.
+    // Paragraphs laid out lately: those seen once, and those seen again,
+    // which lines of one report only (a name, a date) do not push out. Each
+    // holds up to so many characters, a layout counting as some more besides
+    // its own.
+    using Cache = QCache<QString, std::shared_ptr<Paragraph>>;
     static constexpr qsizetype kCachedCharacters = 1 << 15;
     static constexpr qsizetype kLayoutOverhead = 100;
-    QCache<QString, std::shared_ptr<Paragraph>> m_paragraphs;
+    Cache m_seenOnce;
+    Cache m_repeated;
 };

@@ -196,6 +196,77 @@ QByteArray assemble(const std::map<QByteArray, QByteArray> &tables)
     return file;
 }
 
+// What the tables describing the whole font take from its glyphs.
+struct Extent
+{
+    QRect bounds; // y upwards: top() is the lowest
+    int maxPoints = 0;
+    int maxContours = 0;
+    int maxAdvance = 0;
+    int minLeft = INT_MAX;
+    int minRight = INT_MAX;
+    int maxRight = INT_MIN;
+
+    void add(const Glyph &glyph, int contours, int advance)
+    {
+        maxAdvance = std::max(maxAdvance, advance);
+        maxPoints = std::max(maxPoints, glyph.points);
+        maxContours = std::max(maxContours, contours);
+        if (glyph.data.isEmpty())
+            return;
+        bounds |= glyph.bounds;
+        minLeft = std::min(minLeft, glyph.bounds.left());
+        minRight = std::min(minRight, advance - glyph.bounds.right());
+        maxRight = std::max(maxRight, glyph.bounds.right());
+    }
+};
+
+QByteArray headTable(int unitsPerEm, const QRect &bounds)
+{
+    QByteArray head;
+    put32(head, 0x00010000), put32(head, 0x00010000);
+    put32(head, 0), put32(head, 0x5F0F3CF5); // checksum adjustment, magic number
+    put16(head, 0x000B), put16(head, unitsPerEm);
+    head += QByteArray(16, '\0'); // created, modified
+    put16(head, bounds.left()), put16(head, bounds.top());
+    put16(head, bounds.right()), put16(head, bounds.bottom());
+    put16(head, 0), put16(head, 8), put16(head, 2); // style, smallest size, direction
+    put16(head, 1), put16(head, 0);                 // long offsets, glyph format
+    return head;
+}
+
+QByteArray hheaTable(const QRawFont &unscaled, const Extent &extent, int glyphs)
+{
+    const bool empty = extent.bounds.isNull();
+    QByteArray hhea;
+    put32(hhea, 0x00010000);
+    put16(hhea, qRound(unscaled.ascent())), put16(hhea, -qRound(unscaled.descent()));
+    put16(hhea, qRound(unscaled.leading())), put16(hhea, extent.maxAdvance);
+    put16(hhea, empty ? 0 : extent.minLeft), put16(hhea, empty ? 0 : extent.minRight);
+    put16(hhea, empty ? 0 : extent.maxRight);
+    put16(hhea, 1), put16(hhea, 0), put16(hhea, 0); // caret upright
+    hhea += QByteArray(8, '\0');
+    put16(hhea, 0), put16(hhea, glyphs);
+    return hhea;
+}
+
+QByteArray maxpTable(const Extent &extent, int glyphs)
+{
+    QByteArray maxp;
+    put32(maxp, 0x00010000), put16(maxp, glyphs);
+    put16(maxp, extent.maxPoints), put16(maxp, extent.maxContours);
+    put16(maxp, 0), put16(maxp, 0), put16(maxp, 2); // no composites, two zones
+    maxp += QByteArray(16, '\0');
+    return maxp;
+}
+
+QByteArray postTable()
+{
+    QByteArray post;
+    put32(post, 0x00030000); // no glyph names
+    return post + QByteArray(28, '\0');
+}
+
 } // namespace
 
 TrueTypeSubset::TrueTypeSubset(const QRawFont &font, const QList<quint32> &glyphs)
@@ -205,10 +276,8 @@ TrueTypeSubset::TrueTypeSubset(const QRawFont &font, const QList<quint32> &glyph
     unscaled.setPixelSize(unitsPerEm);
     const QList<QPointF> advances =
         unscaled.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
-
     QByteArray glyf, loca, hmtx;
-    int maxPoints = 0, maxContours = 0, maxAdvance = 0;
-    int minLeft = INT_MAX, minRight = INT_MAX, maxExtent = INT_MIN;
+    Extent extent;
     for (qsizetype index = 0; index < glyphs.size(); ++index) {
         const std::vector<Contour> contours = contoursOf(unscaled.pathForGlyph(glyphs.at(index)));
         const Glyph glyph = encode(contours);
@@ -217,54 +286,16 @@ TrueTypeSubset::TrueTypeSubset(const QRawFont &font, const QList<quint32> &glyph
         put32(loca, static_cast<quint32>(glyf.size()));
         glyf += glyph.data;
         put16(hmtx, advance), put16(hmtx, glyph.bounds.left());
-        maxAdvance = std::max(maxAdvance, advance);
-        maxPoints = std::max(maxPoints, glyph.points);
-        maxContours = std::max(maxContours, static_cast<int>(contours.size()));
-        if (!glyph.data.isEmpty()) {
-            m_bounds |= glyph.bounds;
-            minLeft = std::min(minLeft, glyph.bounds.left());
-            minRight = std::min(minRight, advance - glyph.bounds.right());
-            maxExtent = std::max(maxExtent, glyph.bounds.right());
-        }
+        extent.add(glyph, static_cast<int>(contours.size()), advance);
     }
     put32(loca, static_cast<quint32>(glyf.size()));
-    if (m_bounds.isNull())
-        minLeft = minRight = maxExtent = 0;
-
-    QByteArray head;
-    put32(head, 0x00010000), put32(head, 0x00010000);
-    put32(head, 0), put32(head, 0x5F0F3CF5); // checksum adjustment, magic number
-    put16(head, 0x000B), put16(head, unitsPerEm);
-    head += QByteArray(16, '\0'); // created, modified
-    put16(head, m_bounds.left()), put16(head, m_bounds.top());
-    put16(head, m_bounds.right()), put16(head, m_bounds.bottom());
-    put16(head, 0), put16(head, 8), put16(head, 2); // style, smallest size, direction
-    put16(head, 1), put16(head, 0);                 // long offsets, glyph format
-
-    QByteArray hhea;
-    put32(hhea, 0x00010000);
-    put16(hhea, qRound(unscaled.ascent())), put16(hhea, -qRound(unscaled.descent()));
-    put16(hhea, qRound(unscaled.leading())), put16(hhea, maxAdvance);
-    put16(hhea, minLeft), put16(hhea, minRight), put16(hhea, maxExtent);
-    put16(hhea, 1), put16(hhea, 0), put16(hhea, 0); // caret upright
-    hhea += QByteArray(8, '\0');
-    put16(hhea, 0), put16(hhea, static_cast<int>(glyphs.size()));
-
-    QByteArray maxp;
-    put32(maxp, 0x00010000), put16(maxp, static_cast<int>(glyphs.size()));
-    put16(maxp, maxPoints), put16(maxp, maxContours);
-    put16(maxp, 0), put16(maxp, 0), put16(maxp, 2); // no composites, two zones
-    maxp += QByteArray(16, '\0');
-
-    QByteArray post;
-    put32(post, 0x00030000); // no glyph names
-    post += QByteArray(28, '\0');
-
+    m_bounds = extent.bounds;
+    const int count = static_cast<int>(glyphs.size());
     m_data = assemble({{"glyf", glyf},
-                       {"head", head},
-                       {"hhea", hhea},
+                       {"head", headTable(unitsPerEm, m_bounds)},
+                       {"hhea", hheaTable(unscaled, extent, count)},
                        {"hmtx", hmtx},
                        {"loca", loca},
-                       {"maxp", maxp},
-                       {"post", post}});
+                       {"maxp", maxpTable(extent, count)},
+                       {"post", postTable()}});
 }
