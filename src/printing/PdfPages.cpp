@@ -144,36 +144,52 @@ void PdfPages::endPage()
         return;
     const int content = m_objects.reserve();
     m_objects.writeStream(content, {}, m_content);
+    if (m_branch == 0)
+        m_branch = m_objects.reserve();
     const int page = m_objects.reserve();
     const QRectF box = m_layout.fullRectPoints();
-    m_objects.write(page, "<< /Type /Page /Parent " + PdfObjects::reference(m_pageTree) +
+    m_objects.write(page, "<< /Type /Page /Parent " + PdfObjects::reference(m_branch) +
                               " /MediaBox [0 0 " + PdfObjects::number(box.width()) + ' ' +
                               PdfObjects::number(box.height()) + "] /Resources " +
                               PdfObjects::reference(m_resources) + " /Contents " +
                               PdfObjects::reference(content) + " >>");
-    m_pages.push_back(page);
+    m_branchPages.push_back(page);
+    ++m_pageCount;
+    if (m_branchPages.size() == kBranchPages)
+        endBranch();
     m_content.clear();
     m_pageOpen = false;
 }
 
+// The pages hang from the root in branches of so many: nothing of a page is
+// kept once its branch is written, and a viewer finds any page in two steps.
+void PdfPages::endBranch()
+{
+    if (m_branch == 0)
+        return;
+    QByteArray kids;
+    for (const int page : m_branchPages)
+        kids += PdfObjects::reference(page) + ' ';
+    m_objects.write(m_branch, "<< /Type /Pages /Parent " + PdfObjects::reference(m_pageTree) +
+                                  " /Kids [" + kids + "] /Count " +
+                                  QByteArray::number(qsizetype(m_branchPages.size())) + " >>");
+    m_branches.push_back(m_branch);
+    m_branchPages.clear();
+    m_branch = 0;
+}
+
 void PdfPages::finish()
 {
-    if (m_pages.empty() && !m_pageOpen)
+    if (m_pageCount == 0 && !m_pageOpen)
         newPage(); // a document has at least one page
     endPage();
-    QByteArray fonts, forms, kids;
-    for (const auto &font : m_fonts) {
-        font->write();
-        fonts += fontName(*font) + ' ' + PdfObjects::reference(font->object()) + ' ';
-    }
-    for (const int form : m_forms)
-        forms += formName(form) + ' ' + PdfObjects::reference(form) + ' ';
-    m_objects.write(m_resources, "<< /ProcSet [/PDF /Text] /Font << " + fonts + ">> /XObject << " +
-                                     forms + ">> >>");
-    for (const int page : m_pages)
-        kids += PdfObjects::reference(page) + ' ';
-    m_objects.write(m_pageTree, "<< /Type /Pages /Kids [" + kids + "] /Count " +
-                                    QByteArray::number(qsizetype(m_pages.size())) + " >>");
+    endBranch();
+    QByteArray branches;
+    for (const int branch : m_branches)
+        branches += PdfObjects::reference(branch) + ' ';
+    m_objects.write(m_pageTree, "<< /Type /Pages /Kids [" + branches + "] /Count " +
+                                    QByteArray::number(m_pageCount) + " >>");
+    writeResources();
     m_objects.write(m_catalog,
                     "<< /Type /Catalog /Pages " + PdfObjects::reference(m_pageTree) + " >>");
     m_objects.write(
@@ -183,4 +199,18 @@ void PdfPages::finish()
             QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1() +
             "Z) >>");
     m_objects.finish(m_catalog, m_information);
+}
+
+// Every page and form draws with the same resources: the fonts and the forms.
+void PdfPages::writeResources()
+{
+    QByteArray fonts, forms;
+    for (const auto &font : m_fonts) {
+        font->write();
+        fonts += fontName(*font) + ' ' + PdfObjects::reference(font->object()) + ' ';
+    }
+    for (const int form : m_forms)
+        forms += formName(form) + ' ' + PdfObjects::reference(form) + ' ';
+    m_objects.write(m_resources, "<< /ProcSet [/PDF /Text] /Font << " + fonts + ">> /XObject << " +
+                                     forms + ">> >>");
 }

@@ -8,7 +8,6 @@
 #include <QRect>
 #include <QString>
 
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -47,6 +46,8 @@ private:
     QByteArray glyphsOf(const QTextLine &line);
     PdfFont &fontOf(const class QRawFont &font);
     void endPage();
+    void endBranch();
+    void writeResources();
 
     PdfObjects m_objects;
     QPageLayout m_layout;
@@ -58,7 +59,11 @@ private:
     int m_resources;
     QByteArray m_content; // of the page under way
     bool m_pageOpen = false;
-    std::deque<int> m_pages;
+    static constexpr size_t kBranchPages = 256;
+    int m_branch = 0; // the page tree's branch under way
+    std::vector<int> m_branchPages;
+    std::vector<int> m_branches;
+    qint64 m_pageCount = 0;
     std::vector<int> m_forms;
     std::vector<std::unique_ptr<PdfFont>> m_fonts;
 };
