@@ -21,7 +21,7 @@ QImage layoutDevice()
     return device;
 }
 
-// Moves the origin of what follows to `offset`, within a q ... Q pair.
+// Opens a q ... Q pair that moves the origin to `offset`.
 void appendTranslation(QByteArray &content, QPointF offset)
 {
     content += "q 1 0 0 1 ";
@@ -87,14 +87,16 @@ void PdfPages::drawLine(const QTextLine &line, QPointF origin, int &form)
         return;
     }
     form = m_objects.reserve();
+    // What a form draws outside its box is clipped: the line's glyphs stay
+    // within the width of the page and a line's height around it.
     const qreal height = line.height();
-    m_objects.writeStream(
-        form,
-        "/Type /XObject /Subtype /Form /BBox [" + PdfObjects::number(line.x() - height) + ' ' +
-            PdfObjects::number(-height) + ' ' +
-            PdfObjects::number(line.x() + line.naturalTextWidth() + height) + ' ' +
-            PdfObjects::number(2 * height) + "] /Resources " + PdfObjects::reference(m_resources),
-        glyphs);
+    m_objects.writeStream(form,
+                          "/Type /XObject /Subtype /Form /BBox [" + PdfObjects::number(-height) +
+                              ' ' + PdfObjects::number(-height) + ' ' +
+                              PdfObjects::number(paintRect().width() + height) + ' ' +
+                              PdfObjects::number(2 * height) + "] /Resources " +
+                              PdfObjects::reference(m_resources),
+                          glyphs);
     m_forms.push_back(form);
     appendTranslation(m_content, top);
     m_content += formName(form) + " Do Q\n";

@@ -13,6 +13,7 @@
 
 class PdfFont;
 class QIODevice;
+class QRawFont;
 class QTextLine;
 
 // A PDF of text pages, written out page by page as each is done. A line of
@@ -44,7 +45,7 @@ public:
 private:
     // The line's glyphs, drawn from the line's top left corner.
     QByteArray glyphsOf(const QTextLine &line);
-    PdfFont &fontOf(const class QRawFont &font);
+    PdfFont &fontOf(const QRawFont &font);
     void endPage();
     void endBranch();
     void writeResources();
