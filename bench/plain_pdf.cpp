@@ -32,8 +32,8 @@ QString printedReport(const QString &file)
     CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results));
     RichPane report(ReadingResults::newPaneStyle(0));
     Report::BuildReport(report, details, results, QLocale());
-    return Report::printDocument(report.PlainText()).replace(QStringLiteral("\r\n"),
-                                                            QStringLiteral("\n"));
+    return Report::printDocument(report.PlainText())
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 } // namespace
