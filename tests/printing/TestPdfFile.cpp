@@ -92,6 +92,7 @@ private Q_SLOTS:
     void headingStaysWithItsReading_data();
     void headingStaysWithItsReading();
     void pagesGoOutAsTheyAreDone();
+    void repeatedLinesAreWrittenOnce();
     void everyByteIsAccountedFor_data();
     void everyByteIsAccountedFor();
 };
@@ -196,6 +197,18 @@ void TestPdfFile::pagesGoOutAsTheyAreDone()
     for (qsizetype index = 1; index < sizes.size(); ++index)
         QVERIFY(sizes.at(index) > sizes.at(index - 1));
     QVERIFY(sizes.constFirst() < device.size() / 10);
+}
+
+// The lines of a report drawn again are written once, then drawn by
+// reference: ten more copies take less room than the first one did.
+void TestPdfFile::repeatedLinesAreWrittenOnce()
+{
+    const QString report = printedReportOf("Anna Lee", QDate(1980, 3, 5));
+    const qsizetype once = pdfOf({report}).size();
+    const qsizetype tenMore =
+        pdfOf(QStringList(20, report)).size() - pdfOf(QStringList(10, report)).size();
+    QVERIFY(once > 0);
+    QCOMPARE_LT(tenMore, once);
 }
 
 void TestPdfFile::everyByteIsAccountedFor_data()
