@@ -11,10 +11,10 @@
 
 namespace {
 
+// A point of an outline in font units, y upwards, rounded only when written.
 struct Point
 {
-    int x;
-    int y;
+    QPointF at;
     bool onCurve;
 };
 using Contour = std::vector<Point>;
@@ -26,7 +26,12 @@ constexpr int kMaxSplits = 8;
 Point pointAt(QPointF point, bool onCurve)
 {
     // Outlines come y downwards; TrueType's go upwards.
-    return {qRound(point.x()), qRound(-point.y()), onCurve};
+    return {QPointF(point.x(), -point.y()), onCurve};
+}
+
+bool isSamePoint(QPointF first, QPointF second)
+{
+    return std::abs(first.x() - second.x()) < 1e-3 && std::abs(first.y() - second.y()) < 1e-3;
 }
 
 // Appends the cubic curve from p0 as quadratic ones, each an off-curve point
@@ -52,15 +57,33 @@ void appendCubic(Contour &contour, QPointF p0, QPointF c1, QPointF c2, QPointF p
     appendCubic(contour, middle, bc, c, p3, splits + 1);
 }
 
+// TrueType puts a point on the curve halfway between two control points by
+// itself: such points, often at half a unit, are left to it rather than rounded.
+void dropImpliedPoints(Contour &contour)
+{
+    Contour kept;
+    const size_t count = contour.size();
+    for (size_t index = 0; index < count; ++index) {
+        const Point &before = contour[(index + count - 1) % count];
+        const Point &after = contour[(index + 1) % count];
+        const Point &point = contour[index];
+        if (!point.onCurve || before.onCurve || after.onCurve ||
+            !isSamePoint(point.at, (before.at + after.at) / 2))
+            kept.push_back(point);
+    }
+    contour = kept;
+}
+
 void closeContour(std::vector<Contour> &contours)
 {
     if (contours.empty())
         return;
     Contour &contour = contours.back();
     // The last point going back to the first closes it; TrueType closes every contour.
-    if (contour.size() > 1 && contour.back().x == contour.front().x &&
-        contour.back().y == contour.front().y && contour.back().onCurve)
+    if (contour.size() > 1 && contour.back().onCurve &&
+        isSamePoint(contour.back().at, contour.front().at))
         contour.pop_back();
+    dropImpliedPoints(contour);
     if (contour.size() < 2)
         contours.pop_back();
 }
@@ -132,12 +155,13 @@ Glyph encode(const std::vector<Contour> &contours)
     int x = 0, y = 0;
     for (const Contour &contour : contours) {
         for (const Point &point : contour) {
-            left = std::min(left, point.x), right = std::max(right, point.x);
-            bottom = std::min(bottom, point.y), top = std::max(top, point.y);
+            const QPoint rounded = point.at.toPoint();
+            left = std::min(left, rounded.x()), right = std::max(right, rounded.x());
+            bottom = std::min(bottom, rounded.y()), top = std::max(top, rounded.y());
             flags.append(point.onCurve ? '\x01' : '\x00');
-            putCoordinate(xs, flags, point.x - x, 0x02, 0x10);
-            putCoordinate(ys, flags, point.y - y, 0x04, 0x20);
-            x = point.x, y = point.y;
+            putCoordinate(xs, flags, rounded.x() - x, 0x02, 0x10);
+            putCoordinate(ys, flags, rounded.y() - y, 0x04, 0x20);
+            x = rounded.x(), y = rounded.y();
         }
         glyph.points += static_cast<int>(contour.size());
         put16(ends, glyph.points - 1);
