@@ -25,8 +25,8 @@ HEADLESS_PACKAGES := xvfb xauth x11-utils xdotool imagemagick
 # What the tests, benchmarks, sanitizer and fuzz builds, lint and packaging add.
 TEST_PACKAGES := $(HEADLESS_PACKAGES) weston libweston-10-dev x11-xserver-utils \
                  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 \
-                 fonts-noto-cjk cups printer-driver-cups-pdf poppler-utils xclip \
-                 clang-format clang-tidy libbenchmark-dev time libx11-dev libxtst-dev libxdamage-dev \
+                 fonts-noto-cjk cups printer-driver-cups-pdf poppler-utils qpdf xclip \
+                 clang-format clang-tidy libbenchmark-dev time hyperfine libx11-dev libxtst-dev libxdamage-dev \
                  desktop-file-utils appstream file \
                  lintian devscripts shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl \
                  clang libclang-rt-14-dev llvm

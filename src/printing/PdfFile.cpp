@@ -8,30 +8,20 @@
 #include <QFont>
 #include <QLocale>
 
-namespace {
-
-QPdfWriter &configured(QPdfWriter &writer, const QString &title, const QPageSize &size)
-{
-    writer.setTitle(title);
-    writer.setCreator(Platform::applicationTitle());
-    writer.setPageLayout(PdfFile::pageLayout(size));
-    return writer;
-}
-
-} // namespace
-
 PdfFile::PdfFile(QIODevice &device, const QFont &font, const QString &title, const QPageSize &size)
-    : m_writer(&device), m_pages(configured(m_writer, title, size), font)
+    : m_pdf(device, title, pageLayout(size)), m_pages(m_pdf, font)
 {}
 
 bool PdfFile::add(const QString &text)
 {
-    return m_pages.add(text);
+    m_pages.add(text);
+    return true;
 }
 
 bool PdfFile::finish()
 {
-    return m_pages.finish();
+    m_pages.finish();
+    return true;
 }
 
 QFont PdfFile::reportFont()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "printing/PdfPages.h"
 #include "printing/TextPages.h"
 
 #include <QPageSize>
-#include <QPdfWriter>
 #include <QString>
 #include <QStringList>
 
@@ -14,17 +14,19 @@ class QPageLayout;
 // Plain text written as PDF in one font, laid out as for printing (no header,
 // no footer, no page numbers), each text starting on a page of its own. The
 // texts are added one at a time and written out as their pages are done, so a
-// PDF of any length takes no more memory than its longest text. Needs a
-// QGuiApplication, for the fonts.
+// PDF of any length takes no more memory than its longest text (and the
+// paragraphs it keeps to draw again, see PdfPages). Needs a QGuiApplication,
+// for the fonts.
 class PdfFile
 {
 public:
     // A PDF on `device`, open for writing, which must outlive this object.
     PdfFile(QIODevice &device, const QFont &font, const QString &title, const QPageSize &size);
 
-    // Writes the pages of one more text. False when they cannot be drawn.
+    // Writes the pages of one more text. Text is always drawn: the result of
+    // each write is the device's to keep (see CheckedOutput), so this is true.
     bool add(const QString &text);
-    // Completes the document. False when it cannot be.
+    // Completes the document; true, as add().
     bool finish();
 
     // The report's font, in which it is shown, printed and exported.
@@ -45,6 +47,6 @@ public:
                       const QString &title, QString *reason);
 
 private:
-    QPdfWriter m_writer;
+    PdfPages m_pdf;
     TextPages m_pages;
 };

@@ -1,30 +1,33 @@
 #include "printing/TextPages.h"
 
+#include "printing/PdfPages.h"
 #include "support/LineBreaks.h"
 
-#include <QPagedPaintDevice>
 #include <QTextLayout>
 
-#include <memory>
 #include <vector>
+
+struct TextPages::Paragraph
+{
+    QTextLayout layout;
+    std::vector<int> forms;
+};
 
 namespace {
 
-using Layouts = std::vector<std::unique_ptr<QTextLayout>>;
+using Layouts = std::vector<const QTextLayout *>;
 
-// Breaks one paragraph into lines as wide as the page, measured on the device.
-std::unique_ptr<QTextLayout> layOut(const QString &paragraph, const QFont &font,
-                                    QPaintDevice &device, qreal width)
+// Breaks one paragraph into lines as wide as the page.
+void layOut(QTextLayout &layout, qreal width)
 {
-    auto layout = std::make_unique<QTextLayout>(paragraph, font, &device);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout->setTextOption(option);
-    layout->beginLayout();
-    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
+    layout.setTextOption(option);
+    layout.setCacheEnabled(true); // keeps the glyphs, which drawing needs again
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
         line.setLineWidth(width);
-    layout->endLayout();
-    return layout;
+    layout.endLayout();
 }
 
 bool isBlank(const QTextLayout &layout)
@@ -68,57 +71,74 @@ qreal headingHeight(const Layouts &paragraphs, size_t first)
 
 } // namespace
 
-TextPages::TextPages(QPagedPaintDevice &device, const QFont &font)
-    : m_device(device), m_font(font),
-      m_page(device.pageLayout().paintRectPixels(device.logicalDpiX()))
+TextPages::TextPages(PdfPages &pages, const QFont &font)
+    : m_pages(pages), m_font(font), m_page(pages.paintRect()), m_seenOnce(kCachedCharacters),
+      m_repeated(kCachedCharacters)
 {}
 
-bool TextPages::add(const QString &text)
+void TextPages::add(const QString &text)
 {
-    if (m_started ? !newPage() : !begin())
-        return false;
-    Layouts paragraphs;
-    for (const QString &paragraph : LineBreaks::toLineFeeds(text).split(QLatin1Char('\n')))
-        paragraphs.push_back(layOut(paragraph, m_font, m_device, m_page.width()));
-    for (size_t index = 0; index < paragraphs.size(); ++index) {
-        const qreal heading = headingHeight(paragraphs, index);
-        if (heading <= m_page.height() && !makeRoom(heading))
-            return false;
-        const QTextLayout &layout = *paragraphs[index];
-        for (int lineIndex = 0; lineIndex < layout.lineCount(); ++lineIndex) {
-            const QTextLine line = layout.lineAt(lineIndex);
-            if (!makeRoom(line.height()))
-                return false;
-            line.draw(&m_painter, QPointF(0, m_top - line.y()));
-            m_top += line.height();
-        }
+    newPage();
+    std::vector<std::shared_ptr<Paragraph>> paragraphs;
+    Layouts layouts;
+    for (const QString &paragraph : LineBreaks::toLineFeeds(text).split(QLatin1Char('\n'))) {
+        paragraphs.push_back(laidOut(paragraph));
+        layouts.push_back(&paragraphs.back()->layout);
     }
-    return true;
+    for (size_t index = 0; index < paragraphs.size(); ++index) {
+        const qreal heading = headingHeight(layouts, index);
+        if (heading <= m_page.height())
+            makeRoom(heading);
+        draw(*paragraphs[index]);
+    }
 }
 
-bool TextPages::finish()
+void TextPages::draw(Paragraph &paragraph)
 {
-    return (m_started || begin()) && m_painter.end();
+    for (int index = 0; index < paragraph.layout.lineCount(); ++index) {
+        const QTextLine line = paragraph.layout.lineAt(index);
+        makeRoom(line.height());
+        m_pages.drawLine(line, QPointF(0, m_top - line.y()), paragraph.forms[index]);
+        m_top += line.height();
+    }
 }
 
-bool TextPages::begin()
+// A batch of reports repeats most of its paragraphs (the readings, the
+// element texts, the footers): each is laid out once while it keeps coming back.
+std::shared_ptr<TextPages::Paragraph> TextPages::laidOut(const QString &text)
 {
-    if (!m_painter.begin(&m_device))
-        return false;
-    m_painter.setPen(Qt::black);
-    m_started = true;
-    return true;
+    const qsizetype cost = text.size() + kLayoutOverhead;
+    if (const auto *known = m_repeated.object(text))
+        return *known;
+    if (auto *seen = m_seenOnce.take(text)) {
+        const std::shared_ptr<Paragraph> paragraph = *seen;
+        m_repeated.insert(text, seen, cost);
+        return paragraph;
+    }
+    auto paragraph = std::make_shared<Paragraph>();
+    paragraph->layout.setText(text);
+    paragraph->layout.setFont(QFont(m_font, &m_pages.device())); // measured on the page
+    layOut(paragraph->layout, m_page.width());
+    paragraph->forms.resize(paragraph->layout.lineCount());
+    m_seenOnce.insert(text, new std::shared_ptr<Paragraph>(paragraph), cost);
+    return paragraph;
 }
 
-bool TextPages::newPage()
+void TextPages::finish()
+{
+    m_pages.finish();
+}
+
+void TextPages::newPage()
 {
     m_top = 0;
-    return m_device.newPage();
+    m_pages.newPage();
 }
 
 // Nothing is moved off a page that is still empty: what is taller than a
 // page starts at its top and goes on over the next.
-bool TextPages::makeRoom(qreal height)
+void TextPages::makeRoom(qreal height)
 {
-    return m_top == 0 || m_top + height <= m_page.height() || newPage();
+    if (m_top != 0 && m_top + height > m_page.height())
+        newPage();
 }

@@ -1,18 +1,21 @@
 #pragma once
 
+#include <QCache>
 #include <QFont>
-#include <QPainter>
 #include <QRect>
 #include <QString>
 
-class QPagedPaintDevice;
+#include <memory>
 
-// Lays plain text out in one font over the pages of a printer or PDF, within
-// the device's margins, and paints it page by page: no header, no footer, no
-// page numbers. Texts are added one at a time, each starting a page of its
-// own, and nothing of one is kept once it is painted.
+class PdfPages;
+
+// Lays plain text out in one font over the pages of a PDF, within its
+// margins, and draws it page by page: no header, no footer, no page numbers.
+// Texts are added one at a time, each starting a page of its own, and nothing
+// of one is kept once it is drawn but the layout of paragraphs that may come
+// back.
 //
-// Each line is painted once, whole, on the page it fits on. A heading stays
+// Each line is drawn once, whole, on the page it fits on. A heading stays
 // with what it heads: a block of one-line paragraphs (such as a number, its
 // count of occurrences and the title above them) followed, after blank lines,
 // by a paragraph of several lines is never left at the foot of a page without
@@ -20,25 +23,36 @@ class QPagedPaintDevice;
 class TextPages
 {
 public:
-    TextPages(QPagedPaintDevice &device, const QFont &font);
+    TextPages(PdfPages &pages, const QFont &font);
 
-    // Paints the text from the top of a new page (the first text, of the
-    // first page). False when the device cannot be painted on.
-    bool add(const QString &text);
-    // Ends the painting, which completes the document. False when the device fails.
-    bool finish();
+    // Draws the text from the top of a new page.
+    void add(const QString &text);
+    // Completes the document.
+    void finish();
 
 private:
-    bool begin();
-    bool newPage();
-    // Starts a new page when `height` more would pass the foot of this one.
-    // False when the device fails.
-    bool makeRoom(qreal height);
+    // A paragraph laid out over the width of the page, with the forms its
+    // lines are drawn with once they come back (see PdfPages::drawLine).
+    struct Paragraph;
 
-    QPagedPaintDevice &m_device;
+    // The paragraph laid out, shared with the cache.
+    std::shared_ptr<Paragraph> laidOut(const QString &text);
+    void draw(Paragraph &paragraph);
+    void newPage();
+    // Starts a new page when `height` more would pass the foot of this one.
+    void makeRoom(qreal height);
+
+    PdfPages &m_pages;
     QFont m_font;
     QRect m_page;
-    QPainter m_painter;
     qreal m_top = 0;
-    bool m_started = false;
+    // Paragraphs laid out lately: those seen once, and those seen again,
+    // which lines of one report only (a name, a date) do not push out. Each
+    // holds up to so many characters, a layout counting as some more besides
+    // its own.
+    using Cache = QCache<QString, std::shared_ptr<Paragraph>>;
+    static constexpr qsizetype kCachedCharacters = 1 << 15;
+    static constexpr qsizetype kLayoutOverhead = 100;
+    Cache m_seenOnce;
+    Cache m_repeated;
 };

@@ -81,9 +81,11 @@ class TestPdfFile : public QObject
 
 private Q_SLOTS:
     void reportsEachStartAPageAndReadBack();
+    void pagesAreAsQtDrewThem();
     void headingStaysWithItsReading_data();
     void headingStaysWithItsReading();
     void pagesGoOutAsTheyAreDone();
+    void repeatedLinesAreWrittenOnce();
     void everyByteIsAccountedFor_data();
     void everyByteIsAccountedFor();
     void pagesOfTheUsersCountry_data();
@@ -103,6 +105,10 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
     QString reason;
     QVERIFY2(PdfFile::write(path, reports, PdfFile::reportFont(), "Reports", &reason),
              qPrintable(reason));
+    QProcess check; // a sound file, as qpdf reads it: objects, streams, cross-references
+    check.start("qpdf", {"--check", path});
+    QVERIFY(check.waitForFinished(10000));
+    QCOMPARE(check.exitCode(), 0);
 
     const QStringList pages = pagesOf(path);
     QCOMPARE(wordsOfPdf(pages.join(' ')), wordsOf(reports.join(' ')));
@@ -117,6 +123,25 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
     for (int index = 0; index < kReports; ++index)
         QCOMPARE(starts.at(index), QString("Name: Person %1").arg(index));
     QVERIFY(pages.size() > kReports);
+}
+
+// The readings of every number and a few names (non-Latin, a tab, one longer
+// than a line, a character no font has), on the pages Qt's own PDF writer drew
+// them on before the PDF was written here: the same lines, broken and
+// paginated alike. The names keep to the fonts the package depends on.
+void TestPdfFile::pagesAreAsQtDrewThem()
+{
+    const QStringList reports{
+        printedReportOf("Anna Lee", QDate(1980, 3, 5)),
+        printedReportOf("Zoë Ωμέγα Жанна", QDate(1962, 4, 27)),
+        printedReportOf("Bo\tChen", QDate(2049, 12, 31)),
+        printedReportOf(QString("Longname ").repeated(20).trimmed(), QDate(1911, 1, 1)),
+        printedReportOf("Lee \U0010FFFD", QDate(1955, 5, 5))};
+    QFile expected(QFINDTESTDATA("pages-drawn-by-qt.txt"));
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    QStringList expectedPages = QString::fromUtf8(expected.readAll()).split('\f');
+    expectedPages.removeLast();
+    QCOMPARE(pagesOf(pdfOf(reports)), expectedPages);
 }
 
 void TestPdfFile::headingStaysWithItsReading_data()
@@ -168,6 +193,18 @@ void TestPdfFile::pagesGoOutAsTheyAreDone()
     for (qsizetype index = 1; index < sizes.size(); ++index)
         QVERIFY(sizes.at(index) > sizes.at(index - 1));
     QVERIFY(sizes.constFirst() < device.size() / 10);
+}
+
+// The lines of a report drawn again are written once, then drawn by
+// reference: ten more copies take less room than the first one did.
+void TestPdfFile::repeatedLinesAreWrittenOnce()
+{
+    const QString report = printedReportOf("Anna Lee", QDate(1980, 3, 5));
+    const qsizetype once = pdfOf({report}).size();
+    const qsizetype tenMore =
+        pdfOf(QStringList(20, report)).size() - pdfOf(QStringList(10, report)).size();
+    QVERIFY(once > 0);
+    QCOMPARE_LT(tenMore, once);
 }
 
 void TestPdfFile::everyByteIsAccountedFor_data()
