@@ -46,19 +46,21 @@ QString trimSpaces(const QString &text)
     return text.mid(first, last - first);
 }
 
-QStringList dayItems()
+const QStringList &dayItems()
 {
-    return numberTexts(1, 31);
+    static const QStringList items = numberTexts(1, 31);
+    return items;
 }
 
-QStringList monthItems()
+const QStringList &monthItems()
 {
     return PersonalDetails::monthNames();
 }
 
-QStringList yearItems()
+const QStringList &yearItems()
 {
-    return numberTexts(kFirstYear, kLastYear);
+    static const QStringList items = numberTexts(kFirstYear, kLastYear);
+    return items;
 }
 
 std::optional<ValidationFailure> validate(const QString &nameText, int dayIndex, int monthIndex,

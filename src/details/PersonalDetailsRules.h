@@ -14,9 +14,9 @@ namespace PersonalDetailsRules {
 // The list items: days "1" to "31", the twelve month names (English: what a
 // calculation captures and a file stores, whatever language the list is
 // shown in), years "1900" to "2050".
-QStringList dayItems();
-QStringList monthItems();
-QStringList yearItems();
+const QStringList &dayItems();
+const QStringList &monthItems();
+const QStringList &yearItems();
 
 // The items selected when the window opens: 1, January, 1970.
 constexpr int kPresetDayIndex = 0;

@@ -112,37 +112,33 @@ void frmSave::BuildReport()
 
 void frmSave::PrintReport()
 {
-    switch (m_platform.printText(Report::printDocument(m_report.PlainText()),
-                                 Report::documentTitle())) {
+    const QString problem = printProblem(
+        m_platform.printText(Report::printDocument(m_report.PlainText()), Report::documentTitle()));
+    if (!problem.isEmpty())
+        m_platform.showMessage(problem, Platform::Icon::Warning, Platform::Buttons::Ok);
+}
+
+QString frmSave::printProblem(Platform::PrintOutcome outcome)
+{
+    switch (outcome) {
     case Platform::PrintOutcome::Printed:
-        return;
+        break;
     case Platform::PrintOutcome::NoPrintSystem:
-        m_platform.showMessage(tr("The report was not printed: the system's print service (CUPS) "
-                                  "could not be found.\n\nInstall CUPS (the package libcups2), "
-                                  "then print again."),
-                               Platform::Icon::Warning, Platform::Buttons::Ok);
-        return;
+        return tr("The report was not printed: the system's print service (CUPS) could not be "
+                  "found.\n\nInstall CUPS (the package libcups2), then print again.");
     case Platform::PrintOutcome::NoPrinter:
-        m_platform.showMessage(tr("The report was not printed: there is no default printer.\n\n"
-                                  "Make a printer the default in your system's printer "
-                                  "settings, then print again."),
-                               Platform::Icon::Warning, Platform::Buttons::Ok);
-        return;
+        return tr("The report was not printed: there is no default printer.\n\nMake a printer "
+                  "the default in your system's printer settings, then print again.");
     case Platform::PrintOutcome::Refused:
-        m_platform.showMessage(tr("The report was not printed: the printer did not accept it.\n\n"
-                                  "Check the printer in your system's printer settings, then "
-                                  "print again."),
-                               Platform::Icon::Warning, Platform::Buttons::Ok);
-        return;
+        return tr("The report was not printed: the printer did not accept it.\n\nCheck the "
+                  "printer in your system's printer settings, then print again.");
     case Platform::PrintOutcome::DocumentNotMade:
-        m_platform.showMessage(
-            tr("The report was not printed: the document for the printer could not be written to "
-               "the temporary folder \"%1\".\n\nMake room there or check that it can be written "
-               "to, then print again.")
-                .arg(QDir::toNativeSeparators(QDir::tempPath())),
-            Platform::Icon::Warning, Platform::Buttons::Ok);
-        return;
+        return tr("The report was not printed: the document for the printer could not be written "
+                  "to the temporary folder \"%1\".\n\nMake room there or check that it can be "
+                  "written to, then print again.")
+            .arg(QDir::toNativeSeparators(QDir::tempPath()));
     }
+    return {};
 }
 
 bool frmSave::acceptStoredName()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/Platform.h"
 #include "reading/RichPane.h"
 
 #include <QDialog>
@@ -51,6 +52,8 @@ private:
     // False when the user would rather not save a name that programs reading
     // only the first four lines of the file will see shortened.
     bool acceptStoredName();
+    // What the user is told of a print that failed; nothing for a print that went out.
+    static QString printProblem(Platform::PrintOutcome outcome);
     // Tells the user that a file could not be written, and why: `message`
     // ("The reading could not be saved as \"%1\"...") takes the path and the
     // reason; when there was a file at `path` before, that it is left as it was.
