@@ -134,7 +134,9 @@ QByteArray PdfFont::widths(const QList<int> &advances) const
 }
 
 // Each glyph stands for the first character of the Basic Multilingual Plane
-// that the font's character map gives it, as Qt's own PDF writer has it.
+// that the font's character map gives it, as Qt's own PDF writer has it, but
+// for a character that is only another form of one after it: a Chinese font
+// gives 小 the glyph of the Kangxi radical ⼩ too, and 小 is what was written.
 QByteArray PdfFont::toUnicode() const
 {
     QList<QChar> characters;
@@ -149,7 +151,12 @@ QByteArray PdfFont::toUnicode() const
     QHash<int, char16_t> firsts;
     for (int index = 0; index < count; ++index) {
         const auto code = m_codes.constFind(glyphs.at(index));
-        if (code != m_codes.constEnd() && code.value() > 0 && !firsts.contains(code.value()))
+        if (code == m_codes.constEnd() || code.value() <= 0)
+            continue;
+        const auto first = firsts.constFind(code.value());
+        if (first == firsts.constEnd() ||
+            (QChar(first.value()).decompositionTag() != QChar::NoDecomposition &&
+             characters.at(index).decompositionTag() == QChar::NoDecomposition))
             firsts.insert(code.value(), characters.at(index).unicode());
     }
     QByteArray map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"

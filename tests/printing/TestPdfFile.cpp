@@ -94,11 +94,12 @@ private Q_SLOTS:
 
 void TestPdfFile::reportsEachStartAPageAndReadBack()
 {
-    // Reports of one page and of more, in both forms.
+    // Reports of one page and of more, in both forms; the names read back as
+    // written, the Chinese 小 too, whose glyph a Chinese font shares with a radical.
     constexpr int kReports = 60;
     QStringList reports;
     for (int index = 0; index < kReports; ++index)
-        reports.append(printedReportOf(QString("Person %1").arg(index),
+        reports.append(printedReportOf(QString("Person %1 \u5C0F").arg(index),
                                        QDate(1901, 1, 1).addDays(index * 911)));
     QTemporaryDir folder;
     const QString path = folder.filePath("reports.pdf");
@@ -121,7 +122,7 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
     }
     QCOMPARE(starts.size(), kReports);
     for (int index = 0; index < kReports; ++index)
-        QCOMPARE(starts.at(index), QString("Name: Person %1").arg(index));
+        QCOMPARE(starts.at(index), QString("Name: Person %1 \u5C0F").arg(index));
     QVERIFY(pages.size() > kReports);
 }
 
