@@ -362,13 +362,6 @@ The folder does not exist. Check the path and try again.</source>
     </message>
 </context>
 <context>
-    <name>PdfFile</name>
-    <message>
-        <source>The pages could not be drawn.</source>
-        <translation>無法繪製頁面。</translation>
-    </message>
-</context>
-<context>
     <name>PersonalDetails</name>
     <message>
         <source>January</source>
@@ -846,10 +839,6 @@ JSON：每份解讀輸出一個物件；指定了多個檔案時，則輸出一�
     <message>
         <source>Numorra report: %1</source>
         <translation>Numorra 報告：%1</translation>
-    </message>
-    <message>
-        <source>the pages could not be drawn</source>
-        <translation>無法繪製頁面</translation>
     </message>
     <message>
         <source>a PDF needs a QGuiApplication for its fonts</source>

@@ -34,8 +34,7 @@ bool ReportPdf::add(const QString &reportText, const QString &name, QString *rea
                      : Report::documentTitle();
     if (!m_pdf && !open(title, reason))
         return false;
-    if (!m_pdf->add(Report::printDocument(reportText)))
-        return fail(reason, QT_TRANSLATE_NOOP("ReportPdf", "the pages could not be drawn"));
+    m_pdf->add(Report::printDocument(reportText));
     return true;
 }
 
@@ -43,8 +42,7 @@ bool ReportPdf::finish(QString *reason)
 {
     if (!m_pdf)
         return true;
-    if (!m_pdf->finish())
-        return fail(reason, QT_TRANSLATE_NOOP("ReportPdf", "the pages could not be drawn"));
+    m_pdf->finish();
     return m_file ? m_file->commit(reason) : m_stream->finish(reason);
 }
 

@@ -110,9 +110,8 @@ Platform::PrintOutcome print(const QString &text, const QString &title)
     if (!document.open())
         return Platform::PrintOutcome::DocumentNotMade;
     CheckedOutput output(document);
-    if (!PdfFile::render(output, QStringList{text}, PdfFile::reportFont(), title,
-                         printer->pageSize) ||
-        !output.finish(nullptr))
+    PdfFile::render(output, QStringList{text}, PdfFile::reportFont(), title, printer->pageSize);
+    if (!output.finish(nullptr))
         return Platform::PrintOutcome::DocumentNotMade;
     const int job = functions.printFile(printer->name.constData(),
                                         QFile::encodeName(document.fileName()).constData(),

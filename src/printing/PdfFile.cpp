@@ -12,16 +12,14 @@ PdfFile::PdfFile(QIODevice &device, const QFont &font, const QString &title, con
     : m_pdf(device, title, pageLayout(size)), m_pages(m_pdf, font)
 {}
 
-bool PdfFile::add(const QString &text)
+void PdfFile::add(const QString &text)
 {
     m_pages.add(text);
-    return true;
 }
 
-bool PdfFile::finish()
+void PdfFile::finish()
 {
     m_pages.finish();
-    return true;
 }
 
 QFont PdfFile::reportFont()
@@ -44,15 +42,13 @@ QPageSize PdfFile::localPageSize()
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-bool PdfFile::render(QIODevice &device, const QStringList &texts, const QFont &font,
+void PdfFile::render(QIODevice &device, const QStringList &texts, const QFont &font,
                      const QString &title, const QPageSize &size)
 {
     PdfFile pdf(device, font, title, size);
-    for (const QString &text : texts) {
-        if (!pdf.add(text))
-            return false;
-    }
-    return pdf.finish();
+    for (const QString &text : texts)
+        pdf.add(text);
+    pdf.finish();
 }
 
 bool PdfFile::write(const QString &path, const QStringList &texts, const QFont &font,
@@ -61,10 +57,6 @@ bool PdfFile::write(const QString &path, const QStringList &texts, const QFont &
     AtomicFile file(path);
     if (!file.open(reason))
         return false;
-    if (!render(file.device(), texts, font, title, localPageSize())) {
-        if (reason)
-            *reason = QCoreApplication::translate("PdfFile", "The pages could not be drawn.");
-        return false;
-    }
+    render(file.device(), texts, font, title, localPageSize());
     return file.commit(reason);
 }

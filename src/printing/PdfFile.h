@@ -23,11 +23,11 @@ public:
     // A PDF on `device`, open for writing, which must outlive this object.
     PdfFile(QIODevice &device, const QFont &font, const QString &title, const QPageSize &size);
 
-    // Writes the pages of one more text. Text is always drawn: the result of
-    // each write is the device's to keep (see CheckedOutput), so this is true.
-    bool add(const QString &text);
-    // Completes the document; true, as add().
-    bool finish();
+    // Writes the pages of one more text. Text is always drawn: whether each
+    // write went out is the device's to keep (see CheckedOutput).
+    void add(const QString &text);
+    // Completes the document.
+    void finish();
 
     // The report's font, in which it is shown, printed and exported.
     static QFont reportFont();
@@ -36,8 +36,8 @@ public:
     // Letter where the user measures in inches as in the United States, A4 elsewhere.
     static QPageSize localPageSize();
 
-    // Writes every text to `device`; false when the pages cannot be drawn.
-    static bool render(QIODevice &device, const QStringList &texts, const QFont &font,
+    // Writes every text to `device`.
+    static void render(QIODevice &device, const QStringList &texts, const QFont &font,
                        const QString &title, const QPageSize &size);
     // Writes the file all or nothing, on the pages of the user's locale: an
     // existing file is replaced only once the new one is complete. False,

@@ -41,8 +41,7 @@ QByteArray pdfOf(const QStringList &texts)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!PdfFile::render(pdf, texts, PdfFile::reportFont(), "Reports", QPageSize(QPageSize::A4)))
-        return {};
+    PdfFile::render(pdf, texts, PdfFile::reportFont(), "Reports", QPageSize(QPageSize::A4));
     return pdf.data();
 }
 
@@ -104,12 +103,17 @@ void TestPdfFile::reportsEachStartAPageAndReadBack()
     QTemporaryDir folder;
     const QString path = folder.filePath("reports.pdf");
     QString reason;
-    QVERIFY2(PdfFile::write(path, reports, PdfFile::reportFont(), "Reports", &reason),
+    QVERIFY2(PdfFile::write(path, reports, PdfFile::reportFont(), "Reports \u5C0F", &reason),
              qPrintable(reason));
     QProcess check; // a sound file, as qpdf reads it: objects, streams, cross-references
     check.start("qpdf", {"--check", path});
     QVERIFY(check.waitForFinished(10000));
     QCOMPARE(check.exitCode(), 0);
+    QProcess info; // the title, as a PDF reader shows it
+    info.start("pdfinfo", {path});
+    QVERIFY(info.waitForFinished(10000));
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                .contains(QRegularExpression("\\bTitle: +Reports \u5C0F\n")));
 
     const QStringList pages = pagesOf(path);
     QCOMPARE(wordsOfPdf(pages.join(' ')), wordsOf(reports.join(' ')));
@@ -186,10 +190,10 @@ void TestPdfFile::pagesGoOutAsTheyAreDone()
     PdfFile pdf(device, PdfFile::reportFont(), "Reports", QPageSize(QPageSize::A4));
     QList<qint64> sizes;
     for (int day = 1; day <= 20; ++day) {
-        QVERIFY(pdf.add(printedReportOf("Anna Lee", QDate(1980, 3, day))));
+        pdf.add(printedReportOf("Anna Lee", QDate(1980, 3, day)));
         sizes.append(device.size());
     }
-    QVERIFY(pdf.finish());
+    pdf.finish();
     // The pages of each report are out once the next one starts.
     for (qsizetype index = 1; index < sizes.size(); ++index)
         QVERIFY(sizes.at(index) > sizes.at(index - 1));
@@ -231,8 +235,7 @@ void TestPdfFile::everyByteIsAccountedFor()
     const qint64 size = pdfOf(texts).size(); // the same length, whenever it is written
     NarrowDevice device(chunk, size - shortfall);
     CheckedOutput output(device);
-    QVERIFY(
-        PdfFile::render(output, texts, PdfFile::reportFont(), "Reports", QPageSize(QPageSize::A4)));
+    PdfFile::render(output, texts, PdfFile::reportFont(), "Reports", QPageSize(QPageSize::A4));
     QString reason;
     QCOMPARE(output.finish(&reason), complete);
     QCOMPARE(reason.isEmpty(), complete);

@@ -1,3 +1,4 @@
+#include "TestWindows.h"
 #include "qtdesktop/FileDialog.h"
 #include "qtdesktop/QtPlatform.h"
 
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void refusals();
     void choices_data();
     void choices();
+    void dialogGivesWhatWasChosen_data();
+    void dialogGivesWhatWasChosen();
 
 private:
     QTemporaryDir m_folder;
@@ -168,6 +171,28 @@ void TestFileDialog::choices()
     // Opened where the desktop opens it, then again in this folder after each refusal or "No".
     const qsizetype again = messages.size() - answers.count('y');
     QCOMPARE(platform.folders, QStringList{QString()} + QStringList(again, m_folder.path()));
+}
+
+void TestFileDialog::dialogGivesWhatWasChosen_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("chosen") << true;
+    QTest::newRow("cancelled with a file picked") << false;
+}
+
+// The dialog itself, as the desktop shows it: a file chosen comes back, a
+// dialog cancelled gives nothing, whatever was picked in it.
+void TestFileDialog::dialogGivesWhatWasChosen()
+{
+    QFETCH(bool, accepted);
+    const FileDialog dialog(Platform::FileDialogRequest::toOpen("Numorra (*.qnr)|*.qnr", "qnr"),
+                            QFileDialog::AcceptOpen);
+    whenModalOpens([this, accepted](QWidget *modal) {
+        auto *shown = static_cast<QFileDialog *>(modal);
+        shown->selectFile(m_writable);
+        accepted ? static_cast<QDialog *>(shown)->accept() : shown->reject();
+    });
+    QCOMPARE(dialog.run(nullptr, m_folder.path()), accepted ? m_writable : QString());
 }
 
 QTEST_MAIN(TestFileDialog)
