@@ -702,13 +702,39 @@ void TestReportCommand::progressLine_data()
 {
     QTest::addColumn<bool>("terminal");
     QTest::addColumn<QList<int>>("times"); // ms at the start, then after each reading
-    QTest::addColumn<QString>("shown");    // %1 erases the last line shown
-    QTest::newRow("not a terminal") << false << QList<int>{0, 900, 1900, 2900} << "";
-    QTest::newRow("a second is not passed") << true << QList<int>{0, 300, 600, 999} << "";
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("shown"); // %1 erases the last line shown
+    QTest::addColumn<int>("columns");   // what that line takes on the terminal
+    QTest::newRow("not a terminal") << false << QList<int>{0, 900, 1900, 2900} << false << "" << 0;
+    QTest::newRow("a second is not passed")
+        << true << QList<int>{0, 300, 600, 999} << false << "" << 0;
     QTest::newRow("past a second")
-        << true << QList<int>{0, 600, 1200, 1250, 1400}
-        << "\rnumorra-report: 2 of 4 readings\rnumorra-report: 4 of 4 readings%1";
+        << true << QList<int>{0, 600, 1200, 1250, 1400} << false
+        << "\rnumorra-report: 2 of 4 readings\rnumorra-report: 4 of 4 readings%1" << 31;
+    // Each Chinese character takes two columns.
+    QTest::newRow("in Chinese")
+        << true << QList<int>{0, 600, 1200, 1250, 1400} << true
+        << QStringLiteral(
+               "\rnumorra-report: 已完成 2/4 份解读\rnumorra-report: 已完成 4/4 份解读%1")
+        << 33;
 }
+
+namespace {
+
+// The progress line as the Chinese catalog gives it.
+class ChineseProgress : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *, const char *, int) const override
+    {
+        return qstrcmp(context, "ReportProgress") == 0
+                   ? QStringLiteral("numorra-report: 已完成 %1/%2 份解读")
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 // On a terminal a run past a second shows its progress, at most ten times a
 // second, and clears it at the end; nowhere else does it show.
@@ -716,7 +742,12 @@ void TestReportCommand::progressLine()
 {
     QFETCH(bool, terminal);
     QFETCH(QList<int>, times);
+    QFETCH(bool, chinese);
     QFETCH(QString, shown);
+    QFETCH(int, columns);
+    ChineseProgress translator;
+    if (chinese)
+        QCoreApplication::installTranslator(&translator);
     QString text;
     QTextStream err(&text);
     qsizetype tick = 0;
@@ -727,8 +758,8 @@ void TestReportCommand::progressLine()
             progress.show(tick);
     }
     err.flush();
-    const qsizetype width = QString("numorra-report: 4 of 4 readings").size();
-    QCOMPARE(text, shown.replace("%1", "\r" + QString(width, ' ') + "\r"));
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(text, shown.replace("%1", "\r" + QString(columns, ' ') + "\r"));
 }
 
 // The line is out on the terminal (not held in the stream) while the next

@@ -208,6 +208,15 @@ void TestReadingWindow::paneShowsStyledReading()
     QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Normal));
     QCOMPARE(cursor.charFormat().foreground().color(), QColor(0, 255, 0));
     QCOMPARE(cursor.charFormat().fontPointSize(), 16.0);
+    // And draws it: white and green strokes on the dark green.
+    const QImage shown = view->grab().toImage();
+    int white = 0, green = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            white += shown.pixel(x, y) == qRgb(255, 255, 255);
+            green += shown.pixel(x, y) == qRgb(0, 255, 0);
+        }
+    QVERIFY2(white > 20 && green > 20, qPrintable(QStringLiteral("%1 %2").arg(white).arg(green)));
     QVERIFY(reading->picRelationship->RTB->toPlainText().isEmpty());
     QVERIFY(reading->results().RTB.PlainText().isEmpty());
 }
