@@ -11,6 +11,7 @@ const QString kPrefix = QStringLiteral("numorra_");
 const QString kSuffix = QStringLiteral(".qm");
 
 int g_generation = 0;
+int g_installed = 0;
 
 // The program's texts are English: a desktop in English (or in no language
 // at all) reads them as they are, whatever languages follow.
@@ -88,15 +89,22 @@ void Translations::install(QTranslator &translator)
 {
     QCoreApplication::installTranslator(&translator);
     ++g_generation;
+    ++g_installed;
 }
 
 void Translations::remove(QTranslator &translator)
 {
     QCoreApplication::removeTranslator(&translator);
     ++g_generation;
+    --g_installed;
 }
 
 int Translations::generation()
 {
     return g_generation;
+}
+
+bool Translations::translated()
+{
+    return g_installed > 0;
 }

@@ -47,6 +47,9 @@ public:
     // class: texts translated once and kept compare it to know whether they
     // are still in the language in force.
     static int generation();
+    // Whether a translator installed through this class is in force, so
+    // that the program's texts may not be the English ones.
+    static bool translated();
 
 private:
     QString m_catalog;

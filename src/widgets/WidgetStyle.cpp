@@ -1,6 +1,7 @@
 #include "widgets/WidgetStyle.h"
 
 #include "support/Fonts.h"
+#include "support/Translations.h"
 #include "widgets/Colours.h"
 #include "widgets/ProductTexts.h"
 #include "widgets/RawPixels.h"
@@ -85,6 +86,10 @@ QWidget *addPanel(QWidget *parent, const QString &objectName, const QColor &back
 
 void fitLabelHeights(QWidget *window)
 {
+    // Measuring every label costs the start about a millisecond; the
+    // English texts fit their places as they are.
+    if (!Translations::translated())
+        return;
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (label->text().isEmpty())
             continue;

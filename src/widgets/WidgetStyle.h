@@ -41,7 +41,7 @@ QWidget *addPanel(QWidget *parent, const QString &objectName, const QColor &back
 
 // Lets each label of `window` whose text needs more height than its place
 // grow downwards to fit: a line of Chinese is taller than a line of Latin
-// letters. The design's own texts fit their places, so in English nothing moves.
+// letters. The English texts fit their places, so untranslated nothing moves.
 void fitLabelHeights(QWidget *window);
 
 // Moves a top-level window to the centre of its screen.
