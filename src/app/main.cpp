@@ -1,7 +1,7 @@
 #include "qtdesktop/QtPlatform.h"
 #include "shell/ApplicationShell.h"
 #include "shell/CommandLine.h"
-#include "support/Translations.h"
+#include "language/Translations.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>

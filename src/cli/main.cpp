@@ -1,6 +1,6 @@
 #include "cli/ReportApplication.h"
 #include "cli/ReportCommand.h"
-#include "support/Translations.h"
+#include "language/Translations.h"
 
 #include <QTextStream>
 

@@ -2,7 +2,7 @@
 
 #include "fengshui/ElementDescriptions.h"
 #include "reading/ReadingResults.h"
-#include "support/Translations.h"
+#include "language/Translations.h"
 
 #include <array>
 #include <stdexcept>

@@ -4,7 +4,7 @@
 #include "numerology/NumberReadings.h"
 #include "reading/ReadingResults.h"
 #include "reading/RichPane.h"
-#include "support/Translations.h"
+#include "language/Translations.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 
 #include "desktop/Platform.h"
 #include "files/AtomicFile.h"
-#include "support/Fonts.h"
+#include "language/Fonts.h"
 
 #include <QCoreApplication>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "reading/ReadingResults.h"
 
-#include "support/Fonts.h"
+#include "language/Fonts.h"
 
 #include <QCoreApplication>
 

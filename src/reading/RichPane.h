@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/Fonts.h"
+#include "language/Fonts.h"
 
 #include <QPointer>
 #include <QString>

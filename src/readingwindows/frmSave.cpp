@@ -8,7 +8,7 @@
 #include "reading/ReadingResults.h"
 #include "reading/Report.h"
 #include "readingwindows/RichPaneView.h"
-#include "support/Fonts.h"
+#include "language/Fonts.h"
 #include "support/modHelp.h"
 #include "widgets/Colours.h"
 #include "widgets/LinkLabel.h"

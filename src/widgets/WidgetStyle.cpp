@@ -1,7 +1,7 @@
 #include "widgets/WidgetStyle.h"
 
-#include "support/Fonts.h"
-#include "support/Translations.h"
+#include "language/Fonts.h"
+#include "language/Translations.h"
 #include "widgets/Colours.h"
 #include "widgets/ProductTexts.h"
 #include "widgets/RawPixels.h"

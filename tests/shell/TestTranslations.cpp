@@ -20,7 +20,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/ShortDate.h"
-#include "support/Translations.h"
+#include "language/Translations.h"
 #include "support/modHelp.h"
 #include "widgets/ProductTexts.h"
 

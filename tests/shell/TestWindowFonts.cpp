@@ -11,7 +11,7 @@
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
-#include "support/Translations.h"
+#include "language/Translations.h"
 
 #include <QGlyphRun>
 #include <QLabel>

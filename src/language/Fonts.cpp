@@ -1,4 +1,4 @@
-#include "support/Fonts.h"
+#include "language/Fonts.h"
 
 namespace Fonts {
 

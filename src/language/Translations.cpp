@@ -1,4 +1,4 @@
-#include "support/Translations.h"
+#include "language/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
