@@ -1,8 +1,8 @@
+#include "language/Translations.h"
+#include "language/Utf8Locale.h"
 #include "qtdesktop/QtPlatform.h"
 #include "shell/ApplicationShell.h"
 #include "shell/CommandLine.h"
-#include "language/Translations.h"
-#include "language/Utf8Locale.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>
