@@ -11,6 +11,8 @@
 #   make package        build the Debian package build/numorra_*.deb
 #   make package-check  check that package with lintian, install it here, start it, remove
 #                       it (changes the system)
+#   make test-debian13  `make run` and `make test` on a fresh Debian 13 made with debootstrap
+#                       (a clean clone of the current commit), as CI does; needs root
 
 PRESET    ?= default
 BUILD_DIR ?= build
@@ -37,7 +39,8 @@ PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 # The programs alone: the tests are configured only once their packages are there.
 PROGRAMS := numorra numorra-report
 
-.PHONY: all deps run-deps configure build programs package package-check run test fuzz lint format bench clean
+.PHONY: all deps run-deps configure build programs package package-check run test test-debian13 \
+        fuzz lint format bench clean
 
 all: build
 
@@ -77,6 +80,10 @@ test: build
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@ctest --preset fuzz
+
+test-debian13:
+	@scripts/install-deps.sh debootstrap
+	@scripts/fresh-debian.sh trixie
 
 FUZZ_SECONDS ?= 180
 

@@ -7,7 +7,7 @@
 # some 8 GB) and is unmounted and removed afterwards, whatever happens.
 #
 # Usage: scripts/fresh-debian.sh [suite]    (default trixie, Debian 13;
-#        bookworm is Debian 12)                         needs root
+#        bookworm is Debian 12), as root or through sudo
 # DEBIAN_MIRROR names another mirror; KEEP_ROOT=1 leaves the root in place.
 set -eu
 
@@ -17,7 +17,8 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 commit=$(git -C "$repo" rev-parse HEAD)
 
 if [ "$(id -u)" -ne 0 ]; then
-    echo "fresh-debian: making and entering a root needs root (run it with sudo)" >&2
+    command -v sudo >/dev/null && exec sudo "$0" "$@"
+    echo "fresh-debian: making and entering a root needs root: run it as root or install sudo" >&2
     exit 1
 fi
 
