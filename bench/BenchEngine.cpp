@@ -34,7 +34,7 @@ void engineSteps(benchmark::State &state)
         ReadingResults results;
         CalculationSteps::runIsolated(CalculationSteps::engineSteps(details, results));
         benchmark::DoNotOptimize(results.lblLoshuGrid);
-        benchmark::DoNotOptimize(results.RTBLoshu.insertionStyle());
+        benchmark::DoNotOptimize(results.RTBLoshu);
     }
 }
 BENCHMARK(engineSteps)->Unit(benchmark::kMicrosecond);
