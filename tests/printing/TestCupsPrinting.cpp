@@ -29,8 +29,8 @@ void TestCupsPrinting::jobsReachThePrinterWhole_data()
                            << int(Platform::PrintOutcome::Printed);
     QTest::newRow("refused") << QByteArray("fake") << QByteArray("0") << qint64(-1)
                              << int(Platform::PrintOutcome::Refused);
-    QTest::newRow("no default printer") << QByteArray() << QByteArray("7") << qint64(-1)
-                                        << int(Platform::PrintOutcome::NoPrinter);
+    QTest::newRow("no default printer")
+        << QByteArray() << QByteArray("7") << qint64(-1) << int(Platform::PrintOutcome::NoPrinter);
     // The document's last bytes do not fit: nothing may be printed.
     QTest::newRow("document cut short") << QByteArray("fake") << QByteArray("7") << qint64(2000)
                                         << int(Platform::PrintOutcome::DocumentNotMade);

@@ -87,7 +87,8 @@ frmSave *TestReportPreview::open(const QString &name, const QString &day, const 
     auto *preview = new frmSave(*m_platform, m_details, *m_results);
     preview->show();
     preview->activateWindow();
-    QTest::qWaitForWindowActive(preview); // its access keys work once it is active
+    if (!QTest::qWaitForWindowActive(preview)) // its access keys work once it is active
+        QTest::qFail("the preview did not become active", __FILE__, __LINE__);
     return preview;
 }
 
