@@ -11,11 +11,15 @@
 #   make package        build the Debian package build/numorra_*.deb
 #   make package-check  check that package with lintian, install it here, start it, remove
 #                       it (changes the system)
+#   make test-debian13  `make run` and `make test` on a fresh Debian 13 made with debootstrap
+#                       (a clean clone of the current commit), as CI does; needs root
 
 PRESET    ?= default
 BUILD_DIR ?= build
 
-# Debian 12 packages that building and running the two programs need.
+# Debian packages that building and running the two programs need, by names
+# Debian 12 and 13 share ("a|b": the first name the release has, see
+# scripts/install-deps.sh).
 RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
                 qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
                 qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
@@ -23,19 +27,20 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
 # Without a display, `make run` starts Numorra on a virtual one for a screenshot.
 HEADLESS_PACKAGES := xvfb xauth x11-utils xdotool imagemagick
 # What the tests, benchmarks, sanitizer and fuzz builds, lint and packaging add.
-TEST_PACKAGES := $(HEADLESS_PACKAGES) weston libweston-10-dev x11-xserver-utils \
+TEST_PACKAGES := $(HEADLESS_PACKAGES) weston 'libweston-14-dev|libweston-10-dev' x11-xserver-utils \
                  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 \
                  fonts-noto-cjk cups printer-driver-cups-pdf poppler-utils qpdf xclip \
                  clang-format clang-tidy libbenchmark-dev time hyperfine libx11-dev libxtst-dev libxdamage-dev \
                  desktop-file-utils appstream file \
                  lintian devscripts shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl \
-                 clang libclang-rt-14-dev llvm
+                 clang libclang-rt-dev llvm
 PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 
 # The programs alone: the tests are configured only once their packages are there.
 PROGRAMS := numorra numorra-report
 
-.PHONY: all deps run-deps configure build programs package package-check run test fuzz lint format bench clean
+.PHONY: all deps run-deps configure build programs package package-check run test test-debian13 \
+        fuzz lint format bench clean
 
 all: build
 
@@ -75,6 +80,10 @@ test: build
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@ctest --preset fuzz
+
+test-debian13:
+	@scripts/install-deps.sh debootstrap
+	@scripts/fresh-debian.sh trixie
 
 FUZZ_SECONDS ?= 180
 

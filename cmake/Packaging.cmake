@@ -37,9 +37,16 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # cannot see is listed by hand: the platform plugins Qt loads at run time
 # (libqt6gui6 only recommends them), the Latin face of the windows and
 # reports where Verdana is missing, DejaVu Sans, and libcups, which the
-# program loads only when it prints.
+# program loads only when it prints, by the name of the package that holds it
+# here (libcups2 in Debian 12, libcups2t64 in Debian 13).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libcups2")
+get_filename_component(numorra_cups "${CUPS_LIBRARIES}" REALPATH)
+execute_process(COMMAND dpkg-query -S "${numorra_cups}" OUTPUT_VARIABLE numorra_cups ERROR_QUIET)
+string(REGEX REPLACE "[:,].*" "" numorra_cups "${numorra_cups}")
+if(numorra_cups STREQUAL "")
+    set(numorra_cups libcups2)
+endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, ${numorra_cups}")
 # Help and web links open in the desktop's browser through xdg-open; on a
 # Wayland desktop the windows are native with Qt's Wayland plugin; names in
 # Chinese characters need a font that has them, which DejaVu has not: Noto

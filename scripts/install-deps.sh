@@ -1,15 +1,23 @@
 #!/bin/sh
 # Installs the Debian packages given as arguments that are not installed yet.
 # A second run with nothing missing does no network access at all.
+#
+# An argument "a|b" names a package that Debian releases call differently
+# (libweston-14-dev in Debian 13, libweston-10-dev in Debian 12): any of the
+# names installed will do, and otherwise the first one apt knows is installed.
 set -eu
 
+installed() {
+    [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null || true)" = "install ok installed" ]
+}
+
 missing=""
-for pkg in "$@"; do
-    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-    case "$status" in
-        "install ok installed") ;;
-        *) missing="$missing $pkg" ;;
-    esac
+for names in "$@"; do
+    found=""
+    for pkg in $(echo "$names" | tr '|' ' '); do
+        installed "$pkg" && found=1
+    done
+    [ -n "$found" ] || missing="$missing $names"
 done
 
 [ -z "$missing" ] && exit 0
@@ -24,7 +32,21 @@ else
     exit 1
 fi
 
-echo "Installing missing packages:$missing"
 $SUDO apt-get update -qq
+chosen=""
+for names in $missing; do
+    pkg=""
+    for name in $(echo "$names" | tr '|' ' '); do
+        if [ -z "$pkg" ] && apt-cache policy "$name" | grep -q 'Candidate: [^(]'; then
+            pkg=$name
+        fi
+    done
+    if [ -z "$pkg" ]; then
+        echo "No package of this release is named $names" >&2
+        exit 1
+    fi
+    chosen="$chosen $pkg"
+done
+echo "Installing missing packages:$chosen"
 # shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $chosen >/dev/null

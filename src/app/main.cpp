@@ -1,4 +1,5 @@
 #include "language/Translations.h"
+#include "language/Utf8Locale.h"
 #include "qtdesktop/QtPlatform.h"
 #include "shell/ApplicationShell.h"
 #include "shell/CommandLine.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    Utf8Locale::choose(); // before Qt looks at the locale
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));

@@ -1,6 +1,7 @@
 #include "cli/ReportApplication.h"
 #include "cli/ReportCommand.h"
 #include "language/Translations.h"
+#include "language/Utf8Locale.h"
 
 #include <QTextStream>
 
@@ -25,6 +26,7 @@ void holdClosedStandardStreams()
 int main(int argc, char *argv[])
 {
     holdClosedStandardStreams();
+    Utf8Locale::choose(); // before Qt looks at the locale
     // Our arguments never reach Qt, which would take some (-platform, -reverse...) for its own.
     QStringList arguments;
     for (int index = 1; index < argc; ++index)

@@ -202,8 +202,7 @@ void TestReportProcess::progressOnlyOnATerminal_data()
     const QString line = "numorra-report: 1 of 2 readings";
     QTest::newRow("terminal") << "script -qec '" + run + "' /dev/null"
                               << "\r" + line + "\r" + QString(line.size(), ' ') + "\r";
-    QTest::newRow("file") << run + " 2>err.txt; cat err.txt"
-                          << "";
+    QTest::newRow("file") << run + " 2>err.txt; cat err.txt" << QString();
 }
 
 void TestReportProcess::progressOnlyOnATerminal()

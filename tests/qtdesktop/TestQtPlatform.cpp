@@ -150,8 +150,7 @@ void TestQtPlatform::handOverMessages_data()
     QTest::newRow("path too long") << message('a' + longest, "") << "" << QByteArray();
     QTest::newRow("relative path") << message("a.qnr", "") << "" << QByteArray();
     QTest::newRow("three parts") << message("/a", "t") + "x" + '\0' << "" << QByteArray();
-    QTest::newRow("bytes after") << message("/a", "t") + "x"
-                                 << "" << QByteArray();
+    QTest::newRow("bytes after") << message("/a", "t") + 'x' << "" << QByteArray();
     QTest::newRow("not UTF-8") << message("/\xff.qnr", "") << "" << QByteArray();
     QTest::newRow("blank in token") << message("/a", "t k") << "" << QByteArray();
 }

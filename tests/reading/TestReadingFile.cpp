@@ -195,7 +195,7 @@ void TestReadingFile::nineStarFirstField_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("report");
-    QTest::newRow("whole line") << encoded("Kan\r\nWater") + "\r\nsecond line"
+    QTest::newRow("whole line") << encoded("Kan\r\nWater") + QByteArray("\r\nsecond line")
                                 << "Kan\r\nWater";
     QTest::newRow("CR LF as 98 95") << QByteArray("\xB6\x62\x5F\xB7") << "a\r\nb";
     QTest::newRow("up to the comma") << encoded("one") + "," + encoded("two") << "one";

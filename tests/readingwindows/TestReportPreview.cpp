@@ -86,7 +86,9 @@ frmSave *TestReportPreview::open(const QString &name, const QString &day, const 
     CalculationSteps::runIsolated(CalculationSteps::engineSteps(m_details, *m_results));
     auto *preview = new frmSave(*m_platform, m_details, *m_results);
     preview->show();
-    QApplication::setActiveWindow(preview);
+    preview->activateWindow();
+    if (!QTest::qWaitForWindowActive(preview)) // its access keys work once it is active
+        QTest::qFail("the preview did not become active", __FILE__, __LINE__);
     return preview;
 }
 
@@ -142,7 +144,8 @@ void TestReportPreview::openingTwiceShowsTheReportOnce()
             seen << static_cast<frmSave *>(modal)->report().PlainText();
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        QApplication::setActiveWindow(reading);
+        reading->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(reading));
         QTest::keyClick(reading, Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(seen.size(), pass + 1);
     }

@@ -72,7 +72,7 @@ double contrast(QRgb first, QRgb second)
 // they were by less than 3:1 (or nothing marks the focus).
 QStringList faintFocusMarks(QWidget *window)
 {
-    QApplication::setActiveWindow(window);
+    window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
         return {QStringLiteral("the window did not become active")};
     QTest::keyClick(window, Qt::Key_Tab); // the keyboard moves the focus from now on

@@ -99,7 +99,7 @@ void TestApplicationShell::startShowsMainWindow()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QVERIFY(m_platform->messages.isEmpty());
     QVERIFY(m_platform->endedWith.isEmpty());
-    QApplication::setActiveWindow(window);
+    window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(QApplication::focusWidget(), window->fraDetails->txtName);
 }
@@ -373,7 +373,7 @@ void TestApplicationShell::introductionText()
 void TestApplicationShell::accessKeysReachTheirCommands()
 {
     frmMain *window = m_shell->openMainWindow();
-    QApplication::setActiveWindow(window);
+    window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     // Alt+F presses the calculate button every time, though the File menu shares the key.
     for (int press = 1; press <= 3; ++press) {

@@ -131,7 +131,7 @@ void TestMainWindow::opensWithDefaults()
 void TestMainWindow::keyboardOrder()
 {
     frmMain *window = m_shell->mainWindow();
-    QApplication::setActiveWindow(window);
+    window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(QApplication::focusWidget(), window->fraDetails->txtName);
     const QList<QWidget *> order = {window->fraDetails->cboDate,
@@ -221,7 +221,7 @@ void TestMainWindow::validationMessages()
     QFETCH(QString, message);
     QFETCH(Platform::Icon, icon);
     frmMain *window = enter(name, day, month, year);
-    QApplication::setActiveWindow(window);
+    window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     window->cmdOpen->setFocus();
     window->cmdProceed->click();

@@ -102,7 +102,7 @@ void TestWebLinks::everyEntryOpensItsPage()
 void TestWebLinks::labelsReadAndWorkLikeLinks()
 {
     frmMain *main = m_shell->openMainWindow();
-    QApplication::setActiveWindow(main);
+    main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
     LinkLabel *link = main->lblLink;
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);

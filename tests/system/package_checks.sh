@@ -36,27 +36,45 @@ echo "built $(basename "$deb")"
 
 failures=0
 dpkg-deb -x "$deb" "$scratch/root"
-# Debian 12's dpkg-buildflags has no control-flow protection (-fcf-protection)
-# among its hardening flags, so it is not asked for. Nor are fortified calls:
-# the only libc calls that have a checked variant are memcpy and memmove into
-# Qt's and the standard library's storage, whose size the compiler cannot see,
-# so none is ever made the checked way, and hardening-check would say "only
-# unprotected functions found" of any build. That every file is compiled with
-# _FORTIFY_SOURCE is checked in the compile commands instead.
-if hardening-check --nocfprotection --nofortify "$scratch"/root/usr/bin/*; then
+# What hardening-check cannot find in the programs is checked in the compile
+# commands instead: that every file is compiled with the flags for it.
+# - Fortified calls: the only libc calls that have a checked variant are
+#   memcpy and memmove into Qt's and the standard library's storage, whose
+#   size the compiler cannot see, so none is ever made the checked way, and
+#   hardening-check would say "only unprotected functions found" of any build.
+# - Control-flow protection (x86's CET, -fcf-protection), where the release's
+#   hardening flags have it (Debian 13's; not Debian 12's): a program is
+#   marked as protected only when every object in it is, and glibc's start
+#   files (Scrt1.o, crti.o, crtn.o) are not, so no program of Debian 13 on
+#   amd64 is marked, /usr/bin/ls no more than this one.
+# - Branch protection (AArch64's BTI and PAC, -mbranch-protection), which
+#   Debian 13's hardening-check looks for on every architecture, where the
+#   release's flags have it (Debian 13's on arm64).
+flags=" $(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) "
+required="-D_FORTIFY_SOURCE=[1-9]"
+case $flags in *" -fcf-protection "*) required="$required -fcf-protection([^=]|=full)" ;; esac
+case $flags in *" -mbranch-protection="*) required="$required -mbranch-protection=[a-z]" ;; esac
+unasked="--nofortify --nocfprotection"
+if hardening-check --help | grep -q -- --nobranchprotection; then
+    unasked="$unasked --nobranchprotection"
+fi
+# shellcheck disable=SC2086
+if hardening-check $unasked "$scratch"/root/usr/bin/*; then
     echo "ok   hardening-check"
 else
     failures=$((failures + 1))
 fi
 commands=$build_dir/compile_commands.json
 compiled=$(grep -c '"command":' "$commands" || true)
-fortified=$(grep -c '"command":.* -D_FORTIFY_SOURCE=[1-9]' "$commands" || true)
-if [ "$compiled" -gt 0 ] && [ "$fortified" = "$compiled" ]; then
-    echo "ok   all $compiled files are compiled with _FORTIFY_SOURCE"
-else
-    echo "FAIL: $fortified of the $compiled files in $commands are compiled with _FORTIFY_SOURCE" >&2
-    failures=$((failures + 1))
-fi
+for flag in $required; do
+    with=$(grep -cE -- "\"command\":.* $flag" "$commands" || true)
+    if [ "$compiled" -gt 0 ] && [ "$with" = "$compiled" ]; then
+        echo "ok   all $compiled files are compiled with ${flag%%[[(]*}"
+    else
+        echo "FAIL: $with of the $compiled files in $commands are compiled with ${flag%%[[(]*}" >&2
+        failures=$((failures + 1))
+    fi
+done
 
 # The catalogs of the program's texts go with it, and Qt's own catalogs
 # (its buttons and dialogs) are recommended.

@@ -31,8 +31,13 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <libweston-desktop/libweston-desktop.h>
 #include <libweston/libweston.h>
+#include <libweston/version.h>
+#if WESTON_VERSION_MAJOR >= 12 /* libweston-desktop became part of libweston */
+#include <libweston/desktop.h>
+#else
+#include <libweston-desktop/libweston-desktop.h>
+#endif
 
 /* Exported by libweston for its backends; their header is not installed. */
 void weston_seat_init(struct weston_seat *seat, struct weston_compositor *compositor,
