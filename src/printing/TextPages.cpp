@@ -98,7 +98,8 @@ void TextPages::draw(Paragraph &paragraph)
     for (int index = 0; index < paragraph.layout.lineCount(); ++index) {
         const QTextLine line = paragraph.layout.lineAt(index);
         makeRoom(line.height());
-        m_pages.drawLine(line, QPointF(0, m_top - line.y()), paragraph.forms[index]);
+        m_pages.drawLine(line, paragraph.layout.text(), QPointF(0, m_top - line.y()),
+                         paragraph.forms[index]);
         m_top += line.height();
     }
 }
