@@ -153,6 +153,8 @@ void PdfPages::drawLine(const QTextLine &line, const QString &text, QPointF orig
 QByteArray PdfPages::glyphsOf(const QTextLine &line, const QString &text)
 {
     const QList<GlyphClusters::Run> runs = GlyphClusters::runsOf(line, text);
+    if (runs.isEmpty())
+        return {}; // a blank line
     const QPointF top(0, line.y());
     QByteArray glyphs;
     for (const GlyphClusters::Run &run : runs) {
