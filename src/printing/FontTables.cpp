@@ -36,8 +36,8 @@ QByteArray postScriptName(const QByteArray &nameTable)
 {
     const int count = numberAt(nameTable, 2);
     const int strings = numberAt(nameTable, 4);
-    for (int index = 0; index < count; ++index) {
-        const qsizetype record = 6 + 12 * qsizetype(index);
+    for (qsizetype record = 6; record < 6 + 12 * qsizetype(count) && record < nameTable.size();
+         record += 12) {
         if (numberAt(nameTable, record + 6) != 6)
             continue;
         const QByteArray bytes = nameTable.mid(strings + numberAt(nameTable, record + 10),
