@@ -102,6 +102,8 @@ class TestPdfFont : public QObject
 private Q_SLOTS:
     void textReadsBackAsWritten_data();
     void textReadsBackAsWritten();
+    void chinesePunctuationInTheChineseFace_data();
+    void chinesePunctuationInTheChineseFace();
     void fontsGoInAsTheirLicencesAllow_data();
     void fontsGoInAsTheirLicencesAllow();
     void restrictedReportFaceIsDrawnAsOutlines();
@@ -127,6 +129,27 @@ void TestPdfFont::textReadsBackAsWritten()
 {
     QFETCH(QString, text);
     QCOMPARE(lettersOf(pdfOf(text, PdfFile::reportFont())), letters(text));
+}
+
+void TestPdfFont::chinesePunctuationInTheChineseFace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("latinFace");
+    QTest::newRow("in Chinese") << "数字“发”——好…" << false;
+    QTest::newRow("at the ends") << "“发”" << false;
+    QTest::newRow("beyond the BMP") << "\U00020BB7…·" << false;
+    QTest::newRow("in Latin text") << "“Lee” — 1…" << true;
+}
+
+// The marks the Latin faces share with Chinese text are drawn in the Chinese
+// face beside Chinese characters, in the Latin face in Latin text.
+void TestPdfFont::chinesePunctuationInTheChineseFace()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, latinFace);
+    QFont font = PdfFile::reportFont();
+    font.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
+    QCOMPARE(outputOf("pdffonts", {"%f"}, pdfOf(text, font)).contains("DejaVu"), latinFace);
 }
 
 void TestPdfFont::fontsGoInAsTheirLicencesAllow_data()
