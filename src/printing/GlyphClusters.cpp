@@ -106,11 +106,10 @@ Numbering numberGlyphs(const QList<Run> &runs)
 std::vector<int> joinClusters(const QTextLine &line, const Numbering &numbering,
                               std::vector<int> &parents)
 {
-    const int start = line.textStart();
     std::vector<int> glyphOf(static_cast<size_t>(line.textLength()), -1);
-    for (int character = start; character < start + line.textLength(); ++character) {
-        int &first = glyphOf[static_cast<size_t>(character - start)];
-        for (const QGlyphRun &part : line.glyphRuns(character, 1)) {
+    int character = line.textStart();
+    for (int &first : glyphOf) {
+        for (const QGlyphRun &part : line.glyphRuns(character++, 1)) {
             const QList<quint32> indexes = part.glyphIndexes();
             const QList<QPointF> positions = part.positions();
             for (qsizetype index = 0; index < indexes.size(); ++index) {

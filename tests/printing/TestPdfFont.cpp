@@ -1,5 +1,6 @@
 #include "PdfText.h"
 #include "language/Fonts.h"
+#include "printing/FontTables.h"
 #include "printing/PdfFile.h"
 #include "printing/PdfFont.h"
 
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void chinesePunctuationInTheChineseFace();
     void fontsGoInAsTheirLicencesAllow_data();
     void fontsGoInAsTheirLicencesAllow();
+    void shortTables();
     void restrictedReportFaceIsDrawnAsOutlines();
     void sameInputSameBytes();
 };
@@ -134,11 +136,19 @@ void TestPdfFont::textReadsBackAsWritten()
 void TestPdfFont::chinesePunctuationInTheChineseFace_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("latinFace");
-    QTest::newRow("in Chinese") << "数字“发”——好…" << false;
-    QTest::newRow("at the ends") << "“发”" << false;
-    QTest::newRow("beyond the BMP") << "\U00020BB7…·" << false;
-    QTest::newRow("in Latin text") << "“Lee” — 1…" << true;
+    QTest::addColumn<QString>("face"); // the only one
+    QTest::newRow("in Chinese") << "数字“发”——好…"
+                                << "Noto";
+    QTest::newRow("at the ends") << "“发”"
+                                 << "Noto";
+    QTest::newRow("beyond the BMP") << "\U00020BB7…·"
+                                    << "Noto";
+    QTest::newRow("full-width punctuation") << "（…）"
+                                            << "Noto";
+    QTest::newRow("in Latin text") << "a“b”c — 1…"
+                                   << "DejaVu";
+    QTest::newRow("alone") << "“—…”"
+                           << "DejaVu";
 }
 
 // The marks the Latin faces share with Chinese text are drawn in the Chinese
@@ -146,10 +156,12 @@ void TestPdfFont::chinesePunctuationInTheChineseFace_data()
 void TestPdfFont::chinesePunctuationInTheChineseFace()
 {
     QFETCH(QString, text);
-    QFETCH(bool, latinFace);
+    QFETCH(QString, face);
     QFont font = PdfFile::reportFont();
     font.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
-    QCOMPARE(outputOf("pdffonts", {"%f"}, pdfOf(text, font)).contains("DejaVu"), latinFace);
+    const QString fonts = outputOf("pdffonts", {"%f"}, pdfOf(text, font));
+    QVERIFY(fonts.contains(face));
+    QVERIFY(!fonts.contains(face == "Noto" ? "DejaVu" : "Noto"));
 }
 
 void TestPdfFont::fontsGoInAsTheirLicencesAllow_data()
@@ -183,6 +195,18 @@ void TestPdfFont::fontsGoInAsTheirLicencesAllow()
     QCOMPARE(font.isEmbedded(), embedded);
     QCOMPARE(pdf.data().contains("/FontFile2"), embedded);
     QCOMPARE(tags.size(), embedded ? 1 : 0);
+}
+
+// The tables as short as they can be: an OS/2 table ending with its fsType,
+// a naming table ending with its one PostScript name, in UTF-16.
+void TestPdfFont::shortTables()
+{
+    QCOMPARE(FontTables::embeddingOf(QByteArray(9, '\0') + '\x02'),
+             FontTables::Embedding::Outlines);
+    QCOMPARE(FontTables::embeddingOf(QByteArray(9, '\0')), FontTables::Embedding::Subset);
+    const QByteArray names("\0\0\0\x01\0\x12\0\x03\0\x01\x04\x09\0\x06\0\x08\0\0\0S\0e\0e\0d", 26);
+    QCOMPARE(FontTables::postScriptName(names), "Seed");
+    QCOMPARE(FontTables::postScriptName(names.chopped(1)), "See");
 }
 
 // A restricted font named as the report's face (here through fontconfig)
