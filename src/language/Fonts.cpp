@@ -24,12 +24,15 @@ QString family()
 
 QStringList families(const QLocale &locale)
 {
-    QStringList faces{family(), QStringLiteral("DejaVu Sans")};
+    return QStringList{family(), QStringLiteral("DejaVu Sans")} + chineseFamilies(locale);
+}
+
+QStringList chineseFamilies(const QLocale &locale)
+{
     if (locale.language() == QLocale::Japanese || locale.language() == QLocale::Korean)
-        return faces;
-    faces << notoFace(locale) << QStringLiteral("WenQuanYi Zen Hei")
-          << QStringLiteral("Droid Sans Fallback") << QStringLiteral("WenQuanYi Micro Hei");
-    return faces;
+        return {};
+    return {notoFace(locale), QStringLiteral("WenQuanYi Zen Hei"),
+            QStringLiteral("Droid Sans Fallback"), QStringLiteral("WenQuanYi Micro Hei")};
 }
 
 } // namespace Fonts

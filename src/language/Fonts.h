@@ -21,6 +21,9 @@ QString family();
 // keeps the faces fontconfig gives its own language. What none of them has
 // goes to the faces fontconfig chooses.
 QStringList families(const QLocale &locale = QLocale());
+// The Chinese faces of families() alone, in order; none where the locale is
+// Japanese or Korean.
+QStringList chineseFamilies(const QLocale &locale = QLocale());
 
 // The windows' font size, in which the text of a reading pane starts too.
 constexpr double kWindowPointSize = 8.25;

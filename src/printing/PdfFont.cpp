@@ -1,11 +1,16 @@
 #include "printing/PdfFont.h"
 
+#include "printing/FontTables.h"
 #include "printing/PdfObjects.h"
 #include "printing/TrueTypeSubset.h"
 
-#include <QtEndian>
+#include <QCryptographicHash>
+
+#include <cmath>
 
 namespace {
+
+constexpr qsizetype kCodes = 0xFFFF; // as many glyphs as a TrueType font holds
 
 void appendHex4(QByteArray &bytes, int value)
 {
@@ -32,63 +37,70 @@ QByteArray pdfName(const QByteArray &name)
     return kept.isEmpty() ? QByteArray("Font") : kept;
 }
 
-// The PostScript name (name 6) of an sfnt's naming table, or nothing.
-QByteArray nameTableEntry(const QByteArray &table)
+// A character as the character map gives it: UTF-16, a surrogate pair beyond
+// the Basic Multilingual Plane.
+QByteArray utf16Hex(const QString &text)
 {
-    const auto at = [&table](qsizetype offset) {
-        return offset + 2 <= table.size() ? qFromBigEndian<quint16>(table.constData() + offset) : 0;
-    };
-    const int count = at(2);
-    const int strings = at(4);
-    for (int index = 0; index < count; ++index) {
-        const qsizetype record = 6 + 12 * qsizetype(index);
-        if (at(record + 6) != 6)
-            continue;
-        const QByteArray bytes = table.mid(strings + at(record + 10), at(record + 8));
-        if (at(record) == 1) // Macintosh: one byte a character
-            return bytes;
-        QByteArray ascii; // Windows and Unicode: UTF-16
-        for (qsizetype byte = 1; byte < bytes.size(); byte += 2)
-            ascii.append(bytes.at(byte));
-        return ascii;
-    }
-    return {};
+    QByteArray hex;
+    for (const QChar unit : text)
+        appendHex4(hex, unit.unicode());
+    return hex;
 }
 
 } // namespace
 
 PdfFont::PdfFont(PdfObjects &objects, const QRawFont &font)
-    : m_objects(objects), m_font(font), m_object(objects.reserve())
+    : m_objects(objects), m_font(font), m_object(objects.reserve()),
+      m_embedded(FontTables::embeddingOf(font.fontTable("OS/2")) == FontTables::Embedding::Subset)
 {
-    codeOf(0); // the missing glyph comes first in any font
+    codeOf({0, {}, 1}); // the missing glyph comes first in any font
 }
 
-void PdfFont::appendCode(QByteArray &content, quint32 glyph)
+bool PdfFont::hasRoomFor(qsizetype count) const
 {
-    appendHex4(content, codeOf(glyph));
+    return m_uses.size() + count <= kCodes;
 }
 
-int PdfFont::codeOf(quint32 glyph)
+void PdfFont::appendCode(QByteArray &content, quint32 glyph, const QString &text, int shares)
 {
-    auto known = m_codes.constFind(glyph);
-    if (known == m_codes.constEnd()) {
-        known = m_codes.insert(glyph, static_cast<int>(m_glyphs.size()));
-        m_glyphs.append(glyph);
+    appendHex4(content, codeOf({glyph, text, std::max(shares, 1)}));
+}
+
+int PdfFont::codeOf(const Use &use)
+{
+    const auto first = m_codes.constFind(use.glyph);
+    if (first != m_codes.constEnd() && m_uses.at(first.value()) == use)
+        return first.value();
+    if (first != m_codes.constEnd()) {
+        const auto other = m_otherCodes.constFind(use);
+        if (other != m_otherCodes.constEnd())
+            return other.value();
     }
-    return known.value();
+    const int code = static_cast<int>(m_uses.size());
+    if (first == m_codes.constEnd())
+        m_codes.insert(use.glyph, code);
+    else
+        m_otherCodes.insert(use, code);
+    m_uses.append(use);
+    return code;
 }
 
-void PdfFont::write()
+void PdfFont::write(QSet<QByteArray> &tags)
 {
-    const TrueTypeSubset subset(m_font, m_glyphs);
-    const qreal scale = 1000 / m_font.unitsPerEm(); // PDF measures glyphs in thousandths of an em
+    QList<quint32> glyphs;
+    for (const Use &use : m_uses)
+        glyphs.append(use.glyph);
+    const TrueTypeSubset subset(m_font, glyphs);
+    // PDF measures glyphs in thousandths of an em.
+    const qreal scale = 1000.0 / subset.unitsPerEm();
     QRawFont unscaled(m_font);
-    unscaled.setPixelSize(m_font.unitsPerEm());
+    unscaled.setPixelSize(subset.unitsPerEm());
     const QRect box = subset.bounds();
-    const QByteArray name = postScriptName();
+    // An embedded subset is named after its font with a tag of its own.
+    const QByteArray name = (m_embedded ? subsetTag(tags) + '+' : QByteArray()) + postScriptName();
     const int cidFont = m_objects.reserve();
     const int descriptor = m_objects.reserve();
-    const int file = m_objects.reserve();
+    const int file = m_embedded ? m_objects.reserve() : 0;
     const int unicode = m_objects.reserve();
 
     m_objects.write(m_object, "<< /Type /Font /Subtype /Type0 /BaseFont /" + name +
@@ -99,78 +111,79 @@ void PdfFont::write()
                                  " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) "
                                  "/Supplement 0 >> /FontDescriptor " +
                                  PdfObjects::reference(descriptor) + " /CIDToGIDMap /Identity /W " +
-                                 widths(subset.advances()) + " >>");
+                                 widths(subset.advances(), scale) + " >>");
     const auto scaled = [scale](qreal value) {
-        return PdfObjects::number(qRound(value * scale));
+        return PdfObjects::number(std::round(value * scale));
     };
-    m_objects.write(descriptor,
-                    "<< /Type /FontDescriptor /FontName /AAAAAA+" + name + " /Flags 4 /FontBBox [" +
-                        scaled(box.left()) + ' ' + scaled(box.top()) + ' ' + scaled(box.right()) +
-                        ' ' + scaled(box.bottom()) + "] /ItalicAngle 0 /Ascent " +
-                        scaled(unscaled.ascent()) + " /Descent " + scaled(-unscaled.descent()) +
-                        " /CapHeight " + scaled(unscaled.capHeight()) + " /StemV " +
-                        scaled(unscaled.lineThickness()) + " /FontFile2 " +
-                        PdfObjects::reference(file) + " >>");
-    m_objects.writeStream(file, "/Length1 " + QByteArray::number(subset.data().size()),
-                          subset.data());
+    m_objects.write(
+        descriptor,
+        "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [" +
+            scaled(box.left()) + ' ' + scaled(box.top()) + ' ' + scaled(box.right()) + ' ' +
+            scaled(box.bottom()) + "] /ItalicAngle 0 /Ascent " + scaled(unscaled.ascent()) +
+            " /Descent " + scaled(-unscaled.descent()) + " /CapHeight " +
+            scaled(unscaled.capHeight()) + " /StemV " + scaled(unscaled.lineThickness()) +
+            (m_embedded ? " /FontFile2 " + PdfObjects::reference(file) : QByteArray()) + " >>");
+    if (m_embedded)
+        m_objects.writeStream(file, "/Length1 " + QByteArray::number(subset.data().size()),
+                              subset.data());
     m_objects.writeStream(unicode, {}, toUnicode());
 }
 
 QByteArray PdfFont::postScriptName() const
 {
-    QByteArray name = nameTableEntry(m_font.fontTable("name"));
+    QByteArray name = FontTables::postScriptName(m_font.fontTable("name"));
     if (name.isEmpty())
         name = m_font.familyName().toLatin1();
     return pdfName(name);
 }
 
-QByteArray PdfFont::widths(const QList<int> &advances) const
+// Six capital letters from the subset's glyphs, the same for the same
+// glyphs, and unlike any other subset's tag in the file.
+QByteArray PdfFont::subsetTag(QSet<QByteArray> &tags) const
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(postScriptName());
+    for (const Use &use : m_uses)
+        hash.addData(QByteArray::number(use.glyph) + ' ');
+    QByteArray tag;
+    do {
+        const QByteArray digest = hash.result();
+        tag.clear();
+        for (qsizetype index = 0; index < 6; ++index)
+            tag.append(static_cast<char>('A' + static_cast<uchar>(digest.at(index)) % 26));
+        hash.addData(digest); // another tag, should this one be taken
+    } while (tags.contains(tag));
+    tags.insert(tag);
+    return tag;
+}
+
+QByteArray PdfFont::widths(const QList<int> &advances, qreal scale) const
 {
     QByteArray array = "[0 [";
-    const qreal scale = 1000 / m_font.unitsPerEm();
-    for (const int advance : advances)
-        array += QByteArray::number(qRound(advance * scale)) + ' ';
+    for (qsizetype code = 0; code < advances.size(); ++code)
+        array +=
+            QByteArray::number(qRound(advances.at(code) * scale / m_uses.at(code).shares)) + ' ';
     return array + "]]";
 }
 
-// Each glyph stands for the first character of the Basic Multilingual Plane
-// that the font's character map gives it, as Qt's own PDF writer has it, but
-// for a character that is only another form of one after it: a Chinese font
-// gives 小 the glyph of the Kangxi radical ⼩ too, and 小 is what was written.
+// Each code stands for the text it was drawn for.
 QByteArray PdfFont::toUnicode() const
 {
-    QList<QChar> characters;
-    for (char16_t unit = 1; unit < 0xD800; ++unit)
-        characters.append(QChar(unit));
-    for (int unit = 0xE000; unit <= 0xFFFF; ++unit)
-        characters.append(QChar(unit));
-    QList<quint32> glyphs(characters.size());
-    int count = static_cast<int>(glyphs.size());
-    m_font.glyphIndexesForChars(characters.constData(), static_cast<int>(characters.size()),
-                                glyphs.data(), &count);
-    QHash<int, char16_t> firsts;
-    for (int index = 0; index < count; ++index) {
-        const auto code = m_codes.constFind(glyphs.at(index));
-        if (code == m_codes.constEnd() || code.value() <= 0)
-            continue;
-        const auto first = firsts.constFind(code.value());
-        if (first == firsts.constEnd() ||
-            (QChar(first.value()).decompositionTag() != QChar::NoDecomposition &&
-             characters.at(index).decompositionTag() == QChar::NoDecomposition))
-            firsts.insert(code.value(), characters.at(index).unicode());
-    }
     QByteArray map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
                      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
                      "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
-    QList<int> codes = firsts.keys();
-    std::sort(codes.begin(), codes.end());
+    QList<int> codes;
+    for (int code = 0; code < m_uses.size(); ++code) {
+        if (!m_uses.at(code).text.isEmpty())
+            codes.append(code);
+    }
     for (qsizetype start = 0; start < codes.size(); start += 100) {
         const qsizetype end = std::min(start + 100, codes.size());
         map += QByteArray::number(end - start) + " beginbfchar\n";
         for (qsizetype index = start; index < end; ++index)
-            map +=
-                '<' + hex4(codes.at(index)) + "> <" + hex4(firsts.value(codes.at(index))) + ">\n";
+            map += '<' + hex4(codes.at(index)) + "> <" + utf16Hex(m_uses.at(codes.at(index)).text) +
+                   ">\n";
         map += "endbfchar\n";
     }
     return map + "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";

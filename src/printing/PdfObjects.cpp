@@ -2,7 +2,7 @@
 
 #include <QIODevice>
 
-PdfObjects::PdfObjects(QIODevice &device) : m_device(device)
+PdfObjects::PdfObjects(QIODevice &device) : m_device(device), m_digest(QCryptographicHash::Md5)
 {
     // The second line's high bytes tell file transfer programs the file is binary.
     put(QByteArrayLiteral("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"));
@@ -34,6 +34,8 @@ void PdfObjects::finish(int catalog, int information)
     // Written as it is gathered: a hundred thousand pages make a table of megabytes.
     constexpr qsizetype kChunk = 64 * 1024;
     const qint64 table = m_written;
+    // The file's identifier is a digest of its objects: the same for the same content.
+    const QByteArray identifier = '<' + m_digest.result().toHex() + '>';
     const QByteArray count = QByteArray::number(qsizetype(m_offsets.size()) + 1);
     QByteArray lines = "xref\n0 " + count + "\n0000000000 65535 f \n";
     for (const qint64 offset : m_offsets) {
@@ -44,7 +46,8 @@ void PdfObjects::finish(int catalog, int information)
         }
     }
     put(lines + "trailer\n<< /Size " + count + " /Root " + reference(catalog) + " /Info " +
-        reference(information) + " >>\nstartxref\n" + QByteArray::number(table) + "\n%%EOF\n");
+        reference(information) + " /ID [" + identifier + ' ' + identifier + "] >>\nstartxref\n" +
+        QByteArray::number(table) + "\n%%EOF\n");
 }
 
 QByteArray PdfObjects::number(qreal value)
@@ -103,5 +106,6 @@ QByteArray PdfObjects::reference(int number)
 void PdfObjects::put(const QByteArray &bytes)
 {
     m_device.write(bytes);
+    m_digest.addData(bytes);
     m_written += bytes.size();
 }

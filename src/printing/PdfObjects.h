@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 
 #include <deque>
@@ -25,7 +26,8 @@ public:
     // dictionary holds besides the filter and length.
     void writeStream(int number, const QByteArray &entries, const QByteArray &data);
     // Writes the cross-reference table and the trailer naming the document's
-    // catalog and information dictionary. Every reserved number must be written.
+    // catalog and information dictionary, and its identifier, a digest of
+    // what came before. Every reserved number must be written.
     void finish(int catalog, int information);
 
     // A real number as content streams and dictionaries take it: at most six
@@ -43,6 +45,7 @@ private:
 
     QIODevice &m_device;
     qint64 m_written = 0;
+    QCryptographicHash m_digest;
     // Of each object, by number less one; a deque grows without copying.
     std::deque<qint64> m_offsets;
 };

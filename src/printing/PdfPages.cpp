@@ -1,10 +1,11 @@
 #include "printing/PdfPages.h"
 
 #include "desktop/Platform.h"
+#include "printing/GlyphClusters.h"
 #include "printing/PdfFont.h"
 
 #include <QDateTime>
-#include <QGlyphRun>
+#include <QPainterPath>
 #include <QTextLine>
 
 namespace {
@@ -41,6 +42,44 @@ QByteArray fontName(const PdfFont &font)
     return "/F" + QByteArray::number(font.object());
 }
 
+// A glyph's outline as a filled path, in hundredths of a dot.
+void appendOutline(QByteArray &content, const QPainterPath &path)
+{
+    const auto appendPoint = [&content](QPointF point) {
+        PdfObjects::appendNumber(content, qRound(point.x() * 100) / 100.0);
+        content += ' ';
+        PdfObjects::appendNumber(content, qRound(point.y() * 100) / 100.0);
+        content += ' ';
+    };
+    if (path.isEmpty())
+        return;
+    for (int index = 0; index < path.elementCount(); ++index) {
+        const QPainterPath::Element element = path.elementAt(index);
+        appendPoint(element);
+        if (element.isCurveTo() && index + 2 < path.elementCount()) {
+            appendPoint(path.elementAt(index + 1));
+            appendPoint(path.elementAt(index + 2));
+            index += 2;
+            content += "c\n";
+        } else {
+            content += element.isMoveTo() ? "m\n" : "l\n";
+        }
+    }
+    content += path.fillRule() == Qt::WindingFill ? "f\n" : "f*\n";
+}
+
+// When the document was made: now, or for output that must come out the same
+// each time, the moment SOURCE_DATE_EPOCH names, in seconds since 1970.
+QDateTime creationDate()
+{
+    constexpr qint64 kLastSecondOf9999 = 253402300799;
+    bool valid = false;
+    const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&valid);
+    if (!valid || seconds < 0 || seconds > kLastSecondOf9999)
+        return QDateTime::currentDateTimeUtc();
+    return QDateTime::fromSecsSinceEpoch(seconds).toUTC();
+}
+
 } // namespace
 
 PdfPages::PdfPages(QIODevice &device, const QString &title, const QPageLayout &layout)
@@ -69,7 +108,7 @@ void PdfPages::newPage()
     m_pageOpen = true;
 }
 
-void PdfPages::drawLine(const QTextLine &line, QPointF origin, int &form)
+void PdfPages::drawLine(const QTextLine &line, const QString &text, QPointF origin, int &form)
 {
     const QPointF top = origin + QPointF(0, line.y());
     if (form > 0) {
@@ -77,7 +116,7 @@ void PdfPages::drawLine(const QTextLine &line, QPointF origin, int &form)
         m_content += formName(form) + " Do Q\n";
         return;
     }
-    const QByteArray glyphs = glyphsOf(line);
+    const QByteArray glyphs = glyphsOf(line, text);
     if (glyphs.isEmpty())
         return;
     if (form == 0) { // drawn here; a form only once it comes back
@@ -106,38 +145,91 @@ void PdfPages::drawLine(const QTextLine &line, QPointF origin, int &form)
 }
 
 // Each glyph at its own place, as Qt's PDF writer puts it; the text matrix
-// turns the glyphs upright again in the pages' downward coordinates.
-QByteArray PdfPages::glyphsOf(const QTextLine &line)
+// turns the glyphs upright again in the pages' downward coordinates. A glyph
+// that stands for no character (a mark its letter's glyph stands for) is
+// drawn as its outline, so that no reader finds a character there; so are
+// the glyphs of a font that may not be embedded, with their text invisible
+// (render mode 3) over them, to be found and copied all the same.
+QByteArray PdfPages::glyphsOf(const QTextLine &line, const QString &text)
 {
+    const QList<GlyphClusters::Run> runs = GlyphClusters::runsOf(line, text);
+    if (runs.isEmpty())
+        return {}; // a blank line
+    const QPointF top(0, line.y());
     QByteArray glyphs;
-    const QList<QGlyphRun> runs = line.glyphRuns();
-    for (const QGlyphRun &run : runs) {
-        PdfFont &font = fontOf(run.rawFont());
-        glyphs += "BT " + fontName(font) + ' ' + PdfObjects::number(run.rawFont().pixelSize()) +
-                  " Tf 1 0 0 -1 0 0 Tm\n";
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        QPointF last(0, line.y());
-        for (qsizetype index = 0; index < indexes.size(); ++index) {
-            const QPointF move = positions.at(index) - last;
-            PdfObjects::appendNumber(glyphs, move.x());
-            glyphs += ' ';
-            PdfObjects::appendNumber(glyphs, -move.y());
-            glyphs += " Td <";
-            font.appendCode(glyphs, indexes.at(index));
-            glyphs += "> Tj\n";
-            last = positions.at(index);
+    for (const GlyphClusters::Run &run : runs) {
+        const bool embedded = fontOf(run.font, 0).isEmbedded();
+        for (const GlyphClusters::Glyph &glyph : run.glyphs) {
+            if (glyph.characters.isEmpty() || !embedded)
+                appendOutline(glyphs,
+                              run.font.pathForGlyph(glyph.index).translated(glyph.position - top));
         }
-        glyphs += "ET\n";
     }
-    return glyphs;
+    // One text object for the line, as readers that go by the order of the
+    // content join its runs into one line.
+    glyphs += "BT 1 0 0 -1 0 0 Tm\n";
+    QPointF last = top;
+    bool visible = true;
+    for (const GlyphClusters::Run &run : runs) {
+        for (qsizetype start = 0; start < run.glyphs.size(); start += kRunGlyphs) {
+            const QList<GlyphClusters::Glyph> part = run.glyphs.mid(start, kRunGlyphs);
+            PdfFont &font = fontOf(run.font, part.size());
+            glyphs += fontName(font) + ' ' + PdfObjects::number(run.font.pixelSize()) + " Tf\n";
+            if (visible != font.isEmbedded())
+                glyphs += font.isEmbedded() ? "0 Tr\n" : "3 Tr\n";
+            visible = font.isEmbedded();
+            for (const GlyphClusters::Glyph &glyph : part) {
+                if (!glyph.characters.isEmpty())
+                    appendGlyph(glyphs, font, glyph, run.rightToLeft, last);
+            }
+        }
+    }
+    return glyphs + "ET\n";
 }
 
-PdfFont &PdfPages::fontOf(const QRawFont &font)
+// Shows a glyph from `last`, the place of the one before. A glyph standing
+// for several characters (a ligature, a letter and its mark) is shown for
+// one, then again, invisible, for each other: each character over its share
+// of the glyph's advance, from the left, or from the right in right-to-left
+// text, and in the order of the text, as readers take them. One character a
+// code, which every reader takes, where Ghostscript 10.0 swaps the bytes of
+// a code of several.
+void PdfPages::appendGlyph(QByteArray &glyphs, PdfFont &font, const GlyphClusters::Glyph &glyph,
+                           bool rightToLeft, QPointF &last)
 {
-    for (const auto &known : m_fonts) {
-        if (known->rawFont() == font)
-            return *known;
+    const qsizetype count = glyph.characters.size();
+    const qreal share =
+        count == 1 ? 0
+                   : font.rawFont().advancesForGlyphIndexes({glyph.index}).constFirst().x() / count;
+    const bool visible = font.isEmbedded();
+    for (qsizetype character = 0; character < count; ++character) {
+        const qsizetype slot = rightToLeft ? count - 1 - character : character;
+        const QPointF place = glyph.position + QPointF(share * slot, 0);
+        if (visible && count > 1)
+            glyphs += slot == 0 ? "0 Tr " : "3 Tr ";
+        const QPointF move = place - last;
+        PdfObjects::appendNumber(glyphs, move.x());
+        glyphs += ' ';
+        PdfObjects::appendNumber(glyphs, -move.y());
+        glyphs += " Td <";
+        font.appendCode(glyphs, glyph.index, glyph.characters.at(character),
+                        static_cast<int>(count));
+        glyphs += "> Tj\n";
+        last = place;
+    }
+    if (visible && count > 1)
+        glyphs += "0 Tr\n";
+}
+
+// The face's latest font, if it has room for so many more codes; else a new one.
+PdfFont &PdfPages::fontOf(const QRawFont &font, qsizetype glyphs)
+{
+    for (auto known = m_fonts.rbegin(); known != m_fonts.rend(); ++known) {
+        if ((*known)->rawFont() == font) {
+            if ((*known)->hasRoomFor(glyphs))
+                return **known;
+            break;
+        }
     }
     m_fonts.push_back(std::make_unique<PdfFont>(m_objects, font));
     return *m_fonts.back();
@@ -197,12 +289,14 @@ void PdfPages::finish()
     writeResources();
     m_objects.write(m_catalog,
                     "<< /Type /Catalog /Pages " + PdfObjects::reference(m_pageTree) + " >>");
-    m_objects.write(
-        m_information,
-        "<< /Title " + PdfObjects::text(m_title) + " /Creator " +
-            PdfObjects::text(Platform::applicationTitle()) + " /CreationDate (D:" +
-            QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1() +
-            "Z) >>");
+    m_objects.write(m_information,
+                    "<< /Title " + PdfObjects::text(m_title) + " /Creator " +
+                        PdfObjects::text(Platform::applicationTitle()) + " /Producer " +
+                        PdfObjects::text(Platform::applicationTitle() + QLatin1Char(' ') +
+                                         QLatin1String(NUMORRA_VERSION)) +
+                        " /CreationDate (D:" +
+                        creationDate().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1() +
+                        "Z) >>");
     m_objects.finish(m_catalog, m_information);
 }
 
@@ -210,8 +304,9 @@ void PdfPages::finish()
 void PdfPages::writeResources()
 {
     QByteArray fonts, forms;
+    QSet<QByteArray> tags;
     for (const auto &font : m_fonts) {
-        font->write();
+        font->write(tags);
         fonts += fontName(*font) + ' ' + PdfObjects::reference(font->object()) + ' ';
     }
     for (const int form : m_forms)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/GlyphClusters.h"
 #include "printing/PdfObjects.h"
 
 #include <QByteArray>
@@ -34,18 +35,20 @@ public:
 
     // Ends the page under way (if any) and starts another.
     void newPage();
-    // Draws a line of a text laid out on device(), placing the layout's
+    // Draws a line of a layout of `text` on device(), placing the layout's
     // origin at `origin` of the paint rect, as QTextLine::draw does. `form`
     // belongs to the line, 0 before it is first drawn: a line drawn again with
     // its form is written once and drawn by reference.
-    void drawLine(const QTextLine &line, QPointF origin, int &form);
+    void drawLine(const QTextLine &line, const QString &text, QPointF origin, int &form);
     // Ends the last page and completes the document.
     void finish();
 
 private:
     // The line's glyphs, drawn from the line's top left corner.
-    QByteArray glyphsOf(const QTextLine &line);
-    PdfFont &fontOf(const QRawFont &font);
+    QByteArray glyphsOf(const QTextLine &line, const QString &text);
+    PdfFont &fontOf(const QRawFont &font, qsizetype glyphs);
+    static void appendGlyph(QByteArray &glyphs, PdfFont &font, const GlyphClusters::Glyph &glyph,
+                            bool rightToLeft, QPointF &last);
     void endPage();
     void endBranch();
     void writeResources();
@@ -61,6 +64,8 @@ private:
     QByteArray m_content; // of the page under way
     bool m_pageOpen = false;
     static constexpr size_t kBranchPages = 256;
+    // Glyphs of a run are shown so many at a time, each time in a font with room for them.
+    static constexpr qsizetype kRunGlyphs = 1024;
     int m_branch = 0; // the page tree's branch under way
     std::vector<int> m_branchPages;
     std::vector<int> m_branches;

@@ -1,5 +1,6 @@
 #include "printing/TextPages.h"
 
+#include "printing/ChinesePunctuation.h"
 #include "printing/PdfPages.h"
 #include "support/LineBreaks.h"
 
@@ -98,7 +99,8 @@ void TextPages::draw(Paragraph &paragraph)
     for (int index = 0; index < paragraph.layout.lineCount(); ++index) {
         const QTextLine line = paragraph.layout.lineAt(index);
         makeRoom(line.height());
-        m_pages.drawLine(line, QPointF(0, m_top - line.y()), paragraph.forms[index]);
+        m_pages.drawLine(line, paragraph.layout.text(), QPointF(0, m_top - line.y()),
+                         paragraph.forms[index]);
         m_top += line.height();
     }
 }
@@ -118,6 +120,7 @@ std::shared_ptr<TextPages::Paragraph> TextPages::laidOut(const QString &text)
     auto paragraph = std::make_shared<Paragraph>();
     paragraph->layout.setText(text);
     paragraph->layout.setFont(QFont(m_font, &m_pages.device())); // measured on the page
+    paragraph->layout.setFormats(ChinesePunctuation::formatsOf(text));
     layOut(paragraph->layout, m_page.width());
     paragraph->forms.resize(paragraph->layout.lineCount());
     m_seenOnce.insert(text, new std::shared_ptr<Paragraph>(paragraph), cost);

@@ -22,11 +22,21 @@ using Contour = std::vector<Point>;
 // Cubic curves are split until a quadratic one stays this close (font units).
 constexpr qreal kTolerance = 0.1;
 constexpr int kMaxSplits = 8;
+// What a glyph of the glyf table can hold: coordinates of 16 bits, and the
+// points and contours its counts can number.
+constexpr qreal kLargestCoordinate = 32767;
+constexpr size_t kMostPoints = 0xFFFF;
+constexpr size_t kMostContours = 0x7FFF;
+
+qreal coordinate(qreal value)
+{
+    return value == value ? qBound(-kLargestCoordinate, value, kLargestCoordinate) : 0;
+}
 
 Point pointAt(QPointF point, bool onCurve)
 {
     // Outlines come y downwards; TrueType's go upwards.
-    return {QPointF(point.x(), -point.y()), onCurve};
+    return {QPointF(coordinate(point.x()), coordinate(-point.y())), onCurve};
 }
 
 bool isSamePoint(QPointF first, QPointF second)
@@ -144,11 +154,20 @@ struct Glyph
     int points = 0;
 };
 
-// A simple glyph of the glyf table, without instructions.
+size_t pointCount(const std::vector<Contour> &contours)
+{
+    size_t points = 0;
+    for (const Contour &contour : contours)
+        points += contour.size();
+    return points;
+}
+
+// A simple glyph of the glyf table, without instructions. An outline too
+// large for one (of a broken font: no real glyph comes near) is left out.
 Glyph encode(const std::vector<Contour> &contours)
 {
     Glyph glyph;
-    if (contours.empty())
+    if (contours.empty() || contours.size() > kMostContours || pointCount(contours) > kMostPoints)
         return glyph;
     int left = INT_MAX, bottom = INT_MAX, right = INT_MIN, top = INT_MIN;
     QByteArray ends, flags, xs, ys;
@@ -264,8 +283,9 @@ QByteArray hheaTable(const QRawFont &unscaled, const Extent &extent, int glyphs)
     const bool empty = extent.bounds.isNull();
     QByteArray hhea;
     put32(hhea, 0x00010000);
-    put16(hhea, qRound(unscaled.ascent())), put16(hhea, -qRound(unscaled.descent()));
-    put16(hhea, qRound(unscaled.leading())), put16(hhea, extent.maxAdvance);
+    put16(hhea, qRound(coordinate(unscaled.ascent())));
+    put16(hhea, -qRound(coordinate(unscaled.descent())));
+    put16(hhea, qRound(coordinate(unscaled.leading()))), put16(hhea, extent.maxAdvance);
     put16(hhea, empty ? 0 : extent.minLeft), put16(hhea, empty ? 0 : extent.minRight);
     put16(hhea, empty ? 0 : extent.maxRight);
     put16(hhea, 1), put16(hhea, 0), put16(hhea, 0); // caret upright
@@ -296,7 +316,8 @@ QByteArray postTable()
 TrueTypeSubset::TrueTypeSubset(const QRawFont &font, const QList<quint32> &glyphs)
 {
     QRawFont unscaled(font);
-    const int unitsPerEm = qRound(font.unitsPerEm());
+    // The sizes of an em the head table allows.
+    const int unitsPerEm = qRound(qBound(16.0, font.unitsPerEm(), 16384.0));
     unscaled.setPixelSize(unitsPerEm);
     const QList<QPointF> advances =
         unscaled.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
@@ -305,7 +326,7 @@ TrueTypeSubset::TrueTypeSubset(const QRawFont &font, const QList<quint32> &glyph
     for (qsizetype index = 0; index < glyphs.size(); ++index) {
         const std::vector<Contour> contours = contoursOf(unscaled.pathForGlyph(glyphs.at(index)));
         const Glyph glyph = encode(contours);
-        const int advance = qRound(advances.at(index).x());
+        const int advance = qRound(qBound(0.0, coordinate(advances.at(index).x()), 32767.0));
         m_advances.append(advance);
         put32(loca, static_cast<quint32>(glyf.size()));
         glyf += glyph.data;
@@ -314,6 +335,7 @@ TrueTypeSubset::TrueTypeSubset(const QRawFont &font, const QList<quint32> &glyph
     }
     put32(loca, static_cast<quint32>(glyf.size()));
     m_bounds = extent.bounds;
+    m_unitsPerEm = unitsPerEm;
     const int count = static_cast<int>(glyphs.size());
     m_data = assemble({{"glyf", glyf},
                        {"head", headTable(unitsPerEm, m_bounds)},

@@ -17,6 +17,8 @@ public:
 
     // The font file.
     QByteArray data() const { return m_data; }
+    // The font's units in an em, as the subset has them.
+    int unitsPerEm() const { return m_unitsPerEm; }
     // The glyphs' bounding box in font units, y upwards.
     QRect bounds() const { return m_bounds; }
     // The glyphs' advances in font units, in order.
@@ -24,6 +26,7 @@ public:
 
 private:
     QByteArray m_data;
+    int m_unitsPerEm = 0;
     QRect m_bounds;
     QList<int> m_advances;
 };

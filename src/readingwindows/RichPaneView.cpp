@@ -1,5 +1,6 @@
 #include "readingwindows/RichPaneView.h"
 
+#include "printing/ChinesePunctuation.h"
 #include "support/LineBreaks.h"
 
 #include <QStyleOptionFocusRect>
@@ -35,7 +36,14 @@ void RichPaneView::runAppended(const RichPane::Run &run)
     format.setForeground(QColor::fromRgb(static_cast<QRgb>(run.style.colour | 0xFF000000U)));
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(LineBreaks::toLineFeeds(run.text), format);
+    const int start = cursor.position();
+    const QString text = LineBreaks::toLineFeeds(run.text);
+    cursor.insertText(text, format);
+    for (const QTextLayout::FormatRange &range : ChinesePunctuation::formatsOf(text)) {
+        cursor.setPosition(start + range.start);
+        cursor.setPosition(start + range.start + range.length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(range.format);
+    }
 }
 
 void RichPaneView::mousePressEvent(QMouseEvent *event)

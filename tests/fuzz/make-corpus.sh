@@ -8,7 +8,7 @@ export LC_ALL=C
 
 rm -rf corpus
 mkdir -p corpus/FuzzTextCodec corpus/FuzzReadingFile corpus/FuzzNineStarFile \
-    corpus/FuzzReport corpus/FuzzReportCommand
+    corpus/FuzzReport corpus/FuzzReportCommand corpus/FuzzFontTables
 
 # enc TEXT: the text's bytes (ASCII or the code page) as a saved file stores
 # them, each code 85 higher; a byte that would pass 255 is dropped.
@@ -121,3 +121,6 @@ printf -- '--help' | put FuzzReportCommand help
 printf -- '--version' | put FuzzReportCommand version
 printf -- '--bogus\n-x' | put FuzzReportCommand unknown-options
 printf '' | put FuzzReportCommand nothing
+
+# --- Fonts: TrueType and CFF outlines, installable and restricted ----------
+python3 make-font-seeds.py corpus/FuzzFontTables

@@ -3,6 +3,7 @@
 #include "TestWindows.h"
 #include "calculation/CalculationSteps.h"
 #include "details/PersonalDetailsRules.h"
+#include "language/Fonts.h"
 #include "printing/PdfFile.h"
 #include "reading/ReadingFile.h"
 #include "reading/ReadingResults.h"
@@ -129,6 +130,15 @@ void TestReportPreview::showsTheReport()
     // Printed and exported in the font the box shows, without its bold.
     QCOMPARE(cursor.charFormat().fontPointSize(), PdfFile::reportFont().pointSizeF());
     QCOMPARE(cursor.charFormat().fontFamilies().toStringList(), PdfFile::reportFont().families());
+    // A quotation mark beside Chinese characters in the Chinese faces, as printed.
+    RichPane pane(ReadingResults::newPaneStyle(0));
+    pane.AppendText("\u6570\u201C\u53D1\u201D");
+    const RichPaneView view(pane, PdfFile::reportFont().families());
+    QTextCursor quote(view.document());
+    quote.setPosition(2);
+    QCOMPARE(quote.charFormat().fontFamilies().toStringList(), Fonts::chineseFamilies());
+    quote.setPosition(3);
+    QCOMPARE(quote.charFormat().fontFamilies().toStringList(), PdfFile::reportFont().families());
 }
 
 void TestReportPreview::openingTwiceShowsTheReportOnce()
