@@ -125,6 +125,8 @@ void TestApplicationShell::startOpensTheNamedReading_data()
     QTest::addColumn<bool>("taken");      // by the running instance, from a second start
     QTest::addColumn<QString>("message"); // empty: the reading opens, here or in the other instance
     QTest::newRow("saved reading") << "anna.qnr" << true << false << false << QString();
+    // Opened, where the Open dialog refuses it: no dialog to pick another file.
+    QTest::newRow("read-only reading") << "read-only.qnr" << true << false << false << QString();
     QTest::newRow("wrong extension")
         << "anna.txt" << true << false << false << "Please Check The File.";
     QTest::newRow("no such file") << "gone.qnr" << false << false << false
@@ -148,6 +150,7 @@ void TestApplicationShell::startOpensTheNamedReading()
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::WriteOnly));
         saved.write(ReadingFile::compose(anna));
+        saved.setPermissions(file.startsWith("read-only") ? QFile::ReadOwner : saved.permissions());
     }
     m_platform->otherInstanceRunning = otherInstance;
     m_platform->handOverTaken = taken;
