@@ -20,7 +20,6 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/time.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,9 +81,7 @@ void TestQtPlatform::initTestCase()
     QVERIFY(m_runtime.isValid());
     qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", m_runtime.path().toLocal8Bit());
-    QtPlatform platform;
-    QVERIFY(platform.claimSingleInstance());
-    QCOMPARE(platform.instanceFolder(), m_runtime.filePath("numorra"));
+    QCOMPARE(InstanceFolder().path(), m_runtime.filePath("numorra"));
 }
 
 void TestQtPlatform::clearClipboardEmptiesText()
@@ -153,16 +150,22 @@ void TestQtPlatform::instanceFolder()
         if (made.at(place) == "foreign")
             QVERIFY(chown(name.constData(), 65534, 65534) == 0);
     }
-    QProcessEnvironment environment;
-    environment.insert("HOME", root.filePath("home"));
-    if (!made.constFirst().isEmpty())
-        environment.insert("XDG_RUNTIME_DIR", root.filePath("run"));
-    InstanceFolder folder(environment);
-    QCOMPARE(folder.path(), chosen.isEmpty() ? QString() : root.filePath(chosen));
-    QCOMPARE(folder.claim(),
-             chosen.isEmpty() ? InstanceFolder::Claim::Alone : InstanceFolder::Claim::Held);
+    const auto restore = qScopeGuard([this, home = qgetenv("HOME")] {
+        qputenv("HOME", home);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    });
+    qputenv("HOME", QFile::encodeName(root.filePath("home")));
+    qputenv("XDG_RUNTIME_DIR",
+            made.constFirst().isEmpty() ? "" : QFile::encodeName(root.filePath("run")));
+    if (chosen.isEmpty()) // one line on standard error, and nothing more
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^numorra: found no private folder"));
+    QTest::failOnWarning(QRegularExpression("."));
+    QtPlatform platform;
+    QVERIFY(platform.claimSingleInstance());
+    platform.acceptReadings([](const QString &) {});
+    QCOMPARE(platform.instanceFolder(), chosen.isEmpty() ? QString() : root.filePath(chosen));
     struct stat status = {};
-    lstat(QFile::encodeName(folder.path()).constData(), &status);
+    lstat(QFile::encodeName(platform.instanceFolder()).constData(), &status);
     QCOMPARE(int(status.st_mode & 0777), chosen.isEmpty() ? 0 : 0700); // made private
 }
 
@@ -177,11 +180,9 @@ void TestQtPlatform::secondClaimIsRefused()
 
 void TestQtPlatform::lockOfDeadProcessIsTakenOver()
 {
-    // The lock ends with its holder's descriptors, as when a killed instance's process ends.
     auto holder = std::make_unique<QtPlatform>();
-    QVERIFY(holder->claimSingleInstance());
-    QVERIFY(!QtPlatform().claimSingleInstance());
-    holder.reset();
+    QVERIFY(holder->claimSingleInstance() && !QtPlatform().claimSingleInstance());
+    holder.reset(); // its descriptors closed, as when a killed instance's process ends
     QVERIFY(QtPlatform().claimSingleInstance());
 }
 
@@ -190,9 +191,7 @@ void TestQtPlatform::oldLockOfLiveProcessHolds()
     // An instance that has been running for an hour still holds its lock.
     QtPlatform running;
     QVERIFY(running.claimSingleInstance());
-    const time_t hourAgo = time(nullptr) - 3600;
-    const timeval times[2] = {{hourAgo, 0}, {hourAgo, 0}};
-    QVERIFY(utimes(QFile::encodeName(running.instanceFolder()).constData(), times) == 0);
+    QCOMPARE(QProcess::execute("touch", {"-d", "1 hour ago", running.instanceFolder()}), 0);
     QtPlatform later;
     QVERIFY(!later.claimSingleInstance());
 }
