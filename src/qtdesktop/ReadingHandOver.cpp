@@ -168,7 +168,6 @@ void ReadingHandOver::takeConnection()
     // A connection that never completes its message is dropped.
     QTimer::singleShot(kWaitMilliseconds, peer->notifier, [this, peer] { hangUp(peer); });
     connect(peer->notifier, &QSocketNotifier::activated, this, [this, peer] { readFrom(peer); });
-    readFrom(peer); // the message usually comes with the connection
 }
 
 void ReadingHandOver::readFrom(const std::shared_ptr<Peer> &peer)
