@@ -36,47 +36,54 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: numorra [--help] [--version] [FILE.qnr]</source>
-        <translation>用法：numorra [--help] [--version] [FILE.qnr]</translation>
+        <source>Gives a person&apos;s reading by Chinese numerology, in a window. When Numorra is
+already running, the file named goes to the running program, which comes
+forward and opens it, and this start ends; without a file, this start says
+&quot;Application is already running&quot; and ends.</source>
+        <translation>在窗口中按中国数字命理为一个人推算解读。如果 Numorra 已在运行，
+指定的文件会交给正在运行的程序，由它来到前台并打开，本次启动随即结束；
+未指定文件时，本次启动提示“程序已在运行”并结束。</translation>
     </message>
     <message>
-        <source>
-Gives a person&apos;s reading by Chinese numerology, in a window. A saved reading
-(a .qnr file) named on the command line opens as &quot;Open Previously Saved
-Reading&quot; opens it. When Numorra is already running, the running program comes
-forward and opens the file, and this start ends; without a file, this start
-says &quot;Application is already running&quot; and ends.
-
-Options:
-  -h, --help       print this help
-  --version        print the version, with the package&apos;s name
-Qt&apos;s own options, such as -platform, -display and -style, are taken as Qt
-takes them.
-
-Exit status:
-  0  the program ended, handed its file to the running program, or was
-     refused as a second start
-  2  a usage error
-</source>
-        <translation>
-在窗口中按中国数字命理为一个人推算解读。命令行中指定的已保存解读
-（.qnr 文件）会像“打开以前保存的解读”那样打开。如果 Numorra 已在
-运行，正在运行的程序会来到前台并打开该文件，本次启动随即结束；未指定
-文件时，本次启动提示“程序已在运行”并结束。
-
-选项：
-  -h, --help       显示本帮助
-  --version        显示版本及软件包名称
-Qt 自身的选项（如 -platform、-display 和 -style）按 Qt 的方式处理。
-
-退出状态：
-  0  程序已结束、已将文件交给正在运行的程序，或作为第二次启动被拒绝
-  2  用法错误
-</translation>
+        <source>Print this help.</source>
+        <translation>显示本帮助。</translation>
     </message>
     <message>
-        <source>numorra: unknown option &apos;%1&apos;</source>
-        <translation>numorra：未知选项“%1”</translation>
+        <source>Print the version, with the package&apos;s name.</source>
+        <translation>显示版本及软件包名称。</translation>
+    </message>
+    <message>
+        <source>A saved reading, opened as &quot;Open Previously Saved Reading&quot; opens it.</source>
+        <translation>已保存的解读，像“打开以前保存的解读”那样打开。</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform, -display and -style, are taken as Qt
+takes them.</source>
+        <translation>Qt 自身的选项（如 -platform、-display 和 -style）按 Qt 的方式处理。</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>退出状态：</translation>
+    </message>
+    <message>
+        <source>the program ended, or handed its file to the running program</source>
+        <translation>程序已结束，或已将文件交给正在运行的程序</translation>
+    </message>
+    <message>
+        <source>no display to open a window on, or this answer could not be written</source>
+        <translation>找不到可以打开窗口的显示器，或无法写出本回答</translation>
+    </message>
+    <message>
+        <source>a usage error</source>
+        <translation>用法错误</translation>
+    </message>
+    <message>
+        <source>the answer could not be written: %1</source>
+        <translation>无法写出回答：%1</translation>
+    </message>
+    <message>
+        <source>no display to open a window on was found (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>找不到可以打开窗口的显示器（DISPLAY 和 WAYLAND_DISPLAY 均未设置）</translation>
     </message>
 </context>
 <context>
@@ -511,6 +518,13 @@ Please verify the correct file name was given.</source>
 Do you want to replace it?</source>
         <translation>%1 已存在。
 要替换它吗？</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>found no private folder for its instance lock (in XDG_RUNTIME_DIR or ~/.cache); this Numorra runs on its own, and later starts cannot reach it</source>
+        <translation>找不到存放实例锁的私有文件夹（在 XDG_RUNTIME_DIR 或 ~/.cache 中）；本 Numorra 将单独运行，之后的启动无法与它联系</translation>
     </message>
 </context>
 <context>

@@ -36,47 +36,54 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: numorra [--help] [--version] [FILE.qnr]</source>
-        <translation>用法：numorra [--help] [--version] [FILE.qnr]</translation>
+        <source>Gives a person&apos;s reading by Chinese numerology, in a window. When Numorra is
+already running, the file named goes to the running program, which comes
+forward and opens it, and this start ends; without a file, this start says
+&quot;Application is already running&quot; and ends.</source>
+        <translation>在視窗中依中國數字命理為一個人推算解讀。若 Numorra 已在執行，
+指定的檔案會交給正在執行的程式，由它移到前景並開啟，本次啟動隨即結束；
+未指定檔案時，本次啟動會提示「程式已在執行中」並結束。</translation>
     </message>
     <message>
-        <source>
-Gives a person&apos;s reading by Chinese numerology, in a window. A saved reading
-(a .qnr file) named on the command line opens as &quot;Open Previously Saved
-Reading&quot; opens it. When Numorra is already running, the running program comes
-forward and opens the file, and this start ends; without a file, this start
-says &quot;Application is already running&quot; and ends.
-
-Options:
-  -h, --help       print this help
-  --version        print the version, with the package&apos;s name
-Qt&apos;s own options, such as -platform, -display and -style, are taken as Qt
-takes them.
-
-Exit status:
-  0  the program ended, handed its file to the running program, or was
-     refused as a second start
-  2  a usage error
-</source>
-        <translation>
-在視窗中依中國數字命理為一個人推算解讀。命令列中指定的已儲存解讀
-（.qnr 檔案）會像「開啟先前儲存的解讀」那樣開啟。若 Numorra 已在執行，
-正在執行的程式會移到前景並開啟該檔案，本次啟動隨即結束；未指定檔案時，
-本次啟動會提示「程式已在執行中」並結束。
-
-選項：
-  -h, --help       顯示本說明
-  --version        顯示版本及套件名稱
-Qt 本身的選項（如 -platform、-display 和 -style）依 Qt 的方式處理。
-
-結束狀態：
-  0  程式已結束、已將檔案交給正在執行的程式，或作為第二次啟動遭拒絕
-  2  用法錯誤
-</translation>
+        <source>Print this help.</source>
+        <translation>顯示本說明。</translation>
     </message>
     <message>
-        <source>numorra: unknown option &apos;%1&apos;</source>
-        <translation>numorra：未知的選項「%1」</translation>
+        <source>Print the version, with the package&apos;s name.</source>
+        <translation>顯示版本及套件名稱。</translation>
+    </message>
+    <message>
+        <source>A saved reading, opened as &quot;Open Previously Saved Reading&quot; opens it.</source>
+        <translation>已儲存的解讀，像「開啟先前儲存的解讀」那樣開啟。</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform, -display and -style, are taken as Qt
+takes them.</source>
+        <translation>Qt 本身的選項（如 -platform、-display 和 -style）依 Qt 的方式處理。</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>結束狀態：</translation>
+    </message>
+    <message>
+        <source>the program ended, or handed its file to the running program</source>
+        <translation>程式已結束，或已將檔案交給正在執行的程式</translation>
+    </message>
+    <message>
+        <source>no display to open a window on, or this answer could not be written</source>
+        <translation>找不到可開啟視窗的顯示器，或無法寫出本回答</translation>
+    </message>
+    <message>
+        <source>a usage error</source>
+        <translation>用法錯誤</translation>
+    </message>
+    <message>
+        <source>the answer could not be written: %1</source>
+        <translation>無法寫出回答：%1</translation>
+    </message>
+    <message>
+        <source>no display to open a window on was found (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>找不到可開啟視窗的顯示器（DISPLAY 和 WAYLAND_DISPLAY 皆未設定）</translation>
     </message>
 </context>
 <context>
@@ -511,6 +518,13 @@ Please verify the correct file name was given.</source>
 Do you want to replace it?</source>
         <translation>%1 已存在。
 要取代它嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>found no private folder for its instance lock (in XDG_RUNTIME_DIR or ~/.cache); this Numorra runs on its own, and later starts cannot reach it</source>
+        <translation>找不到存放執行個體鎖定的私人資料夾（在 XDG_RUNTIME_DIR 或 ~/.cache 中）；此 Numorra 將單獨執行，之後的啟動無法與它聯繫</translation>
     </message>
 </context>
 <context>

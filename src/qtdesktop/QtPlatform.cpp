@@ -2,17 +2,16 @@
 
 #include "printing/CupsPrinting.h"
 #include "qtdesktop/FileDialog.h"
+#include "qtdesktop/InstanceFolder.h"
 #include "qtdesktop/ReadingHandOver.h"
 #include "support/LineBreaks.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -30,17 +29,8 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-// A file of the user's session: in the runtime folder, else in the temp
-// folder under the user's name.
-QString sessionFilePath(const QString &suffix)
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!folder.isEmpty())
-        return QDir(folder).filePath(QStringLiteral("numorra.") + suffix);
-    return QDir(QDir::tempPath())
-        .filePath(QStringLiteral("numorra-%1.%2")
-                      .arg(qEnvironmentVariable("USER", QStringLiteral("user")), suffix));
-}
+// The hand-over socket's name in the instance folder.
+const QString kSocketName = QStringLiteral("socket");
 
 } // namespace
 
@@ -133,50 +123,49 @@ bool QtPlatform::writeSetting(const QString &application, const QString &section
     return settings.status() == QSettings::NoError;
 }
 
-QString QtPlatform::instanceLockPath()
+QString QtPlatform::instanceFolder() const
 {
-    return sessionFilePath(QStringLiteral("lock"));
-}
-
-QString QtPlatform::handOverSocketPath()
-{
-    return sessionFilePath(QStringLiteral("socket"));
+    return m_folder ? m_folder->path() : QString();
 }
 
 bool QtPlatform::claimSingleInstance()
 {
-    if (m_instanceLock && m_instanceLock->isLocked())
-        return true;
-    m_instanceLock = std::make_unique<QLockFile>(instanceLockPath());
-    // A lock is stale only when the process that holds it is gone (killed or
-    // crashed); a running instance's lock never ages out.
-    m_instanceLock->setStaleLockTime(0);
-    if (m_instanceLock->tryLock(0))
-        return true;
-    // Only a lock held by a live instance refuses the start; a lock file that
-    // cannot be written at all must not keep the user out.
-    return m_instanceLock->error() != QLockFile::LockFailedError;
+    if (!m_folder)
+        m_folder = std::make_unique<InstanceFolder>();
+    const InstanceFolder::Claim claim = m_folder->claim();
+    m_lockHeld = claim == InstanceFolder::Claim::Held;
+    // Without a folder that only the user can enter, this instance runs on
+    // its own rather than trust a name that another user could make.
+    if (claim == InstanceFolder::Claim::Alone)
+        qWarning("numorra: %ls",
+                 qUtf16Printable(tr("found no private folder for its instance lock (in "
+                                    "XDG_RUNTIME_DIR or ~/.cache); this Numorra runs on its own, "
+                                    "and later starts cannot reach it")));
+    return claim != InstanceFolder::Claim::Running;
 }
 
 bool QtPlatform::handOverReading(const QString &path)
 {
     // The running instance has a working folder of its own: the path goes whole.
-    return ReadingHandOver::send(handOverSocketPath(), {QFileInfo(path).absoluteFilePath(),
-                                                        qgetenv("XDG_ACTIVATION_TOKEN")});
+    return m_folder && ReadingHandOver::send(
+                           m_folder->entryPath(kSocketName),
+                           {QFileInfo(path).absoluteFilePath(), qgetenv("XDG_ACTIVATION_TOKEN")});
 }
 
 void QtPlatform::acceptReadings(std::function<void(const QString &path)> open)
 {
+    if (!m_lockHeld)
+        return; // no later start can tell that this one runs
     m_handOver = std::make_unique<ReadingHandOver>();
     const bool listening =
-        m_handOver->listen(handOverSocketPath(),
+        m_handOver->listen(m_folder->entryPath(kSocketName),
                            [this, open = std::move(open)](const ReadingHandOver::Message &message) {
                                m_activationToken = message.activationToken;
                                open(message.path);
                            });
     if (!listening)
         qWarning("Reading files from later starts cannot be taken: %ls",
-                 qUtf16Printable(handOverSocketPath()));
+                 qUtf16Printable(m_folder->path()));
 }
 
 void QtPlatform::bringForward(QObject *window)

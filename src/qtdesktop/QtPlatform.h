@@ -3,18 +3,22 @@
 #include "desktop/Platform.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileDialog>
-#include <QLockFile>
 #include <memory>
 
 class FileDialog;
+class InstanceFolder;
 class ReadingHandOver;
 
 // The real desktop: Qt's message boxes, dialogs, printer, clipboard, browser,
-// settings, a per-user lock file for the single running instance, and a
-// per-user socket through which later starts hand it their reading files.
+// settings, and a private folder of the user's (InstanceFolder) whose lock
+// makes the single running instance and whose socket takes the reading files
+// of later starts.
 class QtPlatform : public Platform
 {
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+
 public:
     QtPlatform();
     ~QtPlatform() override;
@@ -40,10 +44,9 @@ public:
     bool endRequested() const { return m_endRequested; }
     int exitCode() const { return m_exitCode; }
 
-    // Where the instance lock and the hand-over socket live: the user's
-    // runtime folder, else the temp folder.
-    static QString instanceLockPath();
-    static QString handOverSocketPath();
+    // The folder of the instance lock and the hand-over socket; empty when
+    // there is no safe one (and this instance runs alone).
+    QString instanceFolder() const;
 
 protected:
     // Shows `dialog` in `folder` (empty: where the desktop opens it); the
@@ -55,8 +58,9 @@ private:
     // that its rules refuse, until the user picks one they accept or cancels.
     QString chooseFile(const FileDialogRequest &request, QFileDialog::AcceptMode mode);
 
-    std::unique_ptr<QLockFile> m_instanceLock;
-    std::unique_ptr<ReadingHandOver> m_handOver;
+    std::unique_ptr<InstanceFolder> m_folder;
+    std::unique_ptr<ReadingHandOver> m_handOver; // goes before its folder
+    bool m_lockHeld = false;
     QByteArray m_activationToken;
     bool m_endRequested = false;
     int m_exitCode = 0;

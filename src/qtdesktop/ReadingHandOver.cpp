@@ -1,33 +1,27 @@
 #include "qtdesktop/ReadingHandOver.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <memory>
-#include <utility>
 
+#include <fcntl.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
-// How long the running instance waits for a message to be whole.
-constexpr int kWaitMilliseconds = 2000;
-// How long a later start waits for the running instance's answer, which a
-// print in progress may hold up.
-constexpr int kAnswerMilliseconds = 10000;
-// A running instance that has just claimed its lock may not listen yet: a
-// later start tries this many times, a tenth of a second apart.
-constexpr int kConnectAttempts = 20;
+// A running instance that has just claimed its lock may not listen yet, and
+// one whose queue is full takes no connection: a later start tries again
+// after this long, until its time is up.
+constexpr int kRetryMilliseconds = 50;
 // What the running instance answers once it has taken a message.
 constexpr char kTaken = '1';
 
@@ -43,18 +37,35 @@ bool socketAddress(const QString &path, sockaddr_un &address)
     return true;
 }
 
-int connectTo(const sockaddr_un &address)
+// A connection to the listener at `address`, not blocking, or -1.
+int connectTo(const sockaddr_un &address, const QDeadlineTimer &deadline)
 {
-    for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
-        const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (peer >= 0 &&
-            ::connect(peer, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0)
+    const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    while (peer >= 0) {
+        if (::connect(peer, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0)
             return peer;
-        if (peer >= 0)
-            ::close(peer);
-        QThread::msleep(100);
+        // Not listening yet (no socket, or a killed instance's), or its queue is full.
+        const bool later = errno == ENOENT || errno == ECONNREFUSED || errno == EAGAIN;
+        if (!later || deadline.remainingTime() < kRetryMilliseconds)
+            break;
+        QThread::msleep(kRetryMilliseconds);
     }
+    if (peer >= 0)
+        ::close(peer);
     return -1;
+}
+
+// Makes `descriptor` wait for each send and receive, at most for the time
+// left. (Through the socket's own time limits rather than poll(), whose call
+// the compiler can check nothing of: Debian's package checks count such an
+// unchecked call against the program, see receive() below.)
+bool waitAtMost(int descriptor, const QDeadlineTimer &deadline)
+{
+    const qint64 left = std::max<qint64>(deadline.remainingTime(), 1);
+    const timeval wait{time_t(left / 1000), suseconds_t(left % 1000 * 1000)};
+    return ::fcntl(descriptor, F_SETFL, 0) == 0 &&
+           ::setsockopt(descriptor, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof(wait)) == 0 &&
+           ::setsockopt(descriptor, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof(wait)) == 0;
 }
 
 // Sends all of `bytes`, without a SIGPIPE should the other end be gone.
@@ -87,10 +98,8 @@ ssize_t receive(int descriptor, char *buffer, size_t size)
 
 bool answeredTaken(int descriptor)
 {
-    const timeval wait{kAnswerMilliseconds / 1000, 0};
     char byte = 0;
-    return ::setsockopt(descriptor, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof(wait)) == 0 &&
-           receive(descriptor, &byte, 1) == 1 && byte == kTaken;
+    return receive(descriptor, &byte, 1) == 1 && byte == kTaken;
 }
 
 bool printableAscii(const QByteArray &bytes)
@@ -108,6 +117,8 @@ ReadingHandOver::ReadingHandOver(QObject *parent) : QObject(parent) {}
 
 ReadingHandOver::~ReadingHandOver()
 {
+    while (!m_waiting.empty())
+        hangUp(m_waiting.front());
     if (m_listener < 0)
         return;
     delete m_notifier;
@@ -119,22 +130,16 @@ bool ReadingHandOver::listen(const QString &socketPath,
                              std::function<void(const Message &)> received)
 {
     m_received = std::move(received);
-    // Made in a folder of its own that only the user may enter, given the
-    // user's permissions alone, then moved into place: no one else can ever
-    // reach it. Only the instance holding the lock gets here, so a socket at
-    // that path is one a killed instance left behind, which this replaces.
-    const QTemporaryDir folder(QFileInfo(socketPath).absolutePath() +
-                               QStringLiteral("/numorra-XXXXXX"));
+    // Only the instance holding the lock gets here, so a socket at that path
+    // is one a killed instance left behind, which this replaces.
     sockaddr_un address;
-    sockaddr_un target;
-    if (!folder.isValid() || !socketAddress(folder.filePath(QStringLiteral("s")), address) ||
-        !socketAddress(socketPath, target))
+    if (!socketAddress(socketPath, address))
         return false;
+    ::unlink(address.sun_path);
     m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (m_listener < 0 ||
         ::bind(m_listener, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0 ||
-        ::chmod(address.sun_path, S_IRWXU) != 0 || ::listen(m_listener, 16) != 0 ||
-        ::rename(address.sun_path, target.sun_path) != 0) {
+        ::listen(m_listener, kMaxWaiting) != 0) {
         if (m_listener >= 0)
             ::close(m_listener);
         m_listener = -1;
@@ -155,59 +160,70 @@ void ReadingHandOver::takeConnection()
         ::close(descriptor);
         return;
     }
-    // The connection's bytes until its message is whole; it is closed once,
-    // whichever way it ends.
-    struct Peer
-    {
-        int descriptor;
-        QByteArray bytes;
-        bool closed = false;
-    };
-    const auto peer = std::make_shared<Peer>(Peer{descriptor, {}});
-    auto *notifier = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
-    const auto hangUp = [peer, notifier] {
-        if (std::exchange(peer->closed, true))
-            return;
-        notifier->setEnabled(false);
-        notifier->deleteLater();
-        ::close(peer->descriptor);
-    };
+    const auto peer = std::make_shared<Peer>(
+        Peer{descriptor, new QSocketNotifier(descriptor, QSocketNotifier::Read, this), {}});
+    m_waiting.push_back(peer);
+    if (m_waiting.size() > size_t(kMaxWaiting))
+        hangUp(m_waiting.front());
     // A connection that never completes its message is dropped.
-    QTimer::singleShot(kWaitMilliseconds, notifier, hangUp);
-    connect(notifier, &QSocketNotifier::activated, this, [this, peer, hangUp] {
+    QTimer::singleShot(kWaitMilliseconds, peer->notifier, [this, peer] { hangUp(peer); });
+    connect(peer->notifier, &QSocketNotifier::activated, this, [this, peer] { readFrom(peer); });
+}
+
+void ReadingHandOver::readFrom(const std::shared_ptr<Peer> &peer)
+{
+    for (;;) {
         char chunk[1024];
         const ssize_t got = receive(peer->descriptor, chunk, sizeof(chunk));
-        if (got < 0 && (errno == EAGAIN || errno == EINTR))
-            return;
-        if (got > 0)
-            peer->bytes.append(chunk, got);
-        if (got > 0 && peer->bytes.count('\0') < 2 && peer->bytes.size() <= kMaxMessage)
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && errno == EAGAIN)
             return; // the rest is still to come
-        if (const std::optional<Message> message = parse(peer->bytes)) {
-            ::send(peer->descriptor, &kTaken, 1, MSG_NOSIGNAL);
-            // Opened from the event loop, once the answer is on its way.
-            QMetaObject::invokeMethod(
-                this,
-                [this, taken = *message] {
-                    if (m_received)
-                        m_received(taken);
-                },
-                Qt::QueuedConnection);
-        }
-        hangUp();
-    });
+        if (got <= 0)
+            break;
+        peer->bytes.append(chunk, got);
+        if (peer->bytes.count('\0') >= 2 || peer->bytes.size() > kMaxMessage)
+            break;
+    }
+    // Taken only while the later start still waits for the answer: one that
+    // has given up has said "Application is already running".
+    if (const std::optional<Message> message = parse(peer->bytes);
+        message && ::send(peer->descriptor, &kTaken, 1, MSG_NOSIGNAL) == 1) {
+        // Opened from the event loop, once the answer is on its way.
+        QMetaObject::invokeMethod(
+            this,
+            [this, taken = *message] {
+                if (m_received)
+                    m_received(taken);
+            },
+            Qt::QueuedConnection);
+    }
+    hangUp(peer);
+}
+
+void ReadingHandOver::hangUp(const std::shared_ptr<Peer> &peer)
+{
+    const auto waiting = std::find(m_waiting.begin(), m_waiting.end(), peer);
+    if (waiting == m_waiting.end())
+        return; // already closed
+    m_waiting.erase(waiting);
+    peer->notifier->setEnabled(false);
+    peer->notifier->deleteLater();
+    ::close(peer->descriptor);
 }
 
 bool ReadingHandOver::send(const QString &socketPath, const Message &message)
 {
+    const QDeadlineTimer deadline(kWaitMilliseconds);
     const QByteArray bytes = compose(message);
     sockaddr_un address;
     if (!parse(bytes) || !socketAddress(socketPath, address))
         return false; // nothing the running instance would take
-    const int peer = connectTo(address);
+    const int peer = connectTo(address, deadline);
     if (peer < 0)
         return false;
-    const bool taken = sameUser(peer) && sendAll(peer, bytes) && answeredTaken(peer);
+    const bool taken =
+        sameUser(peer) && waitAtMost(peer, deadline) && sendAll(peer, bytes) && answeredTaken(peer);
     ::close(peer);
     return taken;
 }

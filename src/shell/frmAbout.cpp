@@ -48,8 +48,11 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     WidgetStyle::setColours(cmdOK, QColor(Qt::black), Colours::kButtonGrey);
-    // Enter presses the default button; Escape rejects the dialog: both close it.
+    // Enter presses the default button; Escape rejects the dialog: both close
+    // it. The focus starts on OK, so that Enter is not taken by the link,
+    // which Tab still reaches.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    cmdOK->setFocus();
 }
 
 void frmAbout::showEvent(QShowEvent *event)

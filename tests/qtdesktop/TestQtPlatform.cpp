@@ -1,4 +1,5 @@
 #include "TestWindows.h"
+#include "qtdesktop/InstanceFolder.h"
 #include "qtdesktop/QtPlatform.h"
 #include "qtdesktop/ReadingHandOver.h"
 #include "shell/ApplicationShell.h"
@@ -13,15 +14,26 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <thread>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+sockaddr_un addressOf(const QString &path)
+{
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path));
+    return address;
+}
+
+} // namespace
 
 // Stands in for the browser: records the addresses the desktop is asked to open.
 class Browser : public QObject
@@ -43,12 +55,16 @@ private Q_SLOTS:
     void initTestCase();
     void clearClipboardEmptiesText();
     void calculationEmptiesClipboard();
+    void instanceFolder_data();
+    void instanceFolder();
     void secondClaimIsRefused();
     void lockOfDeadProcessIsTakenOver();
     void oldLockOfLiveProcessHolds();
     void handOverMessages_data();
     void handOverMessages();
     void readingGoesToTheRunningInstance();
+    void handOverToAStoppedInstanceEnds();
+    void idleConnectionsAreCapped();
     void anotherUsersHandOverIsDropped();
     void settingsRoundTrip();
     void pagesGoToTheBrowser();
@@ -65,8 +81,7 @@ void TestQtPlatform::initTestCase()
     QVERIFY(m_runtime.isValid());
     qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", m_runtime.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(false);
-    QVERIFY(QtPlatform::instanceLockPath().startsWith(m_runtime.path()));
+    QCOMPARE(InstanceFolder().path(), m_runtime.filePath("numorra"));
 }
 
 void TestQtPlatform::clearClipboardEmptiesText()
@@ -92,6 +107,68 @@ void TestQtPlatform::calculationEmptiesClipboard()
     deleteAllWindows();
 }
 
+void TestQtPlatform::instanceFolder_data()
+{
+    // What is made at XDG_RUNTIME_DIR (nothing: unset), at its numorra and at
+    // ~/.cache/numorra: a private folder, one open to others, a link to a
+    // private folder, a file, another user's private folder; the folder chosen.
+    QTest::addColumn<QStringList>("made");
+    QTest::addColumn<QString>("chosen");
+    const QString runtime = "run/numorra";
+    const QString cache = "home/.cache/numorra";
+    QTest::newRow("runtime folder") << QStringList{"private", "", ""} << runtime;
+    QTest::newRow("no runtime folder") << QStringList{"", "", ""} << cache;
+    QTest::newRow("runtime open to others") << QStringList{"open", "", ""} << cache;
+    QTest::newRow("runtime a link") << QStringList{"link", "", ""} << cache;
+    QTest::newRow("runtime a file") << QStringList{"file", "", ""} << cache;
+    QTest::newRow("runtime another user's") << QStringList{"foreign", "", ""} << cache;
+    QTest::newRow("a file in our place") << QStringList{"private", "file", ""} << cache;
+    QTest::newRow("cache: ours, open to others") << QStringList{"", "", "open"} << cache;
+    QTest::newRow("cache: a link") << QStringList{"", "", "link"} << "";
+    QTest::newRow("cache: a file") << QStringList{"", "", "file"} << "";
+    QTest::newRow("cache: another user's") << QStringList{"", "", "foreign"} << "";
+}
+
+void TestQtPlatform::instanceFolder()
+{
+    QFETCH(QStringList, made);
+    QFETCH(QString, chosen);
+    if (made.contains("foreign") && geteuid() != 0)
+        QSKIP("another user's folder needs root to make");
+    const QTemporaryDir root;
+    const QStringList places{"run", "run/numorra", "home/.cache/numorra"};
+    for (int place = 0; place < places.size(); ++place) {
+        const QString path = root.filePath(places.at(place));
+        const QByteArray name = QFile::encodeName(path);
+        QDir().mkpath(QFileInfo(path).path());
+        if (made.at(place) == "file")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        else if (made.at(place) == "link")
+            QVERIFY(QFile::link(root.path(), path));
+        else if (!made.at(place).isEmpty())
+            QVERIFY(mkdir(name.constData(), made.at(place) == "open" ? 0755 : 0700) == 0);
+        if (made.at(place) == "foreign")
+            QVERIFY(chown(name.constData(), 65534, 65534) == 0);
+    }
+    const auto restore = qScopeGuard([this, home = qgetenv("HOME")] {
+        qputenv("HOME", home);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    });
+    qputenv("HOME", QFile::encodeName(root.filePath("home")));
+    qputenv("XDG_RUNTIME_DIR",
+            made.constFirst().isEmpty() ? "" : QFile::encodeName(root.filePath("run")));
+    if (chosen.isEmpty()) // one line on standard error, and nothing more
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^numorra: found no private folder"));
+    QTest::failOnWarning(QRegularExpression("."));
+    QtPlatform platform;
+    QVERIFY(platform.claimSingleInstance());
+    platform.acceptReadings([](const QString &) {});
+    QCOMPARE(platform.instanceFolder(), chosen.isEmpty() ? QString() : root.filePath(chosen));
+    struct stat status = {};
+    lstat(QFile::encodeName(platform.instanceFolder()).constData(), &status);
+    QCOMPARE(int(status.st_mode & 0777), chosen.isEmpty() ? 0 : 0700); // made private
+}
+
 void TestQtPlatform::secondClaimIsRefused()
 {
     QtPlatform first;
@@ -103,20 +180,10 @@ void TestQtPlatform::secondClaimIsRefused()
 
 void TestQtPlatform::lockOfDeadProcessIsTakenOver()
 {
-    // A process that has ended leaves its lock behind, as a killed instance would.
-    QProcess ended;
-    ended.start("true", {});
-    QVERIFY(ended.waitForFinished());
-    const qint64 deadPid = ended.processId() != 0 ? ended.processId() : 999999;
-    {
-        QSaveFile lock(QtPlatform::instanceLockPath());
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(deadPid) + "\nnumorra\n" +
-                   QSysInfo::machineHostName().toUtf8() + "\n");
-        QVERIFY(lock.commit());
-    }
-    QtPlatform platform;
-    QVERIFY(platform.claimSingleInstance());
+    auto holder = std::make_unique<QtPlatform>();
+    QVERIFY(holder->claimSingleInstance() && !QtPlatform().claimSingleInstance());
+    holder.reset(); // its descriptors closed, as when a killed instance's process ends
+    QVERIFY(QtPlatform().claimSingleInstance());
 }
 
 void TestQtPlatform::oldLockOfLiveProcessHolds()
@@ -124,11 +191,7 @@ void TestQtPlatform::oldLockOfLiveProcessHolds()
     // An instance that has been running for an hour still holds its lock.
     QtPlatform running;
     QVERIFY(running.claimSingleInstance());
-    QFile lock(QtPlatform::instanceLockPath());
-    QVERIFY(lock.open(QIODevice::ReadWrite));
-    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                             QFileDevice::FileModificationTime));
-    lock.close();
+    QCOMPARE(QProcess::execute("touch", {"-d", "1 hour ago", running.instanceFolder()}), 0);
     QtPlatform later;
     QVERIFY(!later.claimSingleInstance());
 }
@@ -171,14 +234,12 @@ void TestQtPlatform::handOverMessages()
 
 void TestQtPlatform::readingGoesToTheRunningInstance()
 {
-    const QString socketPath = QtPlatform::handOverSocketPath();
-    QFile leftOver(socketPath); // where a killed instance left its socket
+    QFile leftOver(m_runtime.filePath("numorra/socket")); // where a killed instance left it
     QVERIFY(leftOver.open(QIODevice::WriteOnly));
     QtPlatform running;
     QVERIFY(running.claimSingleInstance());
     QStringList opened;
     running.acceptReadings([&opened](const QString &path) { opened << path; });
-    QCOMPARE(int(QFile::permissions(socketPath) & 0x77), 0); // neither group nor others
 
     QtPlatform later;
     QVERIFY(!later.claimSingleInstance());
@@ -187,6 +248,51 @@ void TestQtPlatform::readingGoesToTheRunningInstance()
     QTRY_COMPARE(opened, QStringList{QDir::current().absoluteFilePath("saved/anna.qnr")});
     start.join();
     QVERIFY(taken);
+}
+
+void TestQtPlatform::handOverToAStoppedInstanceEnds()
+{
+    // A listener that takes nothing, as a stopped instance, its queue full.
+    const QString path = m_runtime.filePath("stopped");
+    const sockaddr_un address = addressOf(path);
+    const auto *at = reinterpret_cast<const sockaddr *>(&address);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    const int queued = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    QVERIFY(bind(listener, at, sizeof(address)) == 0 && ::listen(listener, 0) == 0);
+    QVERIFY(::connect(queued, at, sizeof(address)) == 0);
+    QVERIFY(!ReadingHandOver::send(path, {"/a.qnr", {}}));
+    ::close(queued);
+    ::close(listener);
+}
+
+void TestQtPlatform::idleConnectionsAreCapped()
+{
+    const QString path = m_runtime.filePath("capped");
+    const sockaddr_un address = addressOf(path);
+    ReadingHandOver handOver;
+    QStringList opened;
+    QVERIFY(handOver.listen(
+        path, [&opened](const ReadingHandOver::Message &message) { opened << message.path; }));
+    std::vector<int> idle; // connections that never send a thing
+    for (int connection = 0; connection < 3 * ReadingHandOver::kMaxWaiting; ++connection) {
+        idle.push_back(socket(AF_UNIX, SOCK_STREAM, 0));
+        QVERIFY(::connect(idle.back(), reinterpret_cast<const sockaddr *>(&address),
+                          sizeof(address)) == 0);
+        QCoreApplication::processEvents(); // the running instance takes it
+    }
+    // The oldest are dropped, the newest wait, and a hand-over still gets through.
+    char byte;
+    const int newest = 2 * ReadingHandOver::kMaxWaiting;
+    QTRY_COMPARE(recv(idle.at(newest - 1), &byte, 1, MSG_DONTWAIT), 0);
+    QCOMPARE(recv(idle.at(0), &byte, 1, MSG_DONTWAIT), 0);
+    QCOMPARE(recv(idle.at(newest), &byte, 1, MSG_DONTWAIT), -1);
+    bool taken = false;
+    std::thread start([&] { taken = ReadingHandOver::send(path, {"/a.qnr", {}}); });
+    QTRY_COMPARE(opened, QStringList{"/a.qnr"});
+    start.join();
+    QVERIFY(taken);
+    for (const int descriptor : idle)
+        ::close(descriptor);
 }
 
 void TestQtPlatform::anotherUsersHandOverIsDropped()

@@ -125,6 +125,8 @@ void TestApplicationShell::startOpensTheNamedReading_data()
     QTest::addColumn<bool>("taken");      // by the running instance, from a second start
     QTest::addColumn<QString>("message"); // empty: the reading opens, here or in the other instance
     QTest::newRow("saved reading") << "anna.qnr" << true << false << false << QString();
+    // Opened, where the Open dialog refuses it: no dialog to pick another file.
+    QTest::newRow("read-only reading") << "read-only.qnr" << true << false << false << QString();
     QTest::newRow("wrong extension")
         << "anna.txt" << true << false << false << "Please Check The File.";
     QTest::newRow("no such file") << "gone.qnr" << false << false << false
@@ -148,6 +150,7 @@ void TestApplicationShell::startOpensTheNamedReading()
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::WriteOnly));
         saved.write(ReadingFile::compose(anna));
+        saved.setPermissions(file.startsWith("read-only") ? QFile::ReadOwner : saved.permissions());
     }
     m_platform->otherInstanceRunning = otherInstance;
     m_platform->handOverTaken = taken;
@@ -234,22 +237,29 @@ void TestApplicationShell::commandLine_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<CommandLine::Request>("request");
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("answer"); // the start of what is printed
+    QTest::addColumn<QString>("answer"); // the start of what is printed; %1 the program
     using R = CommandLine::Request;
     const QStringList qtOptions{"-platform", "offscreen", "--style=fusion", "-reverse"};
     QTest::newRow("Qt's options, readings")
         << qtOptions + QStringList{"a.qnr", "b.qnr"} << R::Start << "a.qnr"
         << "";
-    QTest::newRow("a reading after --") << QStringList{"--", "-a.qnr"} << R::Start << "-a.qnr"
-                                        << "";
+    QTest::newRow("a reading after --")
+        << QStringList{"-display", ":1", "--", "-a.qnr"} << R::Start << "-a.qnr"
+        << "";
     QTest::newRow("help") << QStringList{"a.qnr", "-h"} << R::Help << "a.qnr"
-                          << "Usage: numorra [";
+                          << "Usage: %1 [options] [FILE.qnr]\nGives a person's";
     QTest::newRow("version") << QStringList{"--version"} << R::Version << ""
                              << "numorra (numorra) 1.75\n";
     QTest::newRow("unknown option") << QStringList{"--colour=red", "--help"} << R::UsageError << ""
-                                    << "numorra: unknown option '--colour'\nUsage: numorra [";
+                                    << "numorra: Unknown option 'colour'.\nUsage: %1 [options]";
     QTest::newRow("Qt's flag with a value") << QStringList{"-reverse=1"} << R::UsageError << ""
-                                            << "numorra: unknown option '-reverse'";
+                                            << "numorra: Unexpected value after '-reverse'.";
+    QTest::newRow("no display") << QStringList{"a.qnr"} << R::NoDisplay << "a.qnr"
+                                << "numorra: no display to open a window on was found";
+    QTest::newRow("help in Chinese") << QStringList{"-h"} << R::Help << ""
+                                     << "用法：%1 [选项] [FILE.qnr]\n在窗口中按中国数字命理";
+    QTest::newRow("unknown option in Chinese") << QStringList{"-x"} << R::UsageError << ""
+                                               << "numorra: 未知选项“x”。\n用法：%1 [选项]";
 }
 
 void TestApplicationShell::commandLine()
@@ -258,7 +268,7 @@ void TestApplicationShell::commandLine()
     QFETCH(CommandLine::Request, request);
     QFETCH(QString, file);
     QFETCH(QString, answer);
-    const CommandLine commandLine(QStringList{"numorra"} + arguments);
+    const CommandLine commandLine(QStringList{"numorra"} + arguments, QProcessEnvironment());
     QCOMPARE(commandLine.request(), request);
     QCOMPARE(commandLine.readingFile(), file);
     if (request == CommandLine::Request::Start)
@@ -267,15 +277,25 @@ void TestApplicationShell::commandLine()
     QProcess program;
     QProcessEnvironment environment;
     environment.insert("QT_DEBUG_PLUGINS", "1");
+    if (QByteArray(QTest::currentDataTag()).endsWith("in Chinese"))
+        environment.insert("LC_ALL", "zh_CN.UTF-8");
     program.setProcessEnvironment(environment);
     program.start(NUMORRA_PROGRAM, arguments);
     QVERIFY(program.waitForFinished());
     const bool usage = request == CommandLine::Request::UsageError;
-    QCOMPARE(program.exitCode(), usage ? 2 : 0);
+    const bool answers =
+        request == CommandLine::Request::Help || request == CommandLine::Request::Version;
+    QCOMPARE(program.exitCode(), answers ? 0 : usage ? 2 : 1);
     const QString output = program.readAllStandardOutput();
     const QString errors = program.readAllStandardError();
-    QVERIFY2((usage ? errors : output).startsWith(answer), qPrintable(output + errors));
+    QVERIFY2((answers ? output : errors).startsWith(answer.replace("%1", NUMORRA_PROGRAM)),
+             qPrintable(output + errors));
     QVERIFY2(!errors.contains("platforms"), qPrintable(errors));
+    // An answer that cannot be written fails.
+    program.setStandardOutputFile("/dev/full");
+    program.start(NUMORRA_PROGRAM, arguments);
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(program.exitCode(), usage ? 2 : 1);
 }
 
 void TestApplicationShell::reminderRunsBeforeMainWindowAndMayFail()
@@ -396,28 +416,40 @@ void TestApplicationShell::accessKeysReachTheirCommands()
 
 void TestApplicationShell::aboutClosesOnEscapeAndEnter_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-    QTest::newRow("Enter") << int(Qt::Key_Return);
+    // Pressed where the keyboard focus is, which starts on OK.
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("pagesOpened");
+    QTest::newRow("Escape") << QList<int>{Qt::Key_Escape} << 0;
+    QTest::newRow("Enter") << QList<int>{Qt::Key_Return} << 0;
+    QTest::newRow("Tab to the link, Enter, Escape")
+        << QList<int>{Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape} << 1;
 }
 
 void TestApplicationShell::aboutClosesOnEscapeAndEnter()
 {
-    QFETCH(int, key);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, pagesOpened);
     frmMain *window = m_shell->openMainWindow();
     window->fraDetails->txtName->setText("Anna");
     PersonalDetailsGroup::selectListItem(window->fraDetails->cboMonth, "May");
     QString caption;
     QString okText;
+    QString focused;
     whenModalOpens([&](QWidget *modal) {
         caption = modal->windowTitle();
         auto *about = qobject_cast<frmAbout *>(modal);
         okText = about ? about->cmdOK->text() : QString();
-        QTest::keyClick(modal, Qt::Key(key));
+        focused = modal->focusWidget() ? modal->focusWidget()->objectName() : QString();
+        for (const int key : keys)
+            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key(key));
+        if (modal->isVisible())
+            modal->close(); // the keys did not close it
     });
     window->findChild<QAction *>("mnuAbout")->trigger(); // returns once the window closed
     QCOMPARE(caption, QStringLiteral("Numorra v1.75"));
     QCOMPARE(okText, QStringLiteral("OK"));
+    QCOMPARE(focused, QStringLiteral("cmdOK"));
+    QCOMPARE(m_platform->openedUrls.size(), pagesOpened);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(window->fraDetails->txtName->text(), QStringLiteral("Anna"));
     QCOMPARE(window->fraDetails->cboMonth->currentText(), QStringLiteral("May"));
