@@ -13,7 +13,9 @@
 #   their wall times, each pair taken on the machine as it was at that moment;
 # - one reading, numorra-report and plain_pdf, timed by hyperfine;
 # - each COUNT once by each, with the wall time, the processor time, the peak
-#   memory (VmHWM, from /usr/bin/time -f %M) and the size of the PDF.
+#   memory (VmHWM, from /usr/bin/time -f %M) and the size of the PDF; and
+#   once more by numorra-report from a client list of the same readings
+#   (--list, a CSV file of COUNT rows), beside the files.
 #
 # The files are named on the command line as a user's shell would expand
 # saved/*.qnr; for 100,000 names the script raises its stack limit, which
@@ -65,14 +67,28 @@ make_readings() {
         }'
 }
 
+# The same COUNT readings as a client list, $1/list.csv: a header, then the
+# name and the date of birth of each, YYYY-MM-DD.
+make_list() {
+    LC_ALL=C awk -v count="$2" 'BEGIN {
+        print "Name,Date of Birth"
+        for (i = 0; i < count; i++)
+            printf "Person %d,%04d-%02d-%02d\n", i, 1900 + int(i / 336) % 151,
+                   1 + int(i / 28) % 12, 1 + i % 28
+    }' >"$1/list.csv"
+}
+
 # Writes the PDF of the COUNT readings in folder $2 with program $1 ("report"
-# or "plain") to $work/out.pdf; leaves "wall user system VmHWM-KiB" in $work/time.
+# or "plain", or "list": numorra-report from the list) to $work/out.pdf;
+# leaves "wall user system VmHWM-KiB" in $work/time.
 write_pdf() {
     local count=$3 command
     case "$1" in
         report) command=("$report" --pdf "$work/out.pdf") ;;
         plain) command=("$plain" "$work/out.pdf") ;;
+        list) command=("$report" --pdf "$work/out.pdf" --list list.csv) ;;
     esac
+    [ "$1" != list ] || count=0
     # Relative names, as from `cd saved && numorra-report *.qnr`.
     (
         cd "$2"
@@ -124,14 +140,15 @@ printf "%-22s %-16s %10s %10s %12s %10s\n" "" "" "wall (s)" "cpu (s)" "VmHWM (Mi
 for count in "${counts[@]}"; do
     folder="$work/readings-$count"
     [ -d "$folder" ] || make_readings "$folder" "$count"
-    for program in report plain; do
+    make_list "$folder" "$count"
+    for program in report list plain; do
         echo "PDF: $count readings, $program..." >&2
         write_pdf "$program" "$folder" "$count" || { status=1; continue; }
         read -r wall user system hwm <"$work/time"
         awk -v label="$count readings" -v program="$program" -v wall="$wall" -v user="$user" \
             -v sys="$system" -v hwm="$hwm" -v bytes="$(stat -c %s "$work/out.pdf")" 'BEGIN {
                 printf "%-22s %-16s %10.2f %10.2f %12.1f %10.2f\n", label,
-                       program == "report" ? "numorra-report" : "plain Qt", wall, user + sys,
+                       program == "report" ? "numorra-report" : program == "list" ? "  from a list" : "plain Qt", wall, user + sys,
                        hwm / 1024, bytes / 1048576
             }'
     done

@@ -19,6 +19,7 @@ public:
     // A steady clock.
     static qint64 steadyMilliseconds();
 
+    // A `total` below 0 is not known: only the readings done are counted.
     ReportProgress(QTextStream &err, bool terminal, Clock clock, qsizetype total);
     ~ReportProgress();
 

@@ -31,13 +31,14 @@ struct Outcome
     QString err;
 };
 
-Outcome runCommand(const QStringList &arguments)
+Outcome runCommand(const QStringList &arguments, QIODevice *standardInput = nullptr)
 {
     Outcome outcome{-1, {}, {}};
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
     ReportCommand command;
     command.setLocale(kBritish);
+    command.setStandardInput(standardInput);
     outcome.status = command.run(arguments, out, err);
     return outcome;
 }
@@ -220,6 +221,11 @@ private Q_SLOTS:
     void progressShowsWhileTheRunGoesOn();
     void failedStepIsReported_data();
     void failedStepIsReported();
+    void listReadAsTheDetailsGiven_data();
+    void listReadAsTheDetailsGiven();
+    void listBadRowsTold_data();
+    void listBadRowsTold();
+    void savedFilesOpenAsTheRows();
 
 private:
     static void addDateRows();
@@ -433,8 +439,8 @@ void TestReportCommand::statusAndMessage_data()
     QTest::addColumn<QString>("message"); // the whole first line on stderr, %1 the folder
     const auto details = detailsArguments;
     QTest::newRow("nothing") << QStringList{} << 2
-                             << "nothing to report: give --name and the date of birth, or "
-                                "reading files";
+                             << "nothing to report: give --name and the date of birth, "
+                                "reading files or --list";
     QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "unknown option '--colour'";
     QTest::newRow("unknown option, one dash")
         << QStringList{"-colour", "x.qnr"} << 2 << "unknown option '-colour'";
@@ -450,6 +456,16 @@ void TestReportCommand::statusAndMessage_data()
         << QStringList{"--date", "1990-05-05", "-"} << 2
         << "give either the details (--name, --date or --day, --month, --year) or reading "
            "files, not both";
+    QTest::newRow("a list and a file")
+        << QStringList{"--list", "%1/list.csv", "%1/anna.qnr"} << 2
+        << "--list takes the details from the list: give no other details or reading files "
+           "with it";
+    QTest::newRow("a list that is not there")
+        << QStringList{"--list", "%1/none.csv"} << 1
+        << "%1/none.csv: cannot be read: No such file or directory";
+    QTest::newRow("saved into no folder")
+        << QStringList{"--save", "%1/anna.qnr", "--name", "A"} << 2
+        << "--save: %1/anna.qnr is not a folder that can be written to";
     QTest::newRow("empty pdf name")
         << QStringList{"--name", "A", "--pdf", ""} << 2
         << "--pdf needs the name of the file to write, or - for standard output";
@@ -701,37 +717,53 @@ void TestReportCommand::pdfToStandardOutput()
 void TestReportCommand::progressLine_data()
 {
     QTest::addColumn<bool>("terminal");
-    QTest::addColumn<QList<int>>("times"); // ms at the start, then after each reading
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QString>("shown"); // %1 erases the last line shown
-    QTest::addColumn<int>("columns");   // what that line takes on the terminal
-    QTest::newRow("not a terminal") << false << QList<int>{0, 900, 1900, 2900} << false << "" << 0;
-    QTest::newRow("a second is not passed")
-        << true << QList<int>{0, 300, 600, 999} << false << "" << 0;
+    QTest::addColumn<QList<int>>("times");    // ms at the start, then after each reading
+    QTest::addColumn<bool>("counted");        // the total known, as for files
+    QTest::addColumn<QString>("translation"); // of the line, if any
+    QTest::addColumn<QString>("shown");       // %1 erases the last line shown
+    QTest::addColumn<int>("columns");         // what that line takes on the terminal
+    const QList<int> times{0, 600, 1200, 1250, 1400};
+    QTest::newRow("not a terminal") << false << QList<int>{0, 900, 1900, 2900} << true << ""
+                                    << "" << 0;
+    QTest::newRow("a second is not passed") << true << QList<int>{0, 300, 600, 999} << true << ""
+                                            << "" << 0;
     QTest::newRow("past a second")
-        << true << QList<int>{0, 600, 1200, 1250, 1400} << false
+        << true << times << true << ""
         << "\rnumorra-report: 2 of 4 readings\rnumorra-report: 4 of 4 readings%1" << 31;
+    QTest::newRow("a list: the total not known")
+        << true << times << false << ""
+        << "\rnumorra-report: 2 readings\rnumorra-report: 4 readings%1" << 26;
     // Each Chinese character takes two columns.
     QTest::newRow("in Chinese")
-        << true << QList<int>{0, 600, 1200, 1250, 1400} << true
+        << true << times << true << QStringLiteral("numorra-report: 已完成 %1/%2 份解读")
         << QStringLiteral(
                "\rnumorra-report: 已完成 2/4 份解读\rnumorra-report: 已完成 4/4 份解读%1")
         << 33;
+    // Wide and narrow characters at the edges of the wide ranges: the last
+    // full-width form, the first half-width one, a Hangul filler of no width.
+    QTest::newRow("the edges of the wide ranges")
+        << true << times << true
+        << QStringLiteral("%1/%2 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F")
+        << QStringLiteral("\r2/4 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F"
+                          "\r4/4 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F%1")
+        << 20;
 }
 
 namespace {
 
-// The progress line as the Chinese catalog gives it.
-class ChineseProgress : public QTranslator
+// The progress line as a catalog gives it.
+class ProgressTranslation : public QTranslator
 {
 public:
+    explicit ProgressTranslation(const QString &line) : m_line(line) {}
     QString translate(const char *context, const char *, const char *, int) const override
     {
-        return qstrcmp(context, "ReportProgress") == 0
-                   ? QStringLiteral("numorra-report: 已完成 %1/%2 份解读")
-                   : QString();
+        return qstrcmp(context, "ReportProgress") == 0 ? m_line : QString();
     }
     bool isEmpty() const override { return false; }
+
+private:
+    QString m_line;
 };
 
 } // namespace
@@ -742,18 +774,19 @@ void TestReportCommand::progressLine()
 {
     QFETCH(bool, terminal);
     QFETCH(QList<int>, times);
-    QFETCH(bool, chinese);
+    QFETCH(bool, counted);
+    QFETCH(QString, translation);
     QFETCH(QString, shown);
     QFETCH(int, columns);
-    ChineseProgress translator;
-    if (chinese)
+    ProgressTranslation translator(translation);
+    if (!translation.isEmpty())
         QCoreApplication::installTranslator(&translator);
     QString text;
     QTextStream err(&text);
     qsizetype tick = 0;
     {
         ReportProgress progress(
-            err, terminal, [&] { return qint64(times.at(tick)); }, times.size() - 1);
+            err, terminal, [&] { return qint64(times.at(tick)); }, counted ? times.size() - 1 : -1);
         for (tick = 1; tick < times.size(); ++tick)
             progress.show(tick);
     }
@@ -823,6 +856,173 @@ void TestReportCommand::failedStepIsReported()
     } else {
         QVERIFY(outcome.out.contains("Most Favorable Number"));
     }
+}
+
+void TestReportCommand::listReadAsTheDetailsGiven_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("readings"); // each reading's name and date, in turn
+    const QByteArray wang = "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E";
+    QTest::newRow("LibreOffice: a header, quotes, a blank row")
+        << QByteArray(
+               "Name,Date of Birth,Notes\n\"Lee, \"\"Bo\"\"\",1911-01-01,\"two\nlines\"\n,,\n"
+               "Jos\xC3\xA9 M\xC3\xBCller,1980-03-05,\n")
+        << QStringList{"Lee, \"Bo\"", "1911-01-01", "Jos\u00E9 M\u00FCller", "1980-03-05"};
+    QTest::newRow("Excel: byte-order mark, semicolons, the columns in another order")
+        << "\xEF\xBB\xBFYear;Month;Birth Day;Name\r\n1980;march;05;Anna Lee\r\n2000;2;29;" + wang +
+               "\r\n"
+        << QStringList{"Anna Lee", "1980-03-05", "\u738B\u5C0F\u660E", "2000-02-29"};
+    QTest::newRow("Google Sheets: no header, the locale's short date, no last line end")
+        << "Anna Lee,5/3/1980\r\n" + wang + ",31/12/2050"
+        << QStringList{"Anna Lee", "1980-03-05", "\u738B\u5C0F\u660E", "2050-12-31"};
+    QTest::newRow("tabs, no header, day, month and year")
+        << QByteArray("Anna; Lee\t5\tMarch\t1980\rBo\t01\t1\t1911")
+        << QStringList{"Anna; Lee", "1980-03-05", "Bo", "1911-01-01"};
+}
+
+// Each row gives the report of the same details given as options.
+void TestReportCommand::listReadAsTheDetailsGiven()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, readings);
+    const QString path = m_folder.filePath("list.csv");
+    writeBytes(path, list);
+    QStringList expected;
+    for (qsizetype index = 0; index < readings.size(); index += 2)
+        expected
+            << runCommand({"--name", readings.at(index), "--date", readings.at(index + 1)}).out;
+    const Outcome outcome = runCommand({"--list", path});
+    QCOMPARE(outcome.err, QString());
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out, expected.join("\f\n"));
+}
+
+void TestReportCommand::listBadRowsTold_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<bool>("endless"); // given again and again on standard input
+    QTest::addColumn<QStringList>("errors");
+    QTest::addColumn<int>("readings"); // the rows still done
+    const QString date =
+        "the date of birth must be YYYY-MM-DD or dd/MM/yyyy, from 1900 to 2050, not ";
+    const QString notAList = "not a client list: ";
+    QTest::newRow("the main window's checks")
+        << QByteArray("Name,Date\n,1980-03-05\nAl,2001-02-29\nBo,31/04/1980\n  ,1980-02-29\n")
+        << false
+        << QStringList{"row 2: Please Enter Your Name",
+                       "row 3: Please Enter Correct Date Or Month!",
+                       "row 4: Please Enter Correct Date Or Month !"}
+        << 1;
+    QTest::newRow("dates the lists lack")
+        << QByteArray("Al,05/03/80\nBo,1980-13-01\nCy,\"two\nlines\",1980-03-05\n") << false
+        << QStringList{"row 1: " + date + "\"05/03/80\"", "row 2: " + date + "\"1980-13-01\"",
+                       "row 3: " + date + "\"two\nlines\""}
+        << 0;
+    QTest::newRow("day, month, year and name out of the lists")
+        << QByteArray("Name;Day;Month;Year\nA;32;May;1980\nB;5;Smarch;1980\nC;5;May;1899\n\"D\nE\";"
+                      "5;May;2050")
+        << false
+        << QStringList{"row 2: the day of birth must be 1 to 31, not \"32\"",
+                       "row 3: the month of birth must be its English name or 1 to 12, not "
+                       "\"Smarch\"",
+                       "row 4: the year of birth must be 1900 to 2050, not \"1899\"",
+                       "row 5: the name must be one line: it holds a line break"}
+        << 0;
+    QTest::newRow("a quote never closed: the rows before it done")
+        << QByteArray("Anna,1980-03-05\n\"Bo,1911-01-01\nCy,1911-01-01\n") << false
+        << QStringList{"row 2: " + notAList + "a quote opened in this row is never closed"} << 1;
+    QTest::newRow("binary") << QByteArray("PK\x03\x04\x14\0\0\0", 8) << false
+                            << QStringList{"row 1: " + notAList +
+                                           "it holds bytes that are not UTF-8 text (a "
+                                           "spreadsheet saves it as \"CSV UTF-8\")"}
+                            << 0;
+    QTest::newRow("Latin-1") << QByteArray("Name,Date\nJos\xE9,1980-03-05\n") << false
+                             << QStringList{"row 2: " + notAList +
+                                            "it holds bytes that are not UTF-8 text (a "
+                                            "spreadsheet saves it as \"CSV UTF-8\")"}
+                             << 0;
+    QTest::newRow("a million columns")
+        << "Name,Date\n" + QByteArray(1000000, ',') << false
+        << QStringList{"row 2: " + notAList + "a row has more than 1000 columns"} << 0;
+    QTest::newRow("an endless line")
+        << QByteArray("x") << true
+        << QStringList{"row 1: " + notAList + "a row is longer than 1048576 bytes"} << 0;
+    QTest::newRow("a header without the date")
+        << QByteArray("Name,Phone\nAnna,555\n") << false
+        << QStringList{"row 1: " + notAList +
+                       "its header names no Name column, or no Date of Birth column (or Day, Month "
+                       "and Year)"}
+        << 0;
+}
+
+// A row that fails is told by its number, in JSON too, and the other rows are
+// done; a file that is no list stops with one message, having read no more
+// than a row's worth past the limit.
+void TestReportCommand::listBadRowsTold()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(bool, endless);
+    QFETCH(QStringList, errors);
+    QFETCH(int, readings);
+    const QString path = endless ? "-" : m_folder.filePath("list.csv");
+    if (!endless)
+        writeBytes(path, list);
+    EndlessInput input(list, endless);
+    const Outcome outcome = runCommand({"--json", "--list", path}, &input);
+    QString told;
+    for (const QString &error : errors)
+        told += "numorra-report: " + path + ": " + error + "\n";
+    QCOMPARE(outcome.err, told);
+    QCOMPARE(outcome.status, errors.isEmpty() ? 0 : 1);
+    QVERIFY(input.taken < 2 * 1024 * 1024);
+    const QJsonArray entries = QJsonDocument::fromJson(outcome.out.toUtf8()).array();
+    QCOMPARE(entries.size(), readings + errors.size());
+    QStringList inJson;
+    for (const QJsonValue &entry : entries) {
+        if (entry["error"].isString())
+            inJson << QString("row %1: ").arg(entry["row"].toInt()) + entry["error"].toString();
+    }
+    QCOMPARE(inJson, errors);
+}
+
+// --save writes a file for each reading that opens as the row: a Chinese
+// name whole, on the fifth line; a name already taken gets a new one, and a
+// file that cannot be written is told and removed, leaving what was there.
+void TestReportCommand::savedFilesOpenAsTheRows()
+{
+    const QString folder = m_folder.filePath("saved");
+    QVERIFY(QDir().mkpath(folder));
+    const QString list = m_folder.filePath("clients.csv");
+    writeBytes(list, "Name,Date\nAnna Lee,1980-03-05\n\xE7\x8E\x8B,2000-02-29\nAnna "
+                     "Lee,1980-03-05\n../x,1911-01-01\n");
+    writeBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr", "old");
+    Outcome outcome = runCommand({"--list", list, "--save", folder, "--verbose", "--json"});
+    QCOMPARE(outcome.status, 0);
+    const QStringList names{"Anna Lee 1980-03-05 row 2 (2).qnr", "\u738B 2000-02-29 row 3.qnr",
+                            "Anna Lee 1980-03-05 row 4.qnr", "_._x 1911-01-01 row 5.qnr"};
+    const QJsonArray entries = QJsonDocument::fromJson(outcome.out.toUtf8()).array();
+    QString told;
+    for (qsizetype index = 0; index < names.size(); ++index) {
+        const QString path = folder + "/" + names.at(index);
+        told +=
+            QString("numorra-report: %1: row %2: saved as %3\n").arg(list).arg(index + 2).arg(path);
+        QCOMPARE(entries.at(index)["saved"].toString(), path);
+        const QString name = entries.at(index)["name"].toString();
+        QCOMPARE(
+            runCommand({path}).out,
+            runCommand({"--name", name, "--date", entries.at(index)["birthDate"].toString()}).out);
+    }
+    QCOMPARE(outcome.err, told);
+    QCOMPARE(fileBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr"), QByteArray("old"));
+    {
+        const FileSizeLimit limit(0);
+        outcome = runCommand({"--list", list, "--save", folder});
+    }
+    QCOMPARE(outcome.status, 1);
+    QCOMPARE(outcome.err.section('\n', 0, 0), "numorra-report: " + list + ": row 2: " + folder +
+                                                  "/Anna Lee 1980-03-05 row 2 (3).qnr: cannot be "
+                                                  "written: File too large");
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), names.size() + 1);
 }
 
 QTEST_MAIN(TestReportCommand)
