@@ -98,11 +98,18 @@ std::optional<ClientList::Row> ClientList::next()
             const bool apart = day.match(cellAt(cells, 1).trimmed()).hasMatch();
             m_columns = apart ? Columns{0, -1, 1, 2, 3} : Columns{0, 1, -1, -1, -1};
         }
-        if (!isBlank(cells))
+        if (!isBlank(cells)) {
+            m_rowsGiven = true;
             return rowOf(cells);
+        }
     }
     if (!m_failure)
         m_failure = readerFailure();
+    m_failureRow = m_reader.row();
+    if (!m_failure && !m_rowsGiven) {
+        m_failure = problem(QT_TRANSLATE_NOOP("ClientList", "the list holds no client"));
+        m_failureRow = 0;
+    }
     return std::nullopt;
 }
 

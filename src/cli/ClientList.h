@@ -29,11 +29,14 @@ public:
                CsvReader::Limits limits = CsvReader::Limits());
 
     // The next row with details; nothing at the end of the list, or when the
-    // text is no list after all (failure() tells why).
+    // text is no list after all (failure() tells why; a list without a row
+    // of details fails too).
     std::optional<Row> next();
-    // Why the list could not be read to its end, if it could not; row() tells
-    // where it stopped.
+    // Why the list could not be read to its end, if it could not, and the row
+    // where that shows (0: the list as a whole).
     std::optional<SavedReading::Problem> failure() const { return m_failure; }
+    qint64 failureRow() const { return m_failureRow; }
+    // The row read last.
     qint64 row() const { return m_reader.row(); }
 
     // A list that cannot be opened.
@@ -59,5 +62,7 @@ private:
     CsvReader m_reader;
     QLocale m_locale;
     std::optional<Columns> m_columns;
+    bool m_rowsGiven = false;
+    qint64 m_failureRow = 0;
     std::optional<SavedReading::Problem> m_failure;
 };

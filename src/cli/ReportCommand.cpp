@@ -172,7 +172,7 @@ void ReportCommand::reportList(const QString &path)
         m_progress->show(++done);
     }
     if (const auto failure = list.failure())
-        failFile(FileFailed, {path, list.row()}, failure->text, failure->english);
+        failFile(FileFailed, {path, list.failureRow()}, failure->text, failure->english);
 }
 
 // Validates and calculates as the main window does, builds the report as the

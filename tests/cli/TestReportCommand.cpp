@@ -240,6 +240,7 @@ void TestReportCommand::initTestCase()
     writeReading(m_folder.filePath("reading.txt"), {"Anna Lee", "5", "March", "1980"});
     writeReading(m_folder.filePath("READING.QNR"), {"Anna Lee", "5", "March", "1980"});
     writeBytes(m_folder.filePath("noise.qnr"), QByteArray("Anna Lee\r\n5\r\n"));
+    writeBytes(m_folder.filePath("header.csv"), QByteArray("Name,Date\r\n,\r\n"));
     QVERIFY(QDir(m_folder.path()).mkdir("folder.qnr"));
 }
 
@@ -463,6 +464,8 @@ void TestReportCommand::statusAndMessage_data()
     QTest::newRow("a list that is not there")
         << QStringList{"--list", "%1/none.csv"} << 1
         << "%1/none.csv: cannot be read: No such file or directory";
+    QTest::newRow("a list of no client")
+        << QStringList{"--list", "%1/header.csv"} << 1 << "%1/header.csv: the list holds no client";
     QTest::newRow("saved into no folder")
         << QStringList{"--save", "%1/anna.qnr", "--name", "A"} << 2
         << "--save: %1/anna.qnr is not a folder that can be written to";
