@@ -79,6 +79,10 @@
         <source>not a client list: a quote opened in this row is never closed</source>
         <translation>不是客户名单：此行中的引号始终没有闭合</translation>
     </message>
+    <message>
+        <source>the list holds no client</source>
+        <translation>名单中没有任何客户</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

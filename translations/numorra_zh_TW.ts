@@ -79,6 +79,10 @@
         <source>not a client list: a quote opened in this row is never closed</source>
         <translation>不是客戶名單：此列中的引號始終沒有結束</translation>
     </message>
+    <message>
+        <source>the list holds no client</source>
+        <translation>名單中沒有任何客戶</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
