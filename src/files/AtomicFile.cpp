@@ -85,7 +85,6 @@ AtomicFile::Creation AtomicFile::writeNew(const QString &path, const QByteArray 
     output.write(bytes); // a failure is kept and reported by finish
     if (output.finish(reason))
         return Creation::Written;
-    file.close();
     QFile::remove(path);
     return Creation::Failed;
 }

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <locale.h>
 #include <stdexcept>
 #include <sys/resource.h>
 
@@ -464,6 +465,12 @@ void TestReportCommand::statusAndMessage_data()
     QTest::newRow("a list that is not there")
         << QStringList{"--list", "%1/none.csv"} << 1
         << "%1/none.csv: cannot be read: No such file or directory";
+    QTest::newRow("a list named empty")
+        << QStringList{"--list", ""} << 2
+        << "--list needs the name of the list to read, or - for standard input";
+    QTest::newRow("saved into a folder named empty")
+        << QStringList{"--save", "", "--name", "A"} << 2
+        << "--save needs the folder to save the readings in";
     QTest::newRow("a list of no client")
         << QStringList{"--list", "%1/header.csv"} << 1 << "%1/header.csv: the list holds no client";
     QTest::newRow("saved into no folder")
@@ -573,6 +580,12 @@ void TestReportCommand::versionNamesThePackage()
 {
     const Outcome outcome = runCommand({"--version"});
     QCOMPARE(outcome.out, "numorra-report (numorra) " NUMORRA_PROJECT_VERSION "\n");
+    // The help, built from the options: a long name has its text on the next line.
+    QVERIFY(runCommand({"--help"})
+                .out.contains("\n  --date YYYY-MM-DD\n                   date of birth, 1900-01-01 "
+                              "to 2050-12-31; or, "
+                              "apart:\n  --day D          day of birth, 1 to 31 (default 1)\n"));
+    QVERIFY(runCommand({"-h"}).out.contains("\n  -h, --help       print this help\n"));
 }
 
 void TestReportCommand::standardInputReadAsAFile_data()
@@ -787,6 +800,7 @@ void TestReportCommand::progressLine()
     QString text;
     QTextStream err(&text);
     qsizetype tick = 0;
+    const locale_t threadLocale = uselocale(locale_t(nullptr));
     {
         ReportProgress progress(
             err, terminal, [&] { return qint64(times.at(tick)); }, counted ? times.size() - 1 : -1);
@@ -796,6 +810,7 @@ void TestReportCommand::progressLine()
     err.flush();
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(text, shown.replace("%1", "\r" + QString(columns, ' ') + "\r"));
+    QCOMPARE(uselocale(locale_t(nullptr)), threadLocale); // measured in UTF-8, then put back
 }
 
 // The line is out on the terminal (not held in the stream) while the next
@@ -876,8 +891,11 @@ void TestReportCommand::listReadAsTheDetailsGiven_data()
                "\r\n"
         << QStringList{"Anna Lee", "1980-03-05", "\u738B\u5C0F\u660E", "2000-02-29"};
     QTest::newRow("Google Sheets: no header, the locale's short date, no last line end")
-        << "Anna Lee,5/3/1980\r\n" + wang + ",31/12/2050"
-        << QStringList{"Anna Lee", "1980-03-05", "\u738B\u5C0F\u660E", "2050-12-31"};
+        << "Anna Lee,5/3/1980\r\nBo,1/1/1900\r\nCy,5 Mar 1980\r\n" + wang + ",31/12/2050"
+        << QStringList{"Anna Lee",   "1980-03-05",         "Bo",        "1900-01-01", "Cy",
+                       "1980-03-05", "\u738B\u5C0F\u660E", "2050-12-31"};
+    QTest::newRow("Excel, no header: as many commas as semicolons")
+        << QByteArray("Lee, Anna;1980-03-05\r\n") << QStringList{"Lee, Anna", "1980-03-05"};
     QTest::newRow("tabs, no header, day, month and year")
         << QByteArray("Anna; Lee\t5\tMarch\t1980\rBo\t01\t1\t1911")
         << QStringList{"Anna; Lee", "1980-03-05", "Bo", "1911-01-01"};
@@ -916,11 +934,13 @@ void TestReportCommand::listBadRowsTold_data()
                        "row 3: Please Enter Correct Date Or Month!",
                        "row 4: Please Enter Correct Date Or Month !"}
         << 1;
-    QTest::newRow("dates the lists lack")
-        << QByteArray("Al,05/03/80\nBo,1980-13-01\nCy,\"two\nlines\",1980-03-05\n") << false
+    QTest::newRow("dates and a name the main window lacks")
+        << "Al,05/03/80\r\nBo,1980-13-01\r\n" + QByteArray(32768, 'n') + ",1980-03-05\r\n" +
+               QByteArray(32767, 'n') + ",1980-03-05\r\n"
+        << false
         << QStringList{"row 1: " + date + "\"05/03/80\"", "row 2: " + date + "\"1980-13-01\"",
-                       "row 3: " + date + "\"two\nlines\""}
-        << 0;
+                       "row 3: the name is longer than the 32767 characters the name field holds"}
+        << 1;
     QTest::newRow("day, month, year and name out of the lists")
         << QByteArray("Name;Day;Month;Year\nA;32;May;1980\nB;5;Smarch;1980\nC;5;May;1899\n\"D\nE\";"
                       "5;May;2050")
@@ -934,15 +954,11 @@ void TestReportCommand::listBadRowsTold_data()
     QTest::newRow("a quote never closed: the rows before it done")
         << QByteArray("Anna,1980-03-05\n\"Bo,1911-01-01\nCy,1911-01-01\n") << false
         << QStringList{"row 2: " + notAList + "a quote opened in this row is never closed"} << 1;
-    QTest::newRow("binary") << QByteArray("PK\x03\x04\x14\0\0\0", 8) << false
-                            << QStringList{"row 1: " + notAList +
-                                           "it holds bytes that are not UTF-8 text (a "
-                                           "spreadsheet saves it as \"CSV UTF-8\")"}
-                            << 0;
-    QTest::newRow("Latin-1") << QByteArray("Name,Date\nJos\xE9,1980-03-05\n") << false
-                             << QStringList{"row 2: " + notAList +
-                                            "it holds bytes that are not UTF-8 text (a "
-                                            "spreadsheet saves it as \"CSV UTF-8\")"}
+    const QStringList notText{"row 2: " + notAList +
+                              "it holds bytes that are not UTF-8 text (a "
+                              "spreadsheet saves it as \"CSV UTF-8\")"};
+    QTest::newRow("binary") << QByteArray("\n\x03\x04\x14\0\0\0", 7) << false << notText << 0;
+    QTest::newRow("Latin-1") << QByteArray("Name,Date\nJos\xE9,1980-03-05\n") << false << notText
                              << 0;
     QTest::newRow("a million columns")
         << "Name,Date\n" + QByteArray(1000000, ',') << false
@@ -996,12 +1012,13 @@ void TestReportCommand::savedFilesOpenAsTheRows()
     const QString folder = m_folder.filePath("saved");
     QVERIFY(QDir().mkpath(folder));
     const QString list = m_folder.filePath("clients.csv");
-    writeBytes(list, "Name,Date\nAnna Lee,1980-03-05\n\xE7\x8E\x8B,2000-02-29\nAnna "
-                     "Lee,1980-03-05\n../x,1911-01-01\n");
+    const QString wang(40, u'\u738B'); // 120 bytes, as many as a file name takes
+    writeBytes(list, "Name,Date\nAnna Lee,1980-03-05\n" + wang.toUtf8() +
+                         "x,2000-02-29\nAnna Lee,1980-03-05\n../x,1911-01-01\n");
     writeBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr", "old");
     Outcome outcome = runCommand({"--list", list, "--save", folder, "--verbose", "--json"});
     QCOMPARE(outcome.status, 0);
-    const QStringList names{"Anna Lee 1980-03-05 row 2 (2).qnr", "\u738B 2000-02-29 row 3.qnr",
+    const QStringList names{"Anna Lee 1980-03-05 row 2 (2).qnr", wang + " 2000-02-29 row 3.qnr",
                             "Anna Lee 1980-03-05 row 4.qnr", "_._x 1911-01-01 row 5.qnr"};
     const QJsonArray entries = QJsonDocument::fromJson(outcome.out.toUtf8()).array();
     QString told;
@@ -1017,15 +1034,19 @@ void TestReportCommand::savedFilesOpenAsTheRows()
     }
     QCOMPARE(outcome.err, told);
     QCOMPARE(fileBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr"), QByteArray("old"));
+    outcome = runCommand({"--name", "Bo", "--date", "1911-01-01", "--save", folder});
+    QCOMPARE(outcome.err, QString()); // no --verbose
+    QVERIFY(QFileInfo::exists(folder + "/Bo 1911-01-01.qnr"));
     {
         const FileSizeLimit limit(0);
-        outcome = runCommand({"--list", list, "--save", folder});
+        outcome = runCommand({"--list", list, "--save", folder, "--json"});
     }
+    QVERIFY(QJsonDocument::fromJson(outcome.out.toUtf8())[0]["saved"].isNull());
     QCOMPARE(outcome.status, 1);
     QCOMPARE(outcome.err.section('\n', 0, 0), "numorra-report: " + list + ": row 2: " + folder +
                                                   "/Anna Lee 1980-03-05 row 2 (3).qnr: cannot be "
                                                   "written: File too large");
-    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), names.size() + 1);
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), names.size() + 2);
 }
 
 QTEST_MAIN(TestReportCommand)
