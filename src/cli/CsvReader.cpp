@@ -129,12 +129,9 @@ bool CsvReader::fill()
         m_failure = Failure::Unreadable;
     }
     m_atEnd = chunk.isEmpty() || m_failure != Failure::None;
-    if (m_position < m_buffer.size()) {
-        m_buffer.append(chunk);
-    } else {
-        m_buffer = chunk;
-        m_position = 0;
-    }
+    m_buffer.remove(0, m_position);
+    m_position = 0;
+    m_buffer.append(chunk);
     return !m_atEnd;
 }
 

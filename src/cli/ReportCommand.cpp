@@ -89,7 +89,7 @@ void ReportCommand::reportAll(const ReportOptions &options)
     // A list is read as it goes: its length is not known.
     const qsizetype total = options.detailsGiven         ? 1
                             : options.listPath.isEmpty() ? options.files.size()
-                                                         : -1;
+                                                         : ReportProgress::kUnknownTotal;
     m_progress = std::make_unique<ReportProgress>(
         *m_err, m_terminal, m_clock ? m_clock : ReportProgress::steadyMilliseconds, total);
     if (!options.pdfPath.isEmpty())

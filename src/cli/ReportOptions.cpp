@@ -175,8 +175,8 @@ const char *const kHelpNotes[] = {
         "When several files fail, the status is the highest of theirs.\n"),
 };
 
-// Help texts start in this column; longer option names have theirs on a line
-// of their own.
+// Help texts start in this column; option names that leave less than two
+// blanks before it have theirs on a line of their own.
 constexpr int kDescriptionColumn = 19;
 
 QString optionHelp(const OptionText &option)
@@ -188,8 +188,8 @@ QString optionHelp(const OptionText &option)
     if (option.valueName)
         head += QLatin1Char(' ') + QLatin1String(option.valueName);
     const QString indent(kDescriptionColumn, QLatin1Char(' '));
-    head = head.size() < kDescriptionColumn - 1 ? head.leftJustified(kDescriptionColumn)
-                                                : head + QLatin1Char('\n') + indent;
+    head = head.size() + 2 <= kDescriptionColumn ? head.leftJustified(kDescriptionColumn)
+                                                 : head + QLatin1Char('\n') + indent;
     return head +
            translated(option.description).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent) +
            QLatin1Char('\n');

@@ -58,7 +58,7 @@ void ReportProgress::show(qsizetype done)
         (m_width > 0 && now - m_shownAt < kRedrawMilliseconds))
         return;
     const QString line =
-        m_total < 0
+        m_total == kUnknownTotal
             ? QCoreApplication::translate("ReportProgress", "numorra-report: %1 readings").arg(done)
             : QCoreApplication::translate("ReportProgress", "numorra-report: %1 of %2 readings")
                   .arg(done)

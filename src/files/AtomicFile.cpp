@@ -72,7 +72,7 @@ AtomicFile::Creation AtomicFile::writeNew(const QString &path, const QByteArray 
 {
     const int descriptor =
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0) {
+    if (descriptor == -1) {
         if (errno == EEXIST)
             return Creation::Taken;
         fail(reason, qt_error_string(errno));

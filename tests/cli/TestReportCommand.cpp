@@ -585,6 +585,8 @@ void TestReportCommand::versionNamesThePackage()
                 .out.contains("\n  --date YYYY-MM-DD\n                   date of birth, 1900-01-01 "
                               "to 2050-12-31; or, "
                               "apart:\n  --day D          day of birth, 1 to 31 (default 1)\n"));
+    QVERIFY(runCommand({"-h"}).out.contains("\n  --list LIST.csv  a reading for each row of "
+                                            "LIST.csv, a spreadsheet saved as\n"));
     QVERIFY(runCommand({"-h"}).out.contains("\n  -h, --help       print this help\n"));
 }
 
@@ -746,23 +748,21 @@ void TestReportCommand::progressLine_data()
     QTest::newRow("past a second")
         << true << times << true << ""
         << "\rnumorra-report: 2 of 4 readings\rnumorra-report: 4 of 4 readings%1" << 31;
-    QTest::newRow("a list: the total not known")
-        << true << times << false << ""
-        << "\rnumorra-report: 2 readings\rnumorra-report: 4 readings%1" << 26;
     // Each Chinese character takes two columns.
     QTest::newRow("in Chinese")
         << true << times << true << QStringLiteral("numorra-report: 已完成 %1/%2 份解读")
         << QStringLiteral(
                "\rnumorra-report: 已完成 2/4 份解读\rnumorra-report: 已完成 4/4 份解读%1")
         << 33;
-    // Wide and narrow characters at the edges of the wide ranges: the last
-    // full-width form, the first half-width one, a Hangul filler of no width.
+    // A list, its total not known: wide and narrow characters at the edges of
+    // the wide ranges (the last full-width form, the first half-width one, a
+    // Hangul filler of no width).
     QTest::newRow("the edges of the wide ranges")
-        << true << times << true
-        << QStringLiteral("%1/%2 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F")
-        << QStringLiteral("\r2/4 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F"
-                          "\r4/4 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F%1")
-        << 20;
+        << true << times << false
+        << QStringLiteral("%1 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F")
+        << QStringLiteral("\r2 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F"
+                          "\r4 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F%1")
+        << 18;
 }
 
 namespace {
@@ -887,18 +887,20 @@ void TestReportCommand::listReadAsTheDetailsGiven_data()
                "Jos\xC3\xA9 M\xC3\xBCller,1980-03-05,\n")
         << QStringList{"Lee, \"Bo\"", "1911-01-01", "Jos\u00E9 M\u00FCller", "1980-03-05"};
     QTest::newRow("Excel: byte-order mark, semicolons, the columns in another order")
-        << "\xEF\xBB\xBFYear;Month;Birth Day;Name\r\n1980;march;05;Anna Lee\r\n2000;2;29;" + wang +
-               "\r\n"
+        << "\xEF\xBB\xBFYear;Month;Birth Day;Name;\"Notes (phone, e-mail, address, age, etc.)\"\r\n"
+           "1980;march;05;Anna Lee\r\n2000;2;29;" +
+               wang + "\r\n"
         << QStringList{"Anna Lee", "1980-03-05", "\u738B\u5C0F\u660E", "2000-02-29"};
     QTest::newRow("Google Sheets: no header, the locale's short date, no last line end")
         << "Anna Lee,5/3/1980\r\nBo,1/1/1900\r\nCy,5 Mar 1980\r\n" + wang + ",31/12/2050"
         << QStringList{"Anna Lee",   "1980-03-05",         "Bo",        "1900-01-01", "Cy",
                        "1980-03-05", "\u738B\u5C0F\u660E", "2050-12-31"};
     QTest::newRow("Excel, no header: as many commas as semicolons")
-        << QByteArray("Lee, Anna;1980-03-05\r\n") << QStringList{"Lee, Anna", "1980-03-05"};
+        << QByteArray("\xEF\xBB\xBFLee, Anna;1980-03-05\r\n")
+        << QStringList{"Lee, Anna", "1980-03-05"};
     QTest::newRow("tabs, no header, day, month and year")
-        << QByteArray("Anna; Lee\t5\tMarch\t1980\rBo\t01\t1\t1911")
-        << QStringList{"Anna; Lee", "1980-03-05", "Bo", "1911-01-01"};
+        << QByteArray("Anna; Lee\t5\tMarch\t1980\rBo \"Bobby\"\t01\t1\t1911")
+        << QStringList{"Anna; Lee", "1980-03-05", "Bo \"Bobby\"", "1911-01-01"};
 }
 
 // Each row gives the report of the same details given as options.
@@ -928,11 +930,11 @@ void TestReportCommand::listBadRowsTold_data()
         "the date of birth must be YYYY-MM-DD or dd/MM/yyyy, from 1900 to 2050, not ";
     const QString notAList = "not a client list: ";
     QTest::newRow("the main window's checks")
-        << QByteArray("Name,Date\n,1980-03-05\nAl,2001-02-29\nBo,31/04/1980\n  ,1980-02-29\n")
+        << QByteArray("Name,Date\n,1980-03-05\nAl,2001-02-29\nBo,31/04/1980\n  ,1980-02-29\nCy\n")
         << false
         << QStringList{"row 2: Please Enter Your Name",
                        "row 3: Please Enter Correct Date Or Month!",
-                       "row 4: Please Enter Correct Date Or Month !"}
+                       "row 4: Please Enter Correct Date Or Month !", "row 6: " + date + "\"\""}
         << 1;
     QTest::newRow("dates and a name the main window lacks")
         << "Al,05/03/80\r\nBo,1980-13-01\r\n" + QByteArray(32768, 'n') + ",1980-03-05\r\n" +
@@ -983,9 +985,8 @@ void TestReportCommand::listBadRowsTold()
     QFETCH(bool, endless);
     QFETCH(QStringList, errors);
     QFETCH(int, readings);
+    writeBytes(m_folder.filePath("list.csv"), list);
     const QString path = endless ? "-" : m_folder.filePath("list.csv");
-    if (!endless)
-        writeBytes(path, list);
     EndlessInput input(list, endless);
     const Outcome outcome = runCommand({"--json", "--list", path}, &input);
     QString told;
@@ -1014,12 +1015,13 @@ void TestReportCommand::savedFilesOpenAsTheRows()
     const QString list = m_folder.filePath("clients.csv");
     const QString wang(40, u'\u738B'); // 120 bytes, as many as a file name takes
     writeBytes(list, "Name,Date\nAnna Lee,1980-03-05\n" + wang.toUtf8() +
-                         "x,2000-02-29\nAnna Lee,1980-03-05\n../x,1911-01-01\n");
+                         "x,2000-02-29\nAnna Lee,1980-03-05\n../x,1911-01-01\n  ,1911-01-01\n");
     writeBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr", "old");
     Outcome outcome = runCommand({"--list", list, "--save", folder, "--verbose", "--json"});
     QCOMPARE(outcome.status, 0);
     const QStringList names{"Anna Lee 1980-03-05 row 2 (2).qnr", wang + " 2000-02-29 row 3.qnr",
-                            "Anna Lee 1980-03-05 row 4.qnr", "_._x 1911-01-01 row 5.qnr"};
+                            "Anna Lee 1980-03-05 row 4.qnr", "_._x 1911-01-01 row 5.qnr",
+                            "1911-01-01 row 6.qnr"};
     const QJsonArray entries = QJsonDocument::fromJson(outcome.out.toUtf8()).array();
     QString told;
     for (qsizetype index = 0; index < names.size(); ++index) {
@@ -1034,9 +1036,6 @@ void TestReportCommand::savedFilesOpenAsTheRows()
     }
     QCOMPARE(outcome.err, told);
     QCOMPARE(fileBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr"), QByteArray("old"));
-    outcome = runCommand({"--name", "Bo", "--date", "1911-01-01", "--save", folder});
-    QCOMPARE(outcome.err, QString()); // no --verbose
-    QVERIFY(QFileInfo::exists(folder + "/Bo 1911-01-01.qnr"));
     {
         const FileSizeLimit limit(0);
         outcome = runCommand({"--list", list, "--save", folder, "--json"});
@@ -1046,7 +1045,16 @@ void TestReportCommand::savedFilesOpenAsTheRows()
     QCOMPARE(outcome.err.section('\n', 0, 0), "numorra-report: " + list + ": row 2: " + folder +
                                                   "/Anna Lee 1980-03-05 row 2 (3).qnr: cannot be "
                                                   "written: File too large");
-    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), names.size() + 2);
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), names.size() + 1);
+    // Without --verbose, nothing told; the thousandth name is the last tried.
+    const QStringList bo{"--name", "Bo", "--date", "1911-01-01", "--save", folder};
+    writeBytes(folder + "/Bo 1911-01-01.qnr", "");
+    for (int copy = 2; copy < 1000; ++copy)
+        writeBytes(folder + QString("/Bo 1911-01-01 (%1).qnr").arg(copy), "");
+    QCOMPARE(runCommand(bo).err, QString());
+    QCOMPARE(runCommand(bo).err, "numorra-report: " + folder +
+                                     "/Bo 1911-01-01 (1000).qnr: cannot be written: that name and "
+                                     "the 999 before it are all taken\n");
 }
 
 QTEST_MAIN(TestReportCommand)

@@ -162,6 +162,9 @@ void TestReportProcess::standardStreams_data()
     QTest::newRow("standard input a folder")
         << "$R - <." << 1 << "numorra-report: -: cannot be read: Is a directory\n"
         << "";
+    QTest::newRow("a list from a folder")
+        << "$R --list - <." << 1 << "numorra-report: -: cannot be read: Is a directory\n"
+        << "";
     QTest::newRow("standard output closed")
         << "$R anna.qnr >&-" << 1 << "numorra-report: the output could not be written\n"
         << "";
@@ -236,9 +239,8 @@ void TestReportProcess::speaksTheUsersLanguage_data()
     // The help is built from the options, each translated on its own.
     QTest::newRow("C over zh_TW: --help as ever")
         << "zh_TW.UTF-8" << c << help << 0
-        << QString("...\n  --list LIST.csv  a reading for each row of LIST.csv, a spreadsheet "
-                   "saved as\n                   CSV (below); - reads the list from standard "
-                   "input\nA client list is text in UTF-8");
+        << QString("...\n  --save FOLDER    also save each reading in FOLDER as a reading "
+                   "file (.qnr)\n");
     QTest::newRow("en_US: --help") << "en_US.UTF-8" << QStringList() << help << 0
                                    << QString("Usage: numorra-report [OPTION]... --name NAME "
                                               "[--date YYYY-MM-DD]\n...");
