@@ -938,10 +938,12 @@ void TestReportCommand::listBadRowsTold_data()
         << 1;
     QTest::newRow("dates and a name the main window lacks")
         << "Al,05/03/80\r\nBo,1980-13-01\r\n" + QByteArray(32768, 'n') + ",1980-03-05\r\n" +
-               QByteArray(32767, 'n') + ",1980-03-05\r\n"
+               QByteArray(32767, 'n') + ",1980-03-05\r\n" + QByteArray(1048564, 'n') +
+               ",1980-03-05\r\n" // a row of 1 MiB, its CR included
         << false
         << QStringList{"row 1: " + date + "\"05/03/80\"", "row 2: " + date + "\"1980-13-01\"",
-                       "row 3: the name is longer than the 32767 characters the name field holds"}
+                       "row 3: the name is longer than the 32767 characters the name field holds",
+                       "row 5: the name is longer than the 32767 characters the name field holds"}
         << 1;
     QTest::newRow("day, month, year and name out of the lists")
         << QByteArray("Name;Day;Month;Year\nA;32;May;1980\nB;5;Smarch;1980\nC;5;May;1899\n\"D\nE\";"
