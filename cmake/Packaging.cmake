@@ -44,7 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, libcups2")
 # Wayland desktop the windows are native with Qt's Wayland plugin; names in
 # Chinese characters need a font that has them, which DejaVu has not: Noto
 # Sans CJK has all 8,105 characters of the Table of General Standard Chinese
-# Characters and all of Big5 (README, "Installing and packaging").
+# Characters and all of Big5 (docs/printing.md, "The Chinese font").
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, fonts-noto-cjk")
 # In Chinese, Qt's own buttons and dialogs (Yes, No, the file dialogs) need
 # Qt's catalogs, which Debian ships apart from Qt.

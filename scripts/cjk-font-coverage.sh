@@ -1,7 +1,7 @@
 #!/bin/sh
 # Measures Debian's Chinese fonts against the characters Chinese names are
-# written with, for the package's font recommendation (README, "Installing and
-# packaging"). Nothing is installed: each package is downloaded with
+# written with, for the package's font recommendation (docs/printing.md, "The
+# Chinese font"). Nothing is installed: each package is downloaded with
 # `apt-get download` into a scratch folder and unpacked there.
 #
 # The characters come from Debian's unicode-data (the Unihan database):

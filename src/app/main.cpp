@@ -1,7 +1,7 @@
+#include "language/Translations.h"
 #include "qtdesktop/QtPlatform.h"
 #include "shell/ApplicationShell.h"
 #include "shell/CommandLine.h"
-#include "language/Translations.h"
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "fengshui/modFengShui.h"
 
 #include "fengshui/ElementDescriptions.h"
-#include "reading/ReadingResults.h"
 #include "language/Translations.h"
+#include "reading/ReadingResults.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,10 +1,10 @@
 #include "numerology/modNineStarKey.h"
 
 #include "details/PersonalDetails.h"
+#include "language/Translations.h"
 #include "numerology/NumberReadings.h"
 #include "reading/ReadingResults.h"
 #include "reading/RichPane.h"
-#include "language/Translations.h"
 
 #include <QCoreApplication>
 

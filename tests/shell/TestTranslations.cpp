@@ -7,6 +7,7 @@
 #include "cli/ReportCommand.h"
 #include "details/PersonalDetailsRules.h"
 #include "fengshui/ElementDescriptions.h"
+#include "language/Translations.h"
 #include "qtdesktop/FileDialog.h"
 #include "reading/ReadingFile.h"
 #include "reading/ReadingResults.h"
@@ -20,7 +21,6 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/ShortDate.h"
-#include "language/Translations.h"
 #include "support/modHelp.h"
 #include "widgets/ProductTexts.h"
 

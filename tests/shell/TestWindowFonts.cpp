@@ -3,6 +3,7 @@
 // answer "Verdana" with a Chinese face and its taller lines clip the labels.
 #include "RecordingPlatform.h"
 #include "TestWindows.h"
+#include "language/Translations.h"
 #include "printing/PdfFile.h"
 #include "readingwindows/RichPaneView.h"
 #include "readingwindows/frmNineStar.h"
@@ -11,7 +12,6 @@
 #include "shell/PersonalDetailsGroup.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
-#include "language/Translations.h"
 
 #include <QGlyphRun>
 #include <QLabel>

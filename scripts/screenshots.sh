@@ -1,0 +1,55 @@
+#!/bin/bash
+# Makes the picture the README shows: the main window with Anna Lee's details
+# typed in, beside the reading window they give, taken from the real program
+# on a virtual display of its own (Xvfb, no window manager, 96 dpi, English).
+#
+#   scripts/screenshots.sh [build/numorra] [docs/numorra.png]
+set -eu
+
+program=${1:-build/numorra}
+picture=${2:-docs/numorra.png}
+[ -x "$program" ] || { echo "screenshots.sh: $program is not a program (make run builds it)" >&2; exit 1; }
+if [ -z "${NUMORRA_SHOTS_DISPLAY:-}" ]; then
+    NUMORRA_SHOTS_DISPLAY=1 exec "$(dirname "$0")/with-xvfb.sh" "$0" "$program" "$picture"
+fi
+
+caption="Numorra v$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$(dirname "$program")/CMakeCache.txt")"
+work=$(mktemp -d)
+pid=""
+finish() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap finish EXIT
+mkdir -m 700 "$work/runtime"
+unset LANGUAGE XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work XDG_CACHE_HOME=$work \
+    LC_ALL=C.UTF-8 QT_FONT_DPI=96
+
+"$program" >"$work/program.log" 2>&1 &
+pid=$!
+main=$(timeout 20 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+xdotool windowfocus --sync "$main"
+xdotool type --delay 40 "Anna Lee"
+for field in 5 Mar 1980; do
+    xdotool key Tab
+    xdotool type --delay 40 "$field"
+done
+sleep 0.5
+import -window "$main" "$work/main.png"
+
+xdotool key alt+f
+reading=""
+for _ in $(seq 100); do
+    reading=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | grep -vx "$main" | head -n 1) &&
+        [ -n "$reading" ] && break
+    sleep 0.1
+done
+[ -n "$reading" ] || { echo "screenshots.sh: no reading window; the program said:" >&2; cat "$work/program.log" >&2; exit 1; }
+sleep 1
+import -window "$reading" "$work/reading.png"
+
+# Side by side on white, tops aligned, a margin around and between them.
+convert -background white "$work/main.png" -size 24x1 xc:white "$work/reading.png" \
+    -gravity north +append -bordercolor white -border 12 "$picture"
+echo "Saved $picture"
