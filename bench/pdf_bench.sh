@@ -11,6 +11,7 @@
 # - 1,000 readings written by numorra-report and by plain_pdf in turn,
 #   PDF_ALTERNATIONS times each (default 5), and the median of the ratio of
 #   their wall times, each pair taken on the machine as it was at that moment;
+#   numorra-report from a list of the same readings runs in each turn too;
 # - one reading, numorra-report and plain_pdf, timed by hyperfine;
 # - each COUNT once by each, with the wall time, the processor time, the peak
 #   memory (VmHWM, from /usr/bin/time -f %M) and the size of the PDF; and
@@ -107,6 +108,7 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : 
 
 status=0
 make_readings "$work/readings-1000" 1000
+make_list "$work/readings-1000" 1000
 echo "PDF: 1000 readings, $alternations times each of numorra-report and plain_pdf in turn..." >&2
 : >"$work/pairs"
 for _ in $(seq "$alternations"); do
@@ -114,13 +116,17 @@ for _ in $(seq "$alternations"); do
     read -r ours _ <"$work/time"
     write_pdf plain "$work/readings-1000" 1000 || status=1
     read -r theirs _ <"$work/time"
-    echo "$ours $theirs" >>"$work/pairs"
+    write_pdf list "$work/readings-1000" 1000 || status=1
+    read -r listed _ <"$work/time"
+    echo "$ours $theirs $listed" >>"$work/pairs"
 done
 echo "numorra-report --pdf against the plain Qt way (plain_pdf), 1,000 readings, $alternations alternations:"
 awk '{ printf "  numorra-report %6.2f s   plain Qt %6.2f s   ratio %.3f\n", $1, $2, $1 / $2 }' "$work/pairs"
 printf "  median: numorra-report %.2f s, plain Qt %.2f s, ratio %.3f (numorra-report / plain Qt)\n" \
     "$(cut -d' ' -f1 "$work/pairs" | median)" "$(cut -d' ' -f2 "$work/pairs" | median)" \
     "$(awk '{ print $1 / $2 }' "$work/pairs" | median)"
+printf "  the same readings from a list: median %.2f s, ratio %.3f (list / files)\n" \
+    "$(cut -d' ' -f3 "$work/pairs" | median)" "$(awk '{ print $3 / $1 }' "$work/pairs" | median)"
 
 echo >&2 "PDF: one reading, by hyperfine..."
 echo
