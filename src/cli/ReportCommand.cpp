@@ -82,10 +82,10 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
 
 void ReportCommand::reportAll(const ReportOptions &options)
 {
-    m_options = &options;
-    m_written = 0;
     if (!options.saveFolder.isEmpty() && !openSaveFolder(options.saveFolder))
         return;
+    m_options = &options;
+    m_written = 0;
     // A list is read as it goes: its length is not known.
     const qsizetype total = options.detailsGiven         ? 1
                             : options.listPath.isEmpty() ? options.files.size()
