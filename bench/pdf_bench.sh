@@ -11,9 +11,12 @@
 # - 1,000 readings written by numorra-report and by plain_pdf in turn,
 #   PDF_ALTERNATIONS times each (default 5), and the median of the ratio of
 #   their wall times, each pair taken on the machine as it was at that moment;
+#   numorra-report from a list of the same readings runs in each turn too;
 # - one reading, numorra-report and plain_pdf, timed by hyperfine;
 # - each COUNT once by each, with the wall time, the processor time, the peak
-#   memory (VmHWM, from /usr/bin/time -f %M) and the size of the PDF.
+#   memory (VmHWM, from /usr/bin/time -f %M) and the size of the PDF; and
+#   once more by numorra-report from a client list of the same readings
+#   (--list, a CSV file of COUNT rows), beside the files.
 #
 # The files are named on the command line as a user's shell would expand
 # saved/*.qnr; for 100,000 names the script raises its stack limit, which
@@ -65,14 +68,28 @@ make_readings() {
         }'
 }
 
+# The same COUNT readings as a client list, $1/list.csv: a header, then the
+# name and the date of birth of each, YYYY-MM-DD.
+make_list() {
+    LC_ALL=C awk -v count="$2" 'BEGIN {
+        print "Name,Date of Birth"
+        for (i = 0; i < count; i++)
+            printf "Person %d,%04d-%02d-%02d\n", i, 1900 + int(i / 336) % 151,
+                   1 + int(i / 28) % 12, 1 + i % 28
+    }' >"$1/list.csv"
+}
+
 # Writes the PDF of the COUNT readings in folder $2 with program $1 ("report"
-# or "plain") to $work/out.pdf; leaves "wall user system VmHWM-KiB" in $work/time.
+# or "plain", or "list": numorra-report from the list) to $work/out.pdf;
+# leaves "wall user system VmHWM-KiB" in $work/time.
 write_pdf() {
     local count=$3 command
     case "$1" in
         report) command=("$report" --pdf "$work/out.pdf") ;;
         plain) command=("$plain" "$work/out.pdf") ;;
+        list) command=("$report" --pdf "$work/out.pdf" --list list.csv) ;;
     esac
+    [ "$1" != list ] || count=0
     # Relative names, as from `cd saved && numorra-report *.qnr`.
     (
         cd "$2"
@@ -91,6 +108,7 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : 
 
 status=0
 make_readings "$work/readings-1000" 1000
+make_list "$work/readings-1000" 1000
 echo "PDF: 1000 readings, $alternations times each of numorra-report and plain_pdf in turn..." >&2
 : >"$work/pairs"
 for _ in $(seq "$alternations"); do
@@ -98,13 +116,17 @@ for _ in $(seq "$alternations"); do
     read -r ours _ <"$work/time"
     write_pdf plain "$work/readings-1000" 1000 || status=1
     read -r theirs _ <"$work/time"
-    echo "$ours $theirs" >>"$work/pairs"
+    write_pdf list "$work/readings-1000" 1000 || status=1
+    read -r listed _ <"$work/time"
+    echo "$ours $theirs $listed" >>"$work/pairs"
 done
 echo "numorra-report --pdf against the plain Qt way (plain_pdf), 1,000 readings, $alternations alternations:"
 awk '{ printf "  numorra-report %6.2f s   plain Qt %6.2f s   ratio %.3f\n", $1, $2, $1 / $2 }' "$work/pairs"
 printf "  median: numorra-report %.2f s, plain Qt %.2f s, ratio %.3f (numorra-report / plain Qt)\n" \
     "$(cut -d' ' -f1 "$work/pairs" | median)" "$(cut -d' ' -f2 "$work/pairs" | median)" \
     "$(awk '{ print $1 / $2 }' "$work/pairs" | median)"
+printf "  the same readings from a list: median %.2f s, ratio %.3f (list / files)\n" \
+    "$(cut -d' ' -f3 "$work/pairs" | median)" "$(awk '{ print $3 / $1 }' "$work/pairs" | median)"
 
 echo >&2 "PDF: one reading, by hyperfine..."
 echo
@@ -124,14 +146,15 @@ printf "%-22s %-16s %10s %10s %12s %10s\n" "" "" "wall (s)" "cpu (s)" "VmHWM (Mi
 for count in "${counts[@]}"; do
     folder="$work/readings-$count"
     [ -d "$folder" ] || make_readings "$folder" "$count"
-    for program in report plain; do
+    make_list "$folder" "$count"
+    for program in report list plain; do
         echo "PDF: $count readings, $program..." >&2
         write_pdf "$program" "$folder" "$count" || { status=1; continue; }
         read -r wall user system hwm <"$work/time"
         awk -v label="$count readings" -v program="$program" -v wall="$wall" -v user="$user" \
             -v sys="$system" -v hwm="$hwm" -v bytes="$(stat -c %s "$work/out.pdf")" 'BEGIN {
                 printf "%-22s %-16s %10.2f %10.2f %12.1f %10.2f\n", label,
-                       program == "report" ? "numorra-report" : "plain Qt", wall, user + sys,
+                       program == "report" ? "numorra-report" : program == "list" ? "  from a list" : "plain Qt", wall, user + sys,
                        hwm / 1024, bytes / 1048576
             }'
     done

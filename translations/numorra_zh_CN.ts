@@ -34,6 +34,57 @@
     </message>
 </context>
 <context>
+    <name>ClientList</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>not a client list: its header names no Name column, or no Date of Birth column (or Day, Month and Year)</source>
+        <translation>不是客户名单：其标题行没有“姓名”列，或没有“出生日期”列（或“日”“月”“年”三列）</translation>
+    </message>
+    <message>
+        <source>the name must be one line: it holds a line break</source>
+        <translation>姓名只能占一行：其中含有换行符</translation>
+    </message>
+    <message>
+        <source>the date of birth must be YYYY-MM-DD or %1, from 1900 to 2050, not &quot;%2&quot;</source>
+        <translation>出生日期必须是 YYYY-MM-DD 或 %1 格式，在 1900 年至 2050 年之间，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>the day of birth must be 1 to 31, not &quot;%1&quot;</source>
+        <translation>出生日必须是 1 至 31，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>the month of birth must be its English name or 1 to 12, not &quot;%1&quot;</source>
+        <translation>出生月份必须是英文月份名称或 1 至 12，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>the year of birth must be 1900 to 2050, not &quot;%1&quot;</source>
+        <translation>出生年份必须是 1900 至 2050，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>not a client list: it holds bytes that are not UTF-8 text (a spreadsheet saves it as &quot;CSV UTF-8&quot;)</source>
+        <translation>不是客户名单：其中含有不属于 UTF-8 文本的字节（电子表格可将其另存为“CSV UTF-8”）</translation>
+    </message>
+    <message>
+        <source>not a client list: a row is longer than %1 bytes</source>
+        <translation>不是客户名单：有一行超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>not a client list: a row has more than %1 columns</source>
+        <translation>不是客户名单：有一行超过 %1 列</translation>
+    </message>
+    <message>
+        <source>not a client list: a quote opened in this row is never closed</source>
+        <translation>不是客户名单：此行中的引号始终没有闭合</translation>
+    </message>
+    <message>
+        <source>the list holds no client</source>
+        <translation>名单中没有任何客户</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Gives a person&apos;s reading by Chinese numerology, in a window. When Numorra is
@@ -528,6 +579,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ReadingFolder</name>
+    <message>
+        <source>that name and the %1 before it are all taken</source>
+        <translation>该名称及其前面的 %1 个名称都已被占用</translation>
+    </message>
+</context>
+<context>
     <name>ReadingResults</name>
     <message>
         <source>FengShui nnnn</source>
@@ -660,6 +718,18 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <source>no installed font can draw %1 in the name &quot;%2&quot;; the PDF shows a box in place of each</source>
         <translation>没有任何已安装的字体能够绘制姓名“%2”中的 %1；PDF 中每个这样的字符都显示为一个方框</translation>
     </message>
+    <message>
+        <source>--save: %1 is not a folder that can be written to</source>
+        <translation>--save：%1 不是可写入的文件夹</translation>
+    </message>
+    <message>
+        <source>saved as %1</source>
+        <translation>已保存为 %1</translation>
+    </message>
+    <message>
+        <source>row %1: </source>
+        <translation>第 %1 行：</translation>
+    </message>
 </context>
 <context>
     <name>ReportOptions</name>
@@ -704,10 +774,6 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <translation>请给出个人资料（--name、--date 或 --day、--month、--year）或解读文件，二者不能同时给出</translation>
     </message>
     <message>
-        <source>nothing to report: give --name and the date of birth, or reading files</source>
-        <translation>没有可输出的报告：请给出 --name 和出生日期，或给出解读文件</translation>
-    </message>
-    <message>
         <source>the name is longer than the %1 characters the name field holds</source>
         <translation>姓名超出了姓名栏可容纳的 %1 个字符</translation>
     </message>
@@ -720,45 +786,134 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <translation>--%1 被指定了多次</translation>
     </message>
     <message>
-        <source>Usage: numorra-report [--json] [--pdf OUT.pdf] --name NAME [--date YYYY-MM-DD]
-       numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D] [--month MONTH]
-                      [--year YYYY]
-       numorra-report [--json] [--pdf OUT.pdf] FILE.qnr...
-
-Prints the report of a Chinese numerology reading, exactly as Numorra&apos;s report
-preview shows it, for the details given or for each saved reading (.qnr file;
-- reads one from standard input).
-
-Details, as the main window takes them:
-  --name NAME      the name, on one line; leading and trailing spaces are dropped
-  --date YYYY-MM-DD
-                   date of birth, 1900-01-01 to 2050-12-31; or, apart:
-  --day D          day of birth, 1 to 31 (default 1)
-  --month MONTH    month of birth: its English name in any case, or 1 to 12
-                   (default January)
-  --year YYYY      year of birth, 1900 to 2050 (default 1970)
-A saved reading is opened as the Open button opens it: each of its day, month
+        <source>Details, as the main window takes them:</source>
+        <translation>个人资料（与主窗口的输入方式相同）：</translation>
+    </message>
+    <message>
+        <source>A saved reading is opened as the Open button opens it: each of its day, month
 and year that is not an entry of the lists leaves that list at its default.
-
-Output:
-  --json           print the reading as JSON (below) instead of the report
-  --pdf OUT.pdf    write the report as printed to OUT.pdf, not to standard
-                   output (with --json, the JSON still goes there); each reading
-                   starts a new page. An existing OUT.pdf is replaced only once
-                   the new one is complete, and is left as it was if that fails.
-                   --pdf - writes the PDF to standard output.
-  -h, --help       print this help
-  --version        print the version, with the package&apos;s name
-
-The report is printed with LF line ends; several reports are parted by a line
+</source>
+        <translation>已保存的解读按“打开”按钮的方式打开：其中的日、月、年若不是列表中的选项，
+相应的列表保持默认值。
+</translation>
+    </message>
+    <message>
+        <source>Client list:</source>
+        <translation>客户名单：</translation>
+    </message>
+    <message>
+        <source>A client list is text in UTF-8 (with or without a byte-order mark), one row a
+line, its cells parted by commas, semicolons or tabs (the one its first row
+uses) and quoted as spreadsheets quote them. Its columns: the name, then the
+date of birth (YYYY-MM-DD, or the short date of the user&apos;s locale with a
+four-digit year) or the day, month and year, as --day, --month and --year
+take them. A first row naming the columns (Name, Date of Birth, or Day,
+Month, Year) is a header, which may give them in any order; other columns
+are left out. Each row is checked as the main window checks the details; a
+row that fails is told with its number, and the other rows are still done.
+With a header, and without one:
+  Name,Date of Birth,Phone         Anna Lee;5;March;1980
+  Anna Lee,1980-03-05,555 0101     &quot;Lee, Bo&quot;;1;1;1911
+</source>
+        <translation>客户名单是 UTF-8 文本（可带或不带字节顺序标记），每行一位客户，单元格之间
+以逗号、分号或制表符分隔（以第一行所用的为准），并按电子表格的方式加引号。
+各列依次为：姓名，然后是出生日期（YYYY-MM-DD，或用户区域设置的短日期格式，
+年份为四位数），或者日、月、年三列，取值方式与 --day、--month、--year 相同。
+第一行若写明各列名称（Name、Date of Birth，或 Day、Month、Year），即为标题
+行，此时各列可按任意顺序排列；其他列会被忽略。每一行都按主窗口的方式检查
+个人资料；未通过的行会连同行号一起指出，其余各行照常输出。
+带标题行与不带标题行的示例：
+  Name,Date of Birth,Phone         Anna Lee;5;March;1980
+  Anna Lee,1980-03-05,555 0101     &quot;Lee, Bo&quot;;1;1;1911
+</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>输出：</translation>
+    </message>
+    <message>
+        <source>the name, on one line; leading and trailing spaces are
+dropped</source>
+        <translation>姓名，只能占一行；开头和结尾的空格会被去掉</translation>
+    </message>
+    <message>
+        <source>date of birth, 1900-01-01 to 2050-12-31; or, apart:</source>
+        <translation>出生日期，1900-01-01 至 2050-12-31；也可分开给出：</translation>
+    </message>
+    <message>
+        <source>day of birth, 1 to 31 (default 1)</source>
+        <translation>出生日，1 至 31（默认为 1）</translation>
+    </message>
+    <message>
+        <source>month of birth: its English name in any case, or 1 to 12
+(default January)</source>
+        <translation>出生月份：英文月份名称（不区分大小写），或 1 至 12
+（默认为 January）</translation>
+    </message>
+    <message>
+        <source>year of birth, 1900 to 2050 (default 1970)</source>
+        <translation>出生年份，1900 至 2050（默认为 1970）</translation>
+    </message>
+    <message>
+        <source>a reading for each row of LIST.csv, a spreadsheet saved as
+CSV (below); - reads the list from standard input</source>
+        <translation>为 LIST.csv（另存为 CSV 的电子表格，见下文）中的每一行
+输出一份解读；- 表示从标准输入读取名单</translation>
+    </message>
+    <message>
+        <source>print the reading as JSON (below) instead of the report</source>
+        <translation>以 JSON 格式（见下文）输出解读，而不输出报告</translation>
+    </message>
+    <message>
+        <source>write the report as printed to OUT.pdf, not to standard
+output (with --json, the JSON still goes there); each
+reading starts a new page. An existing OUT.pdf is replaced
+only once the new one is complete, and is left as it was
+if that fails. --pdf - writes the PDF to standard output.</source>
+        <translation>将打印版报告写入 OUT.pdf，而不是写到标准输出（同时使用
+--json 时，JSON 仍写到标准输出）；每份解读从新的一页开始。
+已有的 OUT.pdf 只有在新文件完整写好后才会被替换；若写入
+失败，原文件保持不变。
+--pdf - 将 PDF 写到标准输出。</translation>
+    </message>
+    <message>
+        <source>also save each reading in FOLDER as a reading file (.qnr)
+that Numorra opens, named after the name, the date of birth
+and the row of the list; no file there is ever replaced</source>
+        <translation>同时将每份解读以 Numorra 可打开的解读文件（.qnr）保存到
+FOLDER，文件名取自姓名、出生日期和名单中的行号；
+该文件夹中已有的文件绝不会被替换</translation>
+    </message>
+    <message>
+        <source>name each reading file saved, on standard error</source>
+        <translation>在标准错误输出中列出保存的每个解读文件</translation>
+    </message>
+    <message>
+        <source>print this help</source>
+        <translation>显示此帮助信息</translation>
+    </message>
+    <message>
+        <source>print the version, with the package&apos;s name</source>
+        <translation>显示版本号及软件包名称</translation>
+    </message>
+    <message>
+        <source>The report is printed with LF line ends; several reports are parted by a line
 holding a form feed. The date of birth is written in the short date format of
 the user&apos;s locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
 needed, not even for the PDF. When standard error is a terminal, a run that
 lasts over a second shows its progress there.
-
-JSON: one object per reading, or an array with one entry per file, in the
-order given, when more than one file is named; a file that fails is an entry
-{&quot;file&quot;: FILE, &quot;error&quot;: REASON}. The keys come in alphabetical order:
+</source>
+        <translation>报告输出时以 LF 作为行尾；多份报告之间以只含一个换页符的行分隔。出生日期按
+用户区域设置（LC_ALL、LC_TIME、LANG）的短日期格式书写，年份为四位数。不需要
+图形显示环境，生成 PDF 时也不需要。标准错误输出为终端时，运行超过一秒会在
+那里显示进度。
+</translation>
+    </message>
+    <message>
+        <source>JSON: one object per reading, or an array with one entry per file or row, in
+order, when more than one file is named or a list is read; a file or row that
+fails is an entry {&quot;file&quot;: FILE, &quot;error&quot;: REASON}, with &quot;row&quot;: N for a row.
+The keys come in alphabetical order:
   {
     &quot;name&quot;: &quot;Anna Lee&quot;,             the name as calculated
     &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
@@ -770,58 +925,16 @@ order given, when more than one file is named; a file that fails is an entry
     ],                              (direction is null for 5, which has none)
     &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
                  &quot;trigram&quot;: &quot;Kun&quot;},
-    &quot;file&quot;: &quot;anna.qnr&quot;              the reading file, or null for --name
+    &quot;file&quot;: &quot;anna.qnr&quot;,             the reading file or list, null for --name
+    &quot;row&quot;: 2,                       the row of the list (--list only)
+    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
+                                    the file saved (--save only; null when it
+                                    could not be written)
   }
-
-Exit status:
-  0  every report was written
-  1  a file is missing, unreadable, a folder, not named *qnr or not a saved
-     reading, or the output could not be written, or no installed font can
-     draw a character of a name in the PDF (it shows a box there; the
-     character is named), or a step of a calculation failed (it is named);
-     the other files are still reported
-  2  a usage error, a date the lists do not hold, a name with a line break, or
-     details the program refuses, with its own message (&quot;Please Enter Your
-     Name&quot;, &quot;Please Enter Correct Date Or Month!&quot;)
-When several files fail, the status is the highest of theirs.
 </source>
-        <translation>用法：numorra-report [--json] [--pdf OUT.pdf] --name NAME [--date YYYY-MM-DD]
-      numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D] [--month MONTH]
-                     [--year YYYY]
-      numorra-report [--json] [--pdf OUT.pdf] FILE.qnr...
-
-为所给的个人资料，或为每个已保存的解读（.qnr 文件；- 表示从标准输入读取一个），
-输出中国数字命理解读的报告，内容与 Numorra 报告预览中显示的完全相同。
-
-个人资料（与主窗口的输入方式相同）：
-  --name NAME      姓名，只能占一行；开头和结尾的空格会被去掉
-  --date YYYY-MM-DD
-                   出生日期，1900-01-01 至 2050-12-31；也可分开给出：
-  --day D          出生日，1 至 31（默认为 1）
-  --month MONTH    出生月份：英文月份名称（不区分大小写），或 1 至 12
-                   （默认为 January）
-  --year YYYY      出生年份，1900 至 2050（默认为 1970）
-已保存的解读按“打开”按钮的方式打开：其中的日、月、年若不是列表中的选项，
-相应的列表保持默认值。
-
-输出：
-  --json           以 JSON 格式（见下文）输出解读，而不输出报告
-  --pdf OUT.pdf    将打印版报告写入 OUT.pdf，而不是写到标准输出（同时使用
-                   --json 时，JSON 仍写到标准输出）；每份解读从新的一页开始。
-                   已有的 OUT.pdf 只有在新文件完整写好后才会被替换；若写入
-                   失败，原文件保持不变。
-                   --pdf - 将 PDF 写到标准输出。
-  -h, --help       显示此帮助信息
-  --version        显示版本号及软件包名称
-
-报告输出时以 LF 作为行尾；多份报告之间以只含一个换页符的行分隔。出生日期按
-用户区域设置（LC_ALL、LC_TIME、LANG）的短日期格式书写，年份为四位数。不需要
-图形显示环境，生成 PDF 时也不需要。标准错误输出为终端时，运行超过一秒会在
-那里显示进度。
-
-JSON：每份解读输出一个对象；指定了多个文件时，则输出一个数组，按给出的顺序
-每个文件一项；处理失败的文件对应一项 {&quot;file&quot;: FILE, &quot;error&quot;: REASON}。
-各键按字母顺序排列：
+        <translation>JSON：每份解读输出一个对象；指定了多个文件或读取名单时，则输出一个数组，
+按顺序每个文件或每行一项；处理失败的文件或行对应一项
+{&quot;file&quot;: FILE, &quot;error&quot;: REASON}，行还带有 &quot;row&quot;: N。各键按字母顺序排列：
   {
     &quot;name&quot;: &quot;Anna Lee&quot;,             计算所用的姓名
     &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
@@ -833,18 +946,75 @@ JSON：每份解读输出一个对象；指定了多个文件时，则输出一�
     ],                              （5 没有方位，其 direction 为 null）
     &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
                  &quot;trigram&quot;: &quot;Kun&quot;},
-    &quot;file&quot;: &quot;anna.qnr&quot;              解读文件；使用 --name 时为 null
+    &quot;file&quot;: &quot;anna.qnr&quot;,             解读文件或名单；使用 --name 时为 null
+    &quot;row&quot;: 2,                       名单中的行号（仅用于 --list）
+    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
+                                    保存的文件（仅用于 --save；无法写入
+                                    时为 null）
   }
-
-退出状态：
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0  every report was written
+  1  a file or list is missing, unreadable, a folder, not named *qnr or not a
+     saved reading or a list, a row of the list is refused (with the program&apos;s
+     own message) or holds a date the lists lack, a reading could not be
+     saved, the output could not be written, no installed font can draw a
+     character of a name in the PDF (it shows a box there; the character is
+     named), or a step of a calculation failed (it is named); the other files
+     and rows are still reported
+  2  a usage error, a date the lists do not hold, a name with a line break, or
+     details the program refuses, with its own message (&quot;Please Enter Your
+     Name&quot;, &quot;Please Enter Correct Date Or Month!&quot;)
+When several files fail, the status is the highest of theirs.
+</source>
+        <translation>退出状态：
   0  所有报告均已写出
-  1  某个文件不存在、无法读取、是文件夹、名称不以 qnr 结尾或不是已保存的
-     解读，或者输出无法写入，或者已安装的字体都无法绘制 PDF 中姓名的某个
-     字符（该处显示为方框，并指明该字符），或者某个计算步骤失败（并指明该
-     步骤）；其余文件仍会照常输出报告
+  1  某个文件或名单不存在、无法读取、是文件夹、名称不以 qnr 结尾、不是已保
+     存的解读或不是名单，名单中的某行被拒绝（附带程序自己的提示）或含有列表
+     中没有的日期，某份解读无法保存，输出无法写入，已安装的字体都无法绘制
+     PDF 中姓名的某个字符（该处显示为方框，并指明该字符），或者某个计算步骤
+     失败（并指明该步骤）；其余文件和行仍会照常输出报告
   2  用法错误、列表中没有的日期、含换行符的姓名，或程序拒绝的个人资料（附带
      程序自己的提示，如“请输入您的姓名”“请输入正确的日期或月份！”）
 多个文件失败时，退出状态取其中的最大值。
+</translation>
+    </message>
+    <message>
+        <source>--save needs the folder to save the readings in</source>
+        <translation>--save 需要指定保存解读的文件夹</translation>
+    </message>
+    <message>
+        <source>--list takes the details from the list: give no other details or reading files with it</source>
+        <translation>--list 从名单中获取个人资料：请勿同时给出其他个人资料或解读文件</translation>
+    </message>
+    <message>
+        <source>nothing to report: give --name and the date of birth, reading files or --list</source>
+        <translation>没有可输出的报告：请给出 --name 和出生日期、解读文件或 --list</translation>
+    </message>
+    <message>
+        <source>--list needs the name of the list to read, or - for standard input</source>
+        <translation>--list 需要指定要读取的名单，或用 - 表示标准输入</translation>
+    </message>
+    <message>
+        <source>Usage: numorra-report [OPTION]... --name NAME [--date YYYY-MM-DD]
+       numorra-report [OPTION]... --name NAME [--day D] [--month M] [--year Y]
+       numorra-report [OPTION]... FILE.qnr...
+       numorra-report [OPTION]... --list LIST.csv
+
+Prints the report of a Chinese numerology reading, exactly as Numorra&apos;s report
+preview shows it, for the details given, for each saved reading (.qnr file;
+- reads one from standard input) or for each row of a client list.
+</source>
+        <translation>用法：numorra-report [选项]... --name NAME [--date YYYY-MM-DD]
+      numorra-report [选项]... --name NAME [--day D] [--month M] [--year Y]
+      numorra-report [选项]... FILE.qnr...
+      numorra-report [选项]... --list LIST.csv
+
+为所给的个人资料、每个已保存的解读（.qnr 文件；- 表示从标准输入读取一个）或
+客户名单中的每一行，输出中国数字命理解读的报告，内容与 Numorra 报告预览中
+显示的完全相同。
 </translation>
     </message>
 </context>
@@ -868,6 +1038,10 @@ JSON：每份解读输出一个对象；指定了多个文件时，则输出一�
     <message>
         <source>numorra-report: %1 of %2 readings</source>
         <translation>numorra-report: 已完成 %1/%2 份解读</translation>
+    </message>
+    <message>
+        <source>numorra-report: %1 readings</source>
+        <translation>numorra-report: 已完成 %1 份解读</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,57 @@
     </message>
 </context>
 <context>
+    <name>ClientList</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>無法讀取：%1</translation>
+    </message>
+    <message>
+        <source>not a client list: its header names no Name column, or no Date of Birth column (or Day, Month and Year)</source>
+        <translation>不是客戶名單：其標題列沒有「姓名」欄，或沒有「出生日期」欄（或「日」、「月」、「年」三欄）</translation>
+    </message>
+    <message>
+        <source>the name must be one line: it holds a line break</source>
+        <translation>姓名限單行：其中含有換行字元</translation>
+    </message>
+    <message>
+        <source>the date of birth must be YYYY-MM-DD or %1, from 1900 to 2050, not &quot;%2&quot;</source>
+        <translation>出生日期必須是 YYYY-MM-DD 或 %1 格式，介於 1900 年至 2050 年之間，而不是「%2」</translation>
+    </message>
+    <message>
+        <source>the day of birth must be 1 to 31, not &quot;%1&quot;</source>
+        <translation>出生日必須是 1 至 31，而不是「%1」</translation>
+    </message>
+    <message>
+        <source>the month of birth must be its English name or 1 to 12, not &quot;%1&quot;</source>
+        <translation>出生月份必須是英文月份名稱或 1 至 12，而不是「%1」</translation>
+    </message>
+    <message>
+        <source>the year of birth must be 1900 to 2050, not &quot;%1&quot;</source>
+        <translation>出生年份必須是 1900 至 2050，而不是「%1」</translation>
+    </message>
+    <message>
+        <source>not a client list: it holds bytes that are not UTF-8 text (a spreadsheet saves it as &quot;CSV UTF-8&quot;)</source>
+        <translation>不是客戶名單：其中含有不屬於 UTF-8 文字的位元組（試算表可將其另存為「CSV UTF-8」）</translation>
+    </message>
+    <message>
+        <source>not a client list: a row is longer than %1 bytes</source>
+        <translation>不是客戶名單：有一列超過 %1 位元組</translation>
+    </message>
+    <message>
+        <source>not a client list: a row has more than %1 columns</source>
+        <translation>不是客戶名單：有一列超過 %1 欄</translation>
+    </message>
+    <message>
+        <source>not a client list: a quote opened in this row is never closed</source>
+        <translation>不是客戶名單：此列中的引號始終沒有結束</translation>
+    </message>
+    <message>
+        <source>the list holds no client</source>
+        <translation>名單中沒有任何客戶</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Gives a person&apos;s reading by Chinese numerology, in a window. When Numorra is
@@ -528,6 +579,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ReadingFolder</name>
+    <message>
+        <source>that name and the %1 before it are all taken</source>
+        <translation>該名稱及其前面的 %1 個名稱都已被使用</translation>
+    </message>
+</context>
+<context>
     <name>ReadingResults</name>
     <message>
         <source>FengShui nnnn</source>
@@ -660,6 +718,18 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <source>no installed font can draw %1 in the name &quot;%2&quot;; the PDF shows a box in place of each</source>
         <translation>沒有任何已安裝的字型能夠繪製姓名「%2」中的 %1；PDF 中每個這樣的字元都顯示為一個方框</translation>
     </message>
+    <message>
+        <source>--save: %1 is not a folder that can be written to</source>
+        <translation>--save：%1 不是可寫入的資料夾</translation>
+    </message>
+    <message>
+        <source>saved as %1</source>
+        <translation>已儲存為 %1</translation>
+    </message>
+    <message>
+        <source>row %1: </source>
+        <translation>第 %1 列：</translation>
+    </message>
 </context>
 <context>
     <name>ReportOptions</name>
@@ -704,10 +774,6 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <translation>請指定個人資料（--name、--date 或 --day、--month、--year）或解讀檔案，兩者不能並用</translation>
     </message>
     <message>
-        <source>nothing to report: give --name and the date of birth, or reading files</source>
-        <translation>沒有可輸出的報告：請指定 --name 和出生日期，或指定解讀檔案</translation>
-    </message>
-    <message>
         <source>the name is longer than the %1 characters the name field holds</source>
         <translation>姓名超過姓名欄位可容納的 %1 個字元</translation>
     </message>
@@ -720,45 +786,134 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <translation>--%1 被指定了多次</translation>
     </message>
     <message>
-        <source>Usage: numorra-report [--json] [--pdf OUT.pdf] --name NAME [--date YYYY-MM-DD]
-       numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D] [--month MONTH]
-                      [--year YYYY]
-       numorra-report [--json] [--pdf OUT.pdf] FILE.qnr...
-
-Prints the report of a Chinese numerology reading, exactly as Numorra&apos;s report
-preview shows it, for the details given or for each saved reading (.qnr file;
-- reads one from standard input).
-
-Details, as the main window takes them:
-  --name NAME      the name, on one line; leading and trailing spaces are dropped
-  --date YYYY-MM-DD
-                   date of birth, 1900-01-01 to 2050-12-31; or, apart:
-  --day D          day of birth, 1 to 31 (default 1)
-  --month MONTH    month of birth: its English name in any case, or 1 to 12
-                   (default January)
-  --year YYYY      year of birth, 1900 to 2050 (default 1970)
-A saved reading is opened as the Open button opens it: each of its day, month
+        <source>Details, as the main window takes them:</source>
+        <translation>個人資料（與主視窗的輸入方式相同）：</translation>
+    </message>
+    <message>
+        <source>A saved reading is opened as the Open button opens it: each of its day, month
 and year that is not an entry of the lists leaves that list at its default.
-
-Output:
-  --json           print the reading as JSON (below) instead of the report
-  --pdf OUT.pdf    write the report as printed to OUT.pdf, not to standard
-                   output (with --json, the JSON still goes there); each reading
-                   starts a new page. An existing OUT.pdf is replaced only once
-                   the new one is complete, and is left as it was if that fails.
-                   --pdf - writes the PDF to standard output.
-  -h, --help       print this help
-  --version        print the version, with the package&apos;s name
-
-The report is printed with LF line ends; several reports are parted by a line
+</source>
+        <translation>已儲存的解讀會以「開啟」按鈕的方式開啟：其中的日、月、年若不是清單中的項目，
+該清單會維持預設值。
+</translation>
+    </message>
+    <message>
+        <source>Client list:</source>
+        <translation>客戶名單：</translation>
+    </message>
+    <message>
+        <source>A client list is text in UTF-8 (with or without a byte-order mark), one row a
+line, its cells parted by commas, semicolons or tabs (the one its first row
+uses) and quoted as spreadsheets quote them. Its columns: the name, then the
+date of birth (YYYY-MM-DD, or the short date of the user&apos;s locale with a
+four-digit year) or the day, month and year, as --day, --month and --year
+take them. A first row naming the columns (Name, Date of Birth, or Day,
+Month, Year) is a header, which may give them in any order; other columns
+are left out. Each row is checked as the main window checks the details; a
+row that fails is told with its number, and the other rows are still done.
+With a header, and without one:
+  Name,Date of Birth,Phone         Anna Lee;5;March;1980
+  Anna Lee,1980-03-05,555 0101     &quot;Lee, Bo&quot;;1;1;1911
+</source>
+        <translation>客戶名單是 UTF-8 文字（可含或不含位元組順序標記），每列一位客戶，儲存格之間
+以逗號、分號或定位字元分隔（以第一列所用的為準），並依試算表的方式加引號。
+各欄依序為：姓名，接著是出生日期（YYYY-MM-DD，或使用者地區設定的簡短日期
+格式，年份為四位數），或是日、月、年三欄，取值方式與 --day、--month、--year
+相同。第一列若寫明各欄名稱（Name、Date of Birth，或 Day、Month、Year），即為
+標題列，此時各欄可依任意順序排列；其他欄會被略過。每一列都依主視窗的方式檢
+查個人資料；未通過的列會連同列號一併指出，其餘各列照常輸出。
+含標題列與不含標題列的範例：
+  Name,Date of Birth,Phone         Anna Lee;5;March;1980
+  Anna Lee,1980-03-05,555 0101     &quot;Lee, Bo&quot;;1;1;1911
+</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>輸出：</translation>
+    </message>
+    <message>
+        <source>the name, on one line; leading and trailing spaces are
+dropped</source>
+        <translation>姓名，限單行；開頭與結尾的空格會被移除</translation>
+    </message>
+    <message>
+        <source>date of birth, 1900-01-01 to 2050-12-31; or, apart:</source>
+        <translation>出生日期，1900-01-01 至 2050-12-31；也可分開指定：</translation>
+    </message>
+    <message>
+        <source>day of birth, 1 to 31 (default 1)</source>
+        <translation>出生日，1 至 31（預設為 1）</translation>
+    </message>
+    <message>
+        <source>month of birth: its English name in any case, or 1 to 12
+(default January)</source>
+        <translation>出生月份：英文月份名稱（不分大小寫），或 1 至 12
+（預設為 January）</translation>
+    </message>
+    <message>
+        <source>year of birth, 1900 to 2050 (default 1970)</source>
+        <translation>出生年份，1900 至 2050（預設為 1970）</translation>
+    </message>
+    <message>
+        <source>a reading for each row of LIST.csv, a spreadsheet saved as
+CSV (below); - reads the list from standard input</source>
+        <translation>為 LIST.csv（另存為 CSV 的試算表，見下文）中的每一列
+輸出一份解讀；- 表示從標準輸入讀取名單</translation>
+    </message>
+    <message>
+        <source>print the reading as JSON (below) instead of the report</source>
+        <translation>以 JSON 格式（見下文）輸出解讀，而不輸出報告</translation>
+    </message>
+    <message>
+        <source>write the report as printed to OUT.pdf, not to standard
+output (with --json, the JSON still goes there); each
+reading starts a new page. An existing OUT.pdf is replaced
+only once the new one is complete, and is left as it was
+if that fails. --pdf - writes the PDF to standard output.</source>
+        <translation>將列印版報告寫入 OUT.pdf，而不是寫到標準輸出（同時使用
+--json 時，JSON 仍寫到標準輸出）；每份解讀從新的一頁開始。
+現有的 OUT.pdf 只有在新檔案完整寫好後才會被取代；若寫入
+失敗，原檔案會維持原狀。
+--pdf - 將 PDF 寫到標準輸出。</translation>
+    </message>
+    <message>
+        <source>also save each reading in FOLDER as a reading file (.qnr)
+that Numorra opens, named after the name, the date of birth
+and the row of the list; no file there is ever replaced</source>
+        <translation>同時將每份解讀以 Numorra 可開啟的解讀檔案（.qnr）儲存到
+FOLDER，檔名取自姓名、出生日期與名單中的列號；
+該資料夾中現有的檔案絕不會被取代</translation>
+    </message>
+    <message>
+        <source>name each reading file saved, on standard error</source>
+        <translation>在標準錯誤輸出中列出儲存的每個解讀檔案</translation>
+    </message>
+    <message>
+        <source>print this help</source>
+        <translation>顯示此說明</translation>
+    </message>
+    <message>
+        <source>print the version, with the package&apos;s name</source>
+        <translation>顯示版本編號及套件名稱</translation>
+    </message>
+    <message>
+        <source>The report is printed with LF line ends; several reports are parted by a line
 holding a form feed. The date of birth is written in the short date format of
 the user&apos;s locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
 needed, not even for the PDF. When standard error is a terminal, a run that
 lasts over a second shows its progress there.
-
-JSON: one object per reading, or an array with one entry per file, in the
-order given, when more than one file is named; a file that fails is an entry
-{&quot;file&quot;: FILE, &quot;error&quot;: REASON}. The keys come in alphabetical order:
+</source>
+        <translation>報告輸出時以 LF 作為行尾；多份報告之間以只含一個換頁字元的行分隔。出生日期
+依使用者地區設定（LC_ALL、LC_TIME、LANG）的簡短日期格式書寫，年份為四位數。
+不需要圖形顯示環境，產生 PDF 時也不需要。標準錯誤輸出為終端機時，執行超過
+一秒會在該處顯示進度。
+</translation>
+    </message>
+    <message>
+        <source>JSON: one object per reading, or an array with one entry per file or row, in
+order, when more than one file is named or a list is read; a file or row that
+fails is an entry {&quot;file&quot;: FILE, &quot;error&quot;: REASON}, with &quot;row&quot;: N for a row.
+The keys come in alphabetical order:
   {
     &quot;name&quot;: &quot;Anna Lee&quot;,             the name as calculated
     &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
@@ -770,58 +925,16 @@ order given, when more than one file is named; a file that fails is an entry
     ],                              (direction is null for 5, which has none)
     &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
                  &quot;trigram&quot;: &quot;Kun&quot;},
-    &quot;file&quot;: &quot;anna.qnr&quot;              the reading file, or null for --name
+    &quot;file&quot;: &quot;anna.qnr&quot;,             the reading file or list, null for --name
+    &quot;row&quot;: 2,                       the row of the list (--list only)
+    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
+                                    the file saved (--save only; null when it
+                                    could not be written)
   }
-
-Exit status:
-  0  every report was written
-  1  a file is missing, unreadable, a folder, not named *qnr or not a saved
-     reading, or the output could not be written, or no installed font can
-     draw a character of a name in the PDF (it shows a box there; the
-     character is named), or a step of a calculation failed (it is named);
-     the other files are still reported
-  2  a usage error, a date the lists do not hold, a name with a line break, or
-     details the program refuses, with its own message (&quot;Please Enter Your
-     Name&quot;, &quot;Please Enter Correct Date Or Month!&quot;)
-When several files fail, the status is the highest of theirs.
 </source>
-        <translation>用法：numorra-report [--json] [--pdf OUT.pdf] --name NAME [--date YYYY-MM-DD]
-      numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D] [--month MONTH]
-                     [--year YYYY]
-      numorra-report [--json] [--pdf OUT.pdf] FILE.qnr...
-
-為所給的個人資料，或為每個已儲存的解讀（.qnr 檔案；- 表示從標準輸入讀取一個），
-輸出中國數字命理解讀的報告，內容與 Numorra 報告預覽所顯示的完全相同。
-
-個人資料（與主視窗的輸入方式相同）：
-  --name NAME      姓名，限單行；開頭與結尾的空格會被移除
-  --date YYYY-MM-DD
-                   出生日期，1900-01-01 至 2050-12-31；也可分開指定：
-  --day D          出生日，1 至 31（預設為 1）
-  --month MONTH    出生月份：英文月份名稱（不分大小寫），或 1 至 12
-                   （預設為 January）
-  --year YYYY      出生年份，1900 至 2050（預設為 1970）
-已儲存的解讀會以「開啟」按鈕的方式開啟：其中的日、月、年若不是清單中的項目，
-該清單會維持預設值。
-
-輸出：
-  --json           以 JSON 格式（見下文）輸出解讀，而不輸出報告
-  --pdf OUT.pdf    將列印版報告寫入 OUT.pdf，而不是寫到標準輸出（同時使用
-                   --json 時，JSON 仍寫到標準輸出）；每份解讀從新的一頁開始。
-                   現有的 OUT.pdf 只有在新檔案完整寫好後才會被取代；若寫入
-                   失敗，原檔案會維持原狀。
-                   --pdf - 將 PDF 寫到標準輸出。
-  -h, --help       顯示此說明
-  --version        顯示版本編號及套件名稱
-
-報告輸出時以 LF 作為行尾；多份報告之間以只含一個換頁字元的行分隔。出生日期
-依使用者地區設定（LC_ALL、LC_TIME、LANG）的簡短日期格式書寫，年份為四位數。
-不需要圖形顯示環境，產生 PDF 時也不需要。標準錯誤輸出為終端機時，執行超過
-一秒會在該處顯示進度。
-
-JSON：每份解讀輸出一個物件；指定了多個檔案時，則輸出一個陣列，依指定的順序
-每個檔案一項；處理失敗的檔案對應一項 {&quot;file&quot;: FILE, &quot;error&quot;: REASON}。
-各鍵依字母順序排列：
+        <translation>JSON：每份解讀輸出一個物件；指定了多個檔案或讀取名單時，則輸出一個陣列，
+依順序每個檔案或每列一項；處理失敗的檔案或列對應一項
+{&quot;file&quot;: FILE, &quot;error&quot;: REASON}，列還帶有 &quot;row&quot;: N。各鍵依字母順序排列：
   {
     &quot;name&quot;: &quot;Anna Lee&quot;,             計算時使用的姓名
     &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
@@ -833,18 +946,75 @@ JSON：每份解讀輸出一個物件；指定了多個檔案時，則輸出一�
     ],                              （5 沒有方位，其 direction 為 null）
     &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
                  &quot;trigram&quot;: &quot;Kun&quot;},
-    &quot;file&quot;: &quot;anna.qnr&quot;              解讀檔案；使用 --name 時為 null
+    &quot;file&quot;: &quot;anna.qnr&quot;,             解讀檔案或名單；使用 --name 時為 null
+    &quot;row&quot;: 2,                       名單中的列號（僅用於 --list）
+    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
+                                    儲存的檔案（僅用於 --save；無法寫入
+                                    時為 null）
   }
-
-結束狀態：
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0  every report was written
+  1  a file or list is missing, unreadable, a folder, not named *qnr or not a
+     saved reading or a list, a row of the list is refused (with the program&apos;s
+     own message) or holds a date the lists lack, a reading could not be
+     saved, the output could not be written, no installed font can draw a
+     character of a name in the PDF (it shows a box there; the character is
+     named), or a step of a calculation failed (it is named); the other files
+     and rows are still reported
+  2  a usage error, a date the lists do not hold, a name with a line break, or
+     details the program refuses, with its own message (&quot;Please Enter Your
+     Name&quot;, &quot;Please Enter Correct Date Or Month!&quot;)
+When several files fail, the status is the highest of theirs.
+</source>
+        <translation>結束狀態：
   0  所有報告皆已寫出
-  1  某個檔案不存在、無法讀取、是資料夾、名稱不以 qnr 結尾或不是已儲存的
-     解讀，或是輸出無法寫入，或是已安裝的字型都無法繪製 PDF 中姓名的某個
-     字元（該處顯示為方框，並指明該字元），或是某個計算步驟失敗（並指明該
-     步驟）；其餘檔案仍會照常輸出報告
+  1  某個檔案或名單不存在、無法讀取、是資料夾、名稱不以 qnr 結尾、不是已儲
+     存的解讀或不是名單，名單中的某列遭到拒絕（附帶程式自己的提示）或含有清
+     單中沒有的日期，某份解讀無法儲存，輸出無法寫入，已安裝的字型都無法繪製
+     PDF 中姓名的某個字元（該處顯示為方框，並指明該字元），或是某個計算步驟
+     失敗（並指明該步驟）；其餘檔案與列仍會照常輸出報告
   2  用法錯誤、清單中沒有的日期、含換行字元的姓名，或程式拒絕的個人資料（附帶
      程式自己的提示，如「請輸入您的姓名」、「請輸入正確的日期或月份！」）
 多個檔案失敗時，結束狀態取其中的最大值。
+</translation>
+    </message>
+    <message>
+        <source>--save needs the folder to save the readings in</source>
+        <translation>--save 需要指定儲存解讀的資料夾</translation>
+    </message>
+    <message>
+        <source>--list takes the details from the list: give no other details or reading files with it</source>
+        <translation>--list 從名單中取得個人資料：請勿同時指定其他個人資料或解讀檔案</translation>
+    </message>
+    <message>
+        <source>nothing to report: give --name and the date of birth, reading files or --list</source>
+        <translation>沒有可輸出的報告：請指定 --name 與出生日期、解讀檔案或 --list</translation>
+    </message>
+    <message>
+        <source>--list needs the name of the list to read, or - for standard input</source>
+        <translation>--list 需要指定要讀取的名單，或以 - 表示標準輸入</translation>
+    </message>
+    <message>
+        <source>Usage: numorra-report [OPTION]... --name NAME [--date YYYY-MM-DD]
+       numorra-report [OPTION]... --name NAME [--day D] [--month M] [--year Y]
+       numorra-report [OPTION]... FILE.qnr...
+       numorra-report [OPTION]... --list LIST.csv
+
+Prints the report of a Chinese numerology reading, exactly as Numorra&apos;s report
+preview shows it, for the details given, for each saved reading (.qnr file;
+- reads one from standard input) or for each row of a client list.
+</source>
+        <translation>用法：numorra-report [選項]... --name NAME [--date YYYY-MM-DD]
+      numorra-report [選項]... --name NAME [--day D] [--month M] [--year Y]
+      numorra-report [選項]... FILE.qnr...
+      numorra-report [選項]... --list LIST.csv
+
+為所給的個人資料、每個已儲存的解讀（.qnr 檔案；- 表示從標準輸入讀取一個）或
+客戶名單中的每一列，輸出中國數字命理解讀的報告，內容與 Numorra 報告預覽所
+顯示的完全相同。
 </translation>
     </message>
 </context>
@@ -868,6 +1038,10 @@ JSON：每份解讀輸出一個物件；指定了多個檔案時，則輸出一�
     <message>
         <source>numorra-report: %1 of %2 readings</source>
         <translation>numorra-report: 已完成 %1/%2 份解讀</translation>
+    </message>
+    <message>
+        <source>numorra-report: %1 readings</source>
+        <translation>numorra-report: 已完成 %1 份解讀</translation>
     </message>
 </context>
 <context>

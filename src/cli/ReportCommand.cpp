@@ -1,6 +1,8 @@
 #include "cli/ReportCommand.h"
 
+#include "cli/ClientList.h"
 #include "cli/DetailsEntry.h"
+#include "cli/ReadingFolder.h"
 #include "cli/ReadingJson.h"
 #include "cli/ReportOptions.h"
 #include "cli/ReportPdf.h"
@@ -14,6 +16,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonObject>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -78,9 +82,14 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
 
 void ReportCommand::reportAll(const ReportOptions &options)
 {
+    if (!options.saveFolder.isEmpty() && !openSaveFolder(options.saveFolder))
+        return;
     m_options = &options;
     m_written = 0;
-    const qsizetype total = options.detailsGiven ? 1 : options.files.size();
+    // A list is read as it goes: its length is not known.
+    const qsizetype total = options.detailsGiven         ? 1
+                            : options.listPath.isEmpty() ? options.files.size()
+                                                         : ReportProgress::kUnknownTotal;
     m_progress = std::make_unique<ReportProgress>(
         *m_err, m_terminal, m_clock ? m_clock : ReportProgress::steadyMilliseconds, total);
     if (!options.pdfPath.isEmpty())
@@ -88,58 +97,134 @@ void ReportCommand::reportAll(const ReportOptions &options)
     if (options.jsonArray())
         *m_out << "[\n";
     if (options.detailsGiven)
-        report(options.details, QString());
+        report(options.details, {});
     for (qsizetype index = 0; index < options.files.size(); ++index) {
         reportFile(options.files.at(index));
         m_progress->show(index + 1);
     }
+    if (!options.listPath.isEmpty())
+        reportList(options.listPath);
     finishOutputs();
     m_progress.reset();
+    m_saveFolder.reset();
     m_options = nullptr;
+}
+
+bool ReportCommand::openSaveFolder(const QString &path)
+{
+    const QFileInfo folder(path);
+    if (!folder.isDir() || !folder.isWritable()) {
+        fail(Refused,
+             translated(QT_TRANSLATE_NOOP("ReportCommand", "--save: %1 is not a folder that can be "
+                                                           "written to"))
+                 .arg(path));
+        return false;
+    }
+    m_saveFolder = std::make_unique<ReadingFolder>(path);
+    return true;
+}
+
+QIODevice &ReportCommand::standardInput(QFile &holder) const
+{
+    if (m_standardInput)
+        return *m_standardInput;
+    holder.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered);
+    return holder;
 }
 
 void ReportCommand::reportFile(const QString &file)
 {
     SavedReading::Problem problem;
     std::optional<ReadingFile::Fields> fields;
-    if (file != ReportOptions::kStandardStream) {
+    QFile input;
+    if (file != ReportOptions::kStandardStream)
         fields = SavedReading::open(file, &problem);
-    } else if (m_standardInput) {
-        fields = SavedReading::read(*m_standardInput, &problem);
-    } else {
-        QFile input;
-        input.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered);
-        fields = SavedReading::read(input, &problem);
-    }
-    if (fields)
-        report(DetailsEntry::fromFile(*fields), file);
     else
-        failFile(FileFailed, file, problem.text, problem.english);
+        fields = SavedReading::read(standardInput(input), &problem);
+    if (fields)
+        report(DetailsEntry::fromFile(*fields), {file, 0});
+    else
+        failFile(FileFailed, {file, 0}, problem.text, problem.english);
+}
+
+// Each row as the main window takes the details; a row that cannot be taken
+// is told, and the rows after it still done.
+void ReportCommand::reportList(const QString &path)
+{
+    QFile input;
+    if (path != ReportOptions::kStandardStream) {
+        input.setFileName(path);
+        if (!input.open(QIODevice::ReadOnly)) {
+            const SavedReading::Problem problem = ClientList::unreadable(input.errorString());
+            failFile(FileFailed, {path, 0}, problem.text, problem.english);
+            return;
+        }
+    }
+    ClientList list(path != ReportOptions::kStandardStream ? input : standardInput(input),
+                    m_locale);
+    qsizetype done = 0;
+    while (const std::optional<ClientList::Row> row = list.next()) {
+        const Source source{path, row->number};
+        if (row->problem)
+            failFile(FileFailed, source, row->problem->text, row->problem->english);
+        else
+            report(row->entry, source);
+        m_progress->show(++done);
+    }
+    if (const auto failure = list.failure())
+        failFile(FileFailed, {path, list.failureRow()}, failure->text, failure->english);
 }
 
 // Validates and calculates as the main window does, builds the report as the
 // report preview does, and writes it out. A calculation step that fails is
 // told, and the reading written with what the other steps wrote, as the
 // reading window shows it.
-void ReportCommand::report(const DetailsEntry &entry, const QString &file)
+void ReportCommand::report(const DetailsEntry &entry, const Source &source)
 {
     if (const auto failure = entry.failure()) {
-        failFile(Refused, file, failure->message, failure->englishMessage);
+        // A row of a list is one of many: its refusal is a failed row.
+        failFile(source.row > 0 ? FileFailed : Refused, source, failure->message,
+                 failure->englishMessage);
         return;
     }
     const PersonalDetails details = entry.capture();
     ReadingResults results;
     const QStringList failures = CalculationSteps::runIsolated(m_engineSteps(details, results));
     for (const QString &failure : failures)
-        fail(FileFailed, file.isEmpty() ? failure : file + QStringLiteral(": ") + failure);
+        fail(FileFailed, where(source) + failure);
+    const std::optional<QString> saved = save(details, entry, source);
     RichPane report(ReadingResults::newPaneStyle(0));
     Report::BuildReport(report, details, results, m_locale);
-    if (m_options->json)
-        writeJson(ReadingJson::toJson(details, results, file));
+    if (m_options->json) {
+        QJsonObject json = ReadingJson::toJson(details, results, source.file);
+        if (source.row > 0)
+            json.insert(QStringLiteral("row"), source.row);
+        if (m_saveFolder)
+            json.insert(QStringLiteral("saved"), saved ? QJsonValue(*saved) : QJsonValue());
+        writeJson(json);
+    }
     if (m_pdf)
-        writePdf(report.PlainText(), details, file);
+        writePdf(report.PlainText(), details, source);
     if (!m_options->json && m_options->pdfPath.isEmpty())
         writeText(report.PlainText());
+}
+
+std::optional<QString> ReportCommand::save(const PersonalDetails &details,
+                                           const DetailsEntry &entry, const Source &source)
+{
+    if (!m_saveFolder)
+        return std::nullopt;
+    const ReadingFolder::Saved saved = m_saveFolder->save(details, entry.isoDate(), source.row);
+    if (!saved.written) {
+        fail(FileFailed, where(source) + translated(QT_TRANSLATE_NOOP("ReportCommand",
+                                                                      "%1: cannot be written: %2"))
+                                             .arg(saved.path, saved.reason));
+        return std::nullopt;
+    }
+    if (m_options->verbose)
+        tell(where(source) +
+             translated(QT_TRANSLATE_NOOP("ReportCommand", "saved as %1")).arg(saved.path));
+    return saved.path;
 }
 
 void ReportCommand::writeText(const QString &reportText)
@@ -158,7 +243,7 @@ void ReportCommand::writeJson(const QJsonObject &object)
 }
 
 void ReportCommand::writePdf(const QString &reportText, const PersonalDetails &details,
-                             const QString &file)
+                             const Source &source)
 {
     QString reason;
     if (!m_pdf->add(reportText, details.Name, &reason)) {
@@ -166,10 +251,10 @@ void ReportCommand::writePdf(const QString &reportText, const PersonalDetails &d
         m_pdf.reset(); // nothing more goes to it; a new file is removed
         return;
     }
-    tellUndrawable(details.Name, file);
+    tellUndrawable(details.Name, source);
 }
 
-void ReportCommand::tellUndrawable(const QString &name, const QString &file)
+void ReportCommand::tellUndrawable(const QString &name, const Source &source)
 {
     QStringList characters;
     bool chinese = false;
@@ -189,7 +274,7 @@ void ReportCommand::tellUndrawable(const QString &name, const QString &file)
                                                 "no installed font can draw %1 in the name "
                                                 "\"%2\"; the PDF shows a box in place of each")))
             .arg(characters.join(QStringLiteral(", ")), name);
-    fail(FileFailed, file.isEmpty() ? message : file + QStringLiteral(": ") + message);
+    fail(FileFailed, where(source) + message);
 }
 
 void ReportCommand::finishOutputs()
@@ -202,12 +287,16 @@ void ReportCommand::finishOutputs()
     m_pdf.reset();
 }
 
-void ReportCommand::failFile(Status status, const QString &file, const QString &problem,
+void ReportCommand::failFile(Status status, const Source &source, const QString &problem,
                              const QString &englishProblem)
 {
-    fail(status, file.isEmpty() ? problem : file + QStringLiteral(": ") + problem);
-    if (m_options->jsonArray())
-        writeJson(ReadingJson::failure(file, englishProblem));
+    fail(status, where(source) + problem);
+    if (!m_options->jsonArray())
+        return;
+    QJsonObject json = ReadingJson::failure(source.file, englishProblem);
+    if (source.row > 0)
+        json.insert(QStringLiteral("row"), source.row);
+    writeJson(json);
 }
 
 void ReportCommand::failPdf(const QString &reason)
@@ -218,8 +307,23 @@ void ReportCommand::failPdf(const QString &reason)
 
 void ReportCommand::fail(Status status, const QString &message)
 {
+    tell(message);
+    m_status = qMax(m_status, static_cast<int>(status));
+}
+
+void ReportCommand::tell(const QString &message)
+{
     if (m_progress)
         m_progress->clear();
     *m_err << kProgram << message << QLatin1Char('\n');
-    m_status = qMax(m_status, static_cast<int>(status));
+}
+
+QString ReportCommand::where(const Source &source)
+{
+    if (source.file.isEmpty())
+        return {};
+    if (source.row == 0)
+        return source.file + QStringLiteral(": ");
+    return source.file + QStringLiteral(": ") +
+           translated(QT_TRANSLATE_NOOP("ReportCommand", "row %1: ")).arg(source.row);
 }

@@ -7,9 +7,12 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
+class QFile;
 class QIODevice;
 class QJsonObject;
+class ReadingFolder;
 class QTextStream;
 class ReadingResults;
 class ReportPdf;
@@ -17,8 +20,9 @@ struct DetailsEntry;
 struct PersonalDetails;
 struct ReportOptions;
 
-// numorra-report: reports the readings of the details or saved reading files
-// named on the command line, as text, JSON or PDF. Each reading is
+// numorra-report: reports the readings of the details, saved reading files or
+// client list named on the command line, as text, JSON or PDF, and saves
+// them as reading files when asked. Each reading is
 // calculated, written out and dropped before the next, so a run of any length
 // holds one reading at a time. It works through the streams and files it is
 // given and never touches the process (no exit, no environment), so it can run
@@ -43,7 +47,8 @@ public:
 
     // The locale of the date of birth in the report; the user's by default.
     void setLocale(const QLocale &locale) { m_locale = locale; }
-    // Where the reading file "-" is read from; the process's standard input by default.
+    // Where "-" (a reading file or a list) is read from; the process's standard
+    // input by default.
     void setStandardInput(QIODevice *input) { m_standardInput = input; }
     // Whether `err` is a terminal, where a long run shows its progress (no by
     // default), and the clock that times it.
@@ -53,23 +58,41 @@ public:
     static bool needsGuiApplication(const QStringList &arguments);
 
 private:
+    // Where a reading comes from: a file (empty for details given as
+    // options), and the row for a list.
+    struct Source
+    {
+        QString file;
+        qint64 row = 0;
+    };
+
     void reportAll(const ReportOptions &options);
+    bool openSaveFolder(const QString &path);
+    QIODevice &standardInput(QFile &holder) const;
     void reportFile(const QString &file);
-    void report(const DetailsEntry &entry, const QString &file);
+    void reportList(const QString &path);
+    void report(const DetailsEntry &entry, const Source &source);
+    // Saves the reading with --save; the file written, or nothing.
+    std::optional<QString> save(const PersonalDetails &details, const DetailsEntry &entry,
+                                const Source &source);
     void writeText(const QString &reportText);
     void writeJson(const QJsonObject &object);
-    void writePdf(const QString &reportText, const PersonalDetails &details, const QString &file);
+    void writePdf(const QString &reportText, const PersonalDetails &details, const Source &source);
     // Tells which characters of the name no installed font can draw in the
-    // PDF, if any, for the reading of `file` (none: details given as options).
-    void tellUndrawable(const QString &name, const QString &file);
+    // PDF, if any, for the reading.
+    void tellUndrawable(const QString &name, const Source &source);
     void finishOutputs();
-    // A file that could not be reported: its message, and its entry in a JSON
-    // array, which gives the problem in English.
-    void failFile(Status status, const QString &file, const QString &problem,
+    // A file or row that could not be reported: its message, and its entry in
+    // a JSON array, which gives the problem in English.
+    void failFile(Status status, const Source &source, const QString &problem,
                   const QString &englishProblem);
     // The PDF could not be written.
     void failPdf(const QString &reason);
     void fail(Status status, const QString &message);
+    // A message on standard error that is no failure.
+    void tell(const QString &message);
+    // "FILE: row N: " before a message about the reading, or nothing.
+    static QString where(const Source &source);
 
     EngineSteps m_engineSteps;
     QLocale m_locale;
@@ -85,4 +108,5 @@ private:
     qsizetype m_written = 0; // reports or JSON entries written
     std::unique_ptr<ReportProgress> m_progress;
     std::unique_ptr<ReportPdf> m_pdf;
+    std::unique_ptr<ReadingFolder> m_saveFolder;
 };

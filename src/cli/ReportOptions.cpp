@@ -2,7 +2,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace {
 
@@ -16,18 +15,193 @@ const QString kDay = QStringLiteral("day");
 const QString kMonth = QStringLiteral("month");
 const QString kYear = QStringLiteral("year");
 const QString kDate = QStringLiteral("date");
+const QString kList = QStringLiteral("list");
 const QString kJson = QStringLiteral("json");
 const QString kPdf = QStringLiteral("pdf");
+const QString kSave = QStringLiteral("save");
+const QString kVerbose = QStringLiteral("verbose");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 
+// The options that take a value, each at most once.
+const QString *const kValueOptions[] = {&kPdf,  &kName, &kDay,  &kMonth,
+                                        &kYear, &kDate, &kList, &kSave};
+
+// The groups of options in the help, each with a note after its options.
+struct HelpSection
+{
+    const char *heading;
+    const char *note;
+};
+
+const HelpSection kHelpSections[] = {
+    {QT_TRANSLATE_NOOP("ReportOptions", "Details, as the main window takes them:"),
+     QT_TRANSLATE_NOOP("ReportOptions",
+                       "A saved reading is opened as the Open button opens it: each of its day, "
+                       "month\nand year that is not an entry of the lists leaves that list at its "
+                       "default.\n")},
+    {QT_TRANSLATE_NOOP("ReportOptions", "Client list:"),
+     QT_TRANSLATE_NOOP(
+         "ReportOptions",
+         "A client list is text in UTF-8 (with or without a byte-order mark), one row a\n"
+         "line, its cells parted by commas, semicolons or tabs (the one its first row\n"
+         "uses) and quoted as spreadsheets quote them. Its columns: the name, then the\n"
+         "date of birth (YYYY-MM-DD, or the short date of the user's locale with a\n"
+         "four-digit year) or the day, month and year, as --day, --month and --year\n"
+         "take them. A first row naming the columns (Name, Date of Birth, or Day,\n"
+         "Month, Year) is a header, which may give them in any order; other columns\n"
+         "are left out. Each row is checked as the main window checks the details; a\n"
+         "row that fails is told with its number, and the other rows are still done.\n"
+         "With a header, and without one:\n"
+         "  Name,Date of Birth,Phone         Anna Lee;5;March;1980\n"
+         "  Anna Lee,1980-03-05,555 0101     \"Lee, Bo\";1;1;1911\n")},
+    {QT_TRANSLATE_NOOP("ReportOptions", "Output:"), nullptr},
+};
+
+// An option, the name of its value (none for a switch), its help and group.
+struct OptionText
+{
+    QStringList names;
+    const char *valueName;
+    const char *description;
+    int section;
+};
+
+const OptionText kOptions[] = {
+    {{kName},
+     "NAME",
+     QT_TRANSLATE_NOOP("ReportOptions",
+                       "the name, on one line; leading and trailing spaces are\ndropped"),
+     0},
+    {{kDate},
+     "YYYY-MM-DD",
+     QT_TRANSLATE_NOOP("ReportOptions", "date of birth, 1900-01-01 to 2050-12-31; or, apart:"),
+     0},
+    {{kDay}, "D", QT_TRANSLATE_NOOP("ReportOptions", "day of birth, 1 to 31 (default 1)"), 0},
+    {{kMonth},
+     "MONTH",
+     QT_TRANSLATE_NOOP("ReportOptions", "month of birth: its English name in any case, or 1 to "
+                                        "12\n(default January)"),
+     0},
+    {{kYear},
+     "YYYY",
+     QT_TRANSLATE_NOOP("ReportOptions", "year of birth, 1900 to 2050 (default 1970)"),
+     0},
+    {{kList},
+     "LIST.csv",
+     QT_TRANSLATE_NOOP("ReportOptions", "a reading for each row of LIST.csv, a spreadsheet saved "
+                                        "as\nCSV (below); - reads the list from standard input"),
+     1},
+    {{kJson},
+     nullptr,
+     QT_TRANSLATE_NOOP("ReportOptions", "print the reading as JSON (below) instead of the report"),
+     2},
+    {{kPdf},
+     "OUT.pdf",
+     QT_TRANSLATE_NOOP("ReportOptions",
+                       "write the report as printed to OUT.pdf, not to standard\n"
+                       "output (with --json, the JSON still goes there); each\n"
+                       "reading starts a new page. An existing OUT.pdf is replaced\n"
+                       "only once the new one is complete, and is left as it was\n"
+                       "if that fails. --pdf - writes the PDF to standard output."),
+     2},
+    {{kSave},
+     "FOLDER",
+     QT_TRANSLATE_NOOP("ReportOptions",
+                       "also save each reading in FOLDER as a reading file (.qnr)\n"
+                       "that Numorra opens, named after the name, the date of birth\n"
+                       "and the row of the list; no file there is ever replaced"),
+     2},
+    {{kVerbose},
+     nullptr,
+     QT_TRANSLATE_NOOP("ReportOptions", "name each reading file saved, on standard error"),
+     2},
+    {{QStringLiteral("h"), kHelp},
+     nullptr,
+     QT_TRANSLATE_NOOP("ReportOptions", "print this help"),
+     2},
+    {{kVersion},
+     nullptr,
+     QT_TRANSLATE_NOOP("ReportOptions", "print the version, with the package's name"),
+     2},
+};
+
+// What follows the options in the help.
+const char *const kHelpNotes[] = {
+    QT_TRANSLATE_NOOP(
+        "ReportOptions",
+        "The report is printed with LF line ends; several reports are parted by a line\n"
+        "holding a form feed. The date of birth is written in the short date format of\n"
+        "the user's locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is\n"
+        "needed, not even for the PDF. When standard error is a terminal, a run that\n"
+        "lasts over a second shows its progress there.\n"),
+    QT_TRANSLATE_NOOP(
+        "ReportOptions",
+        "JSON: one object per reading, or an array with one entry per file or row, in\n"
+        "order, when more than one file is named or a list is read; a file or row that\n"
+        "fails is an entry {\"file\": FILE, \"error\": REASON}, with \"row\": N for a row.\n"
+        "The keys come in alphabetical order:\n"
+        "  {\n"
+        "    \"name\": \"Anna Lee\",             the name as calculated\n"
+        "    \"birthDate\": \"1980-03-05\",      ISO 8601\n"
+        "    \"birthDigits\": \"531980\",        day, month number and year, as counted\n"
+        "    \"counts\": {\"1\": 1, \"2\": 0, ..., \"9\": 1},\n"
+        "                                    occurrences of each number in the digits\n"
+        "    \"favourable\": [                 the most favourable numbers, ascending\n"
+        "      {\"number\": 1, \"occurrences\": 1, \"direction\": \"North\"}, ...\n"
+        "    ],                              (direction is null for 5, which has none)\n"
+        "    \"fengShui\": {\"number\": 2, \"group\": \"West\", \"element\": \"Earth\",\n"
+        "                 \"trigram\": \"Kun\"},\n"
+        "    \"file\": \"anna.qnr\",             the reading file or list, null for --name\n"
+        "    \"row\": 2,                       the row of the list (--list only)\n"
+        "    \"saved\": \"out/Anna Lee 1980-03-05.qnr\"\n"
+        "                                    the file saved (--save only; null when it\n"
+        "                                    could not be written)\n"
+        "  }\n"),
+    QT_TRANSLATE_NOOP(
+        "ReportOptions",
+        "Exit status:\n"
+        "  0  every report was written\n"
+        "  1  a file or list is missing, unreadable, a folder, not named *qnr or not a\n"
+        "     saved reading or a list, a row of the list is refused (with the program's\n"
+        "     own message) or holds a date the lists lack, a reading could not be\n"
+        "     saved, the output could not be written, no installed font can draw a\n"
+        "     character of a name in the PDF (it shows a box there; the character is\n"
+        "     named), or a step of a calculation failed (it is named); the other files\n"
+        "     and rows are still reported\n"
+        "  2  a usage error, a date the lists do not hold, a name with a line break, or\n"
+        "     details the program refuses, with its own message (\"Please Enter Your\n"
+        "     Name\", \"Please Enter Correct Date Or Month!\")\n"
+        "When several files fail, the status is the highest of theirs.\n"),
+};
+
+// Help texts start in this column; option names that leave less than two
+// blanks before it have theirs on a line of their own.
+constexpr int kDescriptionColumn = 19;
+
+QString optionHelp(const OptionText &option)
+{
+    QStringList names;
+    for (const QString &name : option.names)
+        names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+    QString head = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+    if (option.valueName)
+        head += QLatin1Char(' ') + QLatin1String(option.valueName);
+    const QString indent(kDescriptionColumn, QLatin1Char(' '));
+    head = head.size() + 2 <= kDescriptionColumn ? head.leftJustified(kDescriptionColumn)
+                                                 : head + QLatin1Char('\n') + indent;
+    return head +
+           translated(option.description).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent) +
+           QLatin1Char('\n');
+}
+
 void addOptions(QCommandLineParser &parser)
 {
-    parser.addOption({{QStringLiteral("h"), kHelp}, QString()});
-    parser.addOption({kVersion, QString()});
-    parser.addOption({kJson, QString()});
-    for (const QString &name : {kPdf, kName, kDay, kMonth, kYear, kDate})
-        parser.addOption({name, QString(), QStringLiteral("value")});
+    for (const OptionText &option : kOptions) {
+        parser.addOption(option.valueName ? QCommandLineOption(option.names, QString(),
+                                                               QLatin1String(option.valueName))
+                                          : QCommandLineOption(option.names));
+    }
     // "-colour" is one unknown option, not six.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 }
@@ -39,46 +213,10 @@ std::nullopt_t fail(QString *error, const QString &text)
     return std::nullopt;
 }
 
-// The position of a whole number `first` to `last` written in decimal digits
-// (leading zeros allowed), or -1.
-int numberPosition(const QString &text, int first, int last)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
-    if (!digits.match(text).hasMatch())
-        return -1;
-    const int value = text.toInt();
-    return value >= first && value <= last ? value - first : -1;
-}
-
-// An English month name in any case, or its number 1 to 12.
-int monthPosition(const QString &text)
-{
-    const QStringList &names = PersonalDetailsRules::monthItems();
-    for (int index = 0; index < names.size(); ++index) {
-        if (names.at(index).compare(text, Qt::CaseInsensitive) == 0)
-            return index;
-    }
-    return numberPosition(text, 1, 12);
-}
-
 QString notAmong(const QString &option, const char *range, const QString &value)
 {
     return translated(QT_TRANSLATE_NOOP("ReportOptions", "--%1 must be %2, not \"%3\""))
         .arg(option, translated(range), value);
-}
-
-// The list positions of --date YYYY-MM-DD; false for a day, month or year no
-// list holds, or another form.
-bool readIsoDate(const QString &text, DetailsEntry &entry)
-{
-    static const QRegularExpression form(QStringLiteral("^([0-9]{4})-([0-9]{2})-([0-9]{2})$"));
-    const QRegularExpressionMatch parts = form.match(text);
-    if (!parts.hasMatch())
-        return false;
-    entry.yearIndex = numberPosition(parts.captured(1), 1900, 2050);
-    entry.monthIndex = numberPosition(parts.captured(2), 1, 12);
-    entry.dayIndex = numberPosition(parts.captured(3), 1, 31);
-    return entry.yearIndex >= 0 && entry.monthIndex >= 0 && entry.dayIndex >= 0;
 }
 
 // The list positions of --day, --month and --year, or of --date; false, with
@@ -87,7 +225,7 @@ bool readIsoDate(const QString &text, DetailsEntry &entry)
 bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *error)
 {
     if (parser.isSet(kDate)) {
-        if (readIsoDate(parser.value(kDate), entry))
+        if (entry.setIsoDate(parser.value(kDate)))
             return true;
         fail(error, notAmong(kDate,
                              QT_TRANSLATE_NOOP("ReportOptions",
@@ -96,11 +234,11 @@ bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *er
         return false;
     }
     if (parser.isSet(kDay))
-        entry.dayIndex = numberPosition(parser.value(kDay), 1, 31);
+        entry.dayIndex = DetailsEntry::dayIndexOf(parser.value(kDay));
     if (parser.isSet(kMonth))
-        entry.monthIndex = monthPosition(parser.value(kMonth));
+        entry.monthIndex = DetailsEntry::monthIndexOf(parser.value(kMonth));
     if (parser.isSet(kYear))
-        entry.yearIndex = numberPosition(parser.value(kYear), 1900, 2050);
+        entry.yearIndex = DetailsEntry::yearIndexOf(parser.value(kYear));
     QString problem;
     if (entry.dayIndex < 0)
         problem =
@@ -122,9 +260,9 @@ bool readDate(const QCommandLineParser &parser, DetailsEntry &entry, QString *er
 
 QString repeatedOption(const QCommandLineParser &parser)
 {
-    for (const QString &name : {kPdf, kName, kDay, kMonth, kYear, kDate}) {
-        if (parser.values(name).size() > 1)
-            return name;
+    for (const QString *name : kValueOptions) {
+        if (parser.values(*name).size() > 1)
+            return *name;
     }
     return {};
 }
@@ -159,14 +297,24 @@ QString conflict(const QCommandLineParser &parser, const ReportOptions &options)
         return translated(QT_TRANSLATE_NOOP("ReportOptions",
                                             "give the date of birth either as --date or as --day, "
                                             "--month and --year, not both"));
+    if (parser.isSet(kSave) && options.saveFolder.isEmpty())
+        return translated(
+            QT_TRANSLATE_NOOP("ReportOptions", "--save needs the folder to save the readings in"));
+    if (parser.isSet(kList) && (options.detailsGiven || !options.files.isEmpty()))
+        return translated(QT_TRANSLATE_NOOP("ReportOptions",
+                                            "--list takes the details from the list: give no "
+                                            "other details or reading files with it"));
     if (options.detailsGiven && !options.files.isEmpty())
         return translated(QT_TRANSLATE_NOOP("ReportOptions",
                                             "give either the details (--name, --date or --day, "
                                             "--month, --year) or reading files, not both"));
-    if (!options.detailsGiven && options.files.isEmpty())
+    if (!options.detailsGiven && options.files.isEmpty() && !parser.isSet(kList))
         return translated(QT_TRANSLATE_NOOP("ReportOptions",
                                             "nothing to report: give --name and the date of "
-                                            "birth, or reading files"));
+                                            "birth, reading files or --list"));
+    if (parser.isSet(kList) && options.listPath.isEmpty())
+        return translated(QT_TRANSLATE_NOOP("ReportOptions", "--list needs the name of the list "
+                                                             "to read, or - for standard input"));
     if (options.details.nameText.size() > DetailsEntry::kNameFieldLength)
         return translated(QT_TRANSLATE_NOOP("ReportOptions", "the name is longer than the %1 "
                                                              "characters the name field holds"))
@@ -195,7 +343,10 @@ std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, 
     options.help = parser.isSet(kHelp);
     options.version = parser.isSet(kVersion);
     options.json = parser.isSet(kJson);
+    options.verbose = parser.isSet(kVerbose);
     options.pdfPath = parser.value(kPdf);
+    options.saveFolder = parser.value(kSave);
+    options.listPath = parser.value(kList);
     options.files = parser.positionalArguments();
     options.detailsGiven = parser.isSet(kName) || parser.isSet(kDay) || parser.isSet(kMonth) ||
                            parser.isSet(kYear) || parser.isSet(kDate);
@@ -211,73 +362,28 @@ std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, 
 
 QString ReportOptions::helpText()
 {
-    return QCoreApplication::translate(
+    QString text = translated(QT_TRANSLATE_NOOP(
         "ReportOptions",
-        R"(Usage: numorra-report [--json] [--pdf OUT.pdf] --name NAME [--date YYYY-MM-DD]
-       numorra-report [--json] [--pdf OUT.pdf] --name NAME [--day D] [--month MONTH]
-                      [--year YYYY]
-       numorra-report [--json] [--pdf OUT.pdf] FILE.qnr...
-
-Prints the report of a Chinese numerology reading, exactly as Numorra's report
-preview shows it, for the details given or for each saved reading (.qnr file;
-- reads one from standard input).
-
-Details, as the main window takes them:
-  --name NAME      the name, on one line; leading and trailing spaces are dropped
-  --date YYYY-MM-DD
-                   date of birth, 1900-01-01 to 2050-12-31; or, apart:
-  --day D          day of birth, 1 to 31 (default 1)
-  --month MONTH    month of birth: its English name in any case, or 1 to 12
-                   (default January)
-  --year YYYY      year of birth, 1900 to 2050 (default 1970)
-A saved reading is opened as the Open button opens it: each of its day, month
-and year that is not an entry of the lists leaves that list at its default.
-
-Output:
-  --json           print the reading as JSON (below) instead of the report
-  --pdf OUT.pdf    write the report as printed to OUT.pdf, not to standard
-                   output (with --json, the JSON still goes there); each reading
-                   starts a new page. An existing OUT.pdf is replaced only once
-                   the new one is complete, and is left as it was if that fails.
-                   --pdf - writes the PDF to standard output.
-  -h, --help       print this help
-  --version        print the version, with the package's name
-
-The report is printed with LF line ends; several reports are parted by a line
-holding a form feed. The date of birth is written in the short date format of
-the user's locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
-needed, not even for the PDF. When standard error is a terminal, a run that
-lasts over a second shows its progress there.
-
-JSON: one object per reading, or an array with one entry per file, in the
-order given, when more than one file is named; a file that fails is an entry
-{"file": FILE, "error": REASON}. The keys come in alphabetical order:
-  {
-    "name": "Anna Lee",             the name as calculated
-    "birthDate": "1980-03-05",      ISO 8601
-    "birthDigits": "531980",        day, month number and year, as counted
-    "counts": {"1": 1, "2": 0, ..., "9": 1},
-                                    occurrences of each number in the digits
-    "favourable": [                 the most favourable numbers, ascending
-      {"number": 1, "occurrences": 1, "direction": "North"}, ...
-    ],                              (direction is null for 5, which has none)
-    "fengShui": {"number": 2, "group": "West", "element": "Earth",
-                 "trigram": "Kun"},
-    "file": "anna.qnr"              the reading file, or null for --name
-  }
-
-Exit status:
-  0  every report was written
-  1  a file is missing, unreadable, a folder, not named *qnr or not a saved
-     reading, or the output could not be written, or no installed font can
-     draw a character of a name in the PDF (it shows a box there; the
-     character is named), or a step of a calculation failed (it is named);
-     the other files are still reported
-  2  a usage error, a date the lists do not hold, a name with a line break, or
-     details the program refuses, with its own message ("Please Enter Your
-     Name", "Please Enter Correct Date Or Month!")
-When several files fail, the status is the highest of theirs.
-)");
+        "Usage: numorra-report [OPTION]... --name NAME [--date YYYY-MM-DD]\n"
+        "       numorra-report [OPTION]... --name NAME [--day D] [--month M] [--year Y]\n"
+        "       numorra-report [OPTION]... FILE.qnr...\n"
+        "       numorra-report [OPTION]... --list LIST.csv\n"
+        "\n"
+        "Prints the report of a Chinese numerology reading, exactly as Numorra's report\n"
+        "preview shows it, for the details given, for each saved reading (.qnr file;\n"
+        "- reads one from standard input) or for each row of a client list.\n"));
+    for (const HelpSection &section : kHelpSections) {
+        text += QLatin1Char('\n') + translated(section.heading) + QLatin1Char('\n');
+        for (const OptionText &option : kOptions) {
+            if (option.section == &section - kHelpSections)
+                text += optionHelp(option);
+        }
+        if (section.note)
+            text += translated(section.note);
+    }
+    for (const char *note : kHelpNotes)
+        text += QLatin1Char('\n') + translated(note);
+    return text;
 }
 
 QString ReportOptions::versionText()

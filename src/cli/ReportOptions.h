@@ -15,20 +15,26 @@ struct ReportOptions
     bool help = false;
     bool version = false;
     bool json = false;
-    QString pdfPath; // empty: no PDF
+    bool verbose = false;
+    QString pdfPath;    // empty: no PDF
+    QString saveFolder; // empty: no reading files written
 
-    // Either details given as options or saved reading files, never both.
+    // Either details given as options, saved reading files or a client list,
+    // never two of them.
     bool detailsGiven = false;
     DetailsEntry details;
     QStringList files;
+    QString listPath; // empty: no list
+
+    // JSON comes as an array, one entry per file or row, when several files
+    // are named or a list is read.
+    bool jsonArray() const { return json && (files.size() > 1 || !listPath.isEmpty()); }
 
     // The options from the arguments (without the program name). Nothing, with
     // the reason, for a usage error or a day, month or year the lists lack.
-    // JSON comes as an array, one entry per file, when several files are named.
-    bool jsonArray() const { return json && files.size() > 1; }
-
     static std::optional<ReportOptions> parse(const QStringList &arguments, QString *error);
 
+    // Built from the options, each text in the user's language.
     static QString helpText();
     static QString versionText();
 };

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <chrono>
+#include <locale.h>
+#include <wchar.h>
 
 namespace {
 
@@ -11,20 +13,21 @@ namespace {
 constexpr qint64 kQuietMilliseconds = 1000;
 constexpr qint64 kRedrawMilliseconds = 100;
 
-// The columns a line takes on a terminal: two for each wide character (the
-// Chinese ones among them), one for any other.
+// The columns a line takes on a terminal, as the C library counts them: two
+// for a wide character (the Chinese ones among them), none for a combining
+// one. The line goes out as UTF-8, so it is measured as UTF-8 whatever the
+// locale's own character set; a character the library does not know takes one.
 qsizetype columnsOf(const QString &line)
 {
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(nullptr));
+    const locale_t previous = utf8 ? uselocale(utf8) : locale_t(nullptr);
     qsizetype columns = 0;
-    for (const QChar character : line) {
-        const char16_t code = character.unicode();
-        const bool wide =
-            (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
-            (code >= 0xAC00 && code <= 0xD7A3) || (code >= 0xF900 && code <= 0xFAFF) ||
-            (code >= 0xFE30 && code <= 0xFE4F) || (code >= 0xFF00 && code <= 0xFF60) ||
-            (code >= 0xFFE0 && code <= 0xFFE6);
-        columns += wide ? 2 : 1;
+    for (const char32_t character : line.toUcs4()) {
+        const int width = wcwidth(static_cast<wchar_t>(character));
+        columns += width < 0 ? 1 : width;
     }
+    if (utf8)
+        uselocale(previous);
     return columns;
 }
 
@@ -55,9 +58,11 @@ void ReportProgress::show(qsizetype done)
         (m_width > 0 && now - m_shownAt < kRedrawMilliseconds))
         return;
     const QString line =
-        QCoreApplication::translate("ReportProgress", "numorra-report: %1 of %2 readings")
-            .arg(done)
-            .arg(m_total);
+        m_total == kUnknownTotal
+            ? QCoreApplication::translate("ReportProgress", "numorra-report: %1 readings").arg(done)
+            : QCoreApplication::translate("ReportProgress", "numorra-report: %1 of %2 readings")
+                  .arg(done)
+                  .arg(m_total);
     m_err << '\r' << line;
     m_err.flush();
     m_width = columnsOf(line);

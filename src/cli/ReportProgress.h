@@ -19,6 +19,10 @@ public:
     // A steady clock.
     static qint64 steadyMilliseconds();
 
+    // The total of a run whose length is not known (a list read as it goes):
+    // only the readings done are counted.
+    static constexpr qsizetype kUnknownTotal = -1;
+
     ReportProgress(QTextStream &err, bool terminal, Clock clock, qsizetype total);
     ~ReportProgress();
 

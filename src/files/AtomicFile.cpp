@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -63,4 +65,26 @@ bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *re
         return false;
     file.device().write(bytes); // a failure is kept and reported by commit
     return file.commit(reason);
+}
+
+AtomicFile::Creation AtomicFile::writeNew(const QString &path, const QByteArray &bytes,
+                                          QString *reason)
+{
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor == -1) {
+        if (errno == EEXIST)
+            return Creation::Taken;
+        fail(reason, qt_error_string(errno));
+        return Creation::Failed;
+    }
+    QFile file;
+    file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+              QFileDevice::AutoCloseHandle);
+    CheckedOutput output(file);
+    output.write(bytes); // a failure is kept and reported by finish
+    if (output.finish(reason))
+        return Creation::Written;
+    QFile::remove(path);
+    return Creation::Failed;
 }

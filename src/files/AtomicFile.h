@@ -33,6 +33,13 @@ public:
     // The whole file at once; false, with the reason, when it cannot be written.
     static bool write(const QString &path, const QByteArray &bytes, QString *reason);
 
+    // A new file holding the bytes, made only where no file (nor link) is:
+    // the path is created exclusively, so nothing is ever replaced, not even
+    // a file another user puts there first; a file that cannot be written
+    // whole is removed again.
+    enum class Creation { Written, Taken, Failed };
+    static Creation writeNew(const QString &path, const QByteArray &bytes, QString *reason);
+
 private:
     QSaveFile m_file;
     CheckedOutput m_output;

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <locale.h>
 #include <stdexcept>
 #include <sys/resource.h>
 
@@ -31,13 +32,14 @@ struct Outcome
     QString err;
 };
 
-Outcome runCommand(const QStringList &arguments)
+Outcome runCommand(const QStringList &arguments, QIODevice *standardInput = nullptr)
 {
     Outcome outcome{-1, {}, {}};
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
     ReportCommand command;
     command.setLocale(kBritish);
+    command.setStandardInput(standardInput);
     outcome.status = command.run(arguments, out, err);
     return outcome;
 }
@@ -220,6 +222,11 @@ private Q_SLOTS:
     void progressShowsWhileTheRunGoesOn();
     void failedStepIsReported_data();
     void failedStepIsReported();
+    void listReadAsTheDetailsGiven_data();
+    void listReadAsTheDetailsGiven();
+    void listBadRowsTold_data();
+    void listBadRowsTold();
+    void savedFilesOpenAsTheRows();
 
 private:
     static void addDateRows();
@@ -234,6 +241,7 @@ void TestReportCommand::initTestCase()
     writeReading(m_folder.filePath("reading.txt"), {"Anna Lee", "5", "March", "1980"});
     writeReading(m_folder.filePath("READING.QNR"), {"Anna Lee", "5", "March", "1980"});
     writeBytes(m_folder.filePath("noise.qnr"), QByteArray("Anna Lee\r\n5\r\n"));
+    writeBytes(m_folder.filePath("header.csv"), QByteArray("Name,Date\r\n,\r\n"));
     QVERIFY(QDir(m_folder.path()).mkdir("folder.qnr"));
 }
 
@@ -433,8 +441,8 @@ void TestReportCommand::statusAndMessage_data()
     QTest::addColumn<QString>("message"); // the whole first line on stderr, %1 the folder
     const auto details = detailsArguments;
     QTest::newRow("nothing") << QStringList{} << 2
-                             << "nothing to report: give --name and the date of birth, or "
-                                "reading files";
+                             << "nothing to report: give --name and the date of birth, "
+                                "reading files or --list";
     QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "unknown option '--colour'";
     QTest::newRow("unknown option, one dash")
         << QStringList{"-colour", "x.qnr"} << 2 << "unknown option '-colour'";
@@ -450,6 +458,24 @@ void TestReportCommand::statusAndMessage_data()
         << QStringList{"--date", "1990-05-05", "-"} << 2
         << "give either the details (--name, --date or --day, --month, --year) or reading "
            "files, not both";
+    QTest::newRow("a list and a file")
+        << QStringList{"--list", "%1/list.csv", "%1/anna.qnr"} << 2
+        << "--list takes the details from the list: give no other details or reading files "
+           "with it";
+    QTest::newRow("a list that is not there")
+        << QStringList{"--list", "%1/none.csv"} << 1
+        << "%1/none.csv: cannot be read: No such file or directory";
+    QTest::newRow("a list named empty")
+        << QStringList{"--list", ""} << 2
+        << "--list needs the name of the list to read, or - for standard input";
+    QTest::newRow("saved into a folder named empty")
+        << QStringList{"--save", "", "--name", "A"} << 2
+        << "--save needs the folder to save the readings in";
+    QTest::newRow("a list of no client")
+        << QStringList{"--list", "%1/header.csv"} << 1 << "%1/header.csv: the list holds no client";
+    QTest::newRow("saved into no folder")
+        << QStringList{"--save", "%1/anna.qnr", "--name", "A"} << 2
+        << "--save: %1/anna.qnr is not a folder that can be written to";
     QTest::newRow("empty pdf name")
         << QStringList{"--name", "A", "--pdf", ""} << 2
         << "--pdf needs the name of the file to write, or - for standard output";
@@ -554,6 +580,14 @@ void TestReportCommand::versionNamesThePackage()
 {
     const Outcome outcome = runCommand({"--version"});
     QCOMPARE(outcome.out, "numorra-report (numorra) " NUMORRA_PROJECT_VERSION "\n");
+    // The help, built from the options: a long name has its text on the next line.
+    QVERIFY(runCommand({"--help"})
+                .out.contains("\n  --date YYYY-MM-DD\n                   date of birth, 1900-01-01 "
+                              "to 2050-12-31; or, "
+                              "apart:\n  --day D          day of birth, 1 to 31 (default 1)\n"));
+    QVERIFY(runCommand({"-h"}).out.contains("\n  --list LIST.csv  a reading for each row of "
+                                            "LIST.csv, a spreadsheet saved as\n"));
+    QVERIFY(runCommand({"-h"}).out.contains("\n  -h, --help       print this help\n"));
 }
 
 void TestReportCommand::standardInputReadAsAFile_data()
@@ -701,37 +735,51 @@ void TestReportCommand::pdfToStandardOutput()
 void TestReportCommand::progressLine_data()
 {
     QTest::addColumn<bool>("terminal");
-    QTest::addColumn<QList<int>>("times"); // ms at the start, then after each reading
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QString>("shown"); // %1 erases the last line shown
-    QTest::addColumn<int>("columns");   // what that line takes on the terminal
-    QTest::newRow("not a terminal") << false << QList<int>{0, 900, 1900, 2900} << false << "" << 0;
-    QTest::newRow("a second is not passed")
-        << true << QList<int>{0, 300, 600, 999} << false << "" << 0;
+    QTest::addColumn<QList<int>>("times");    // ms at the start, then after each reading
+    QTest::addColumn<bool>("counted");        // the total known, as for files
+    QTest::addColumn<QString>("translation"); // of the line, if any
+    QTest::addColumn<QString>("shown");       // %1 erases the last line shown
+    QTest::addColumn<int>("columns");         // what that line takes on the terminal
+    const QList<int> times{0, 600, 1200, 1250, 1400};
+    QTest::newRow("not a terminal") << false << QList<int>{0, 900, 1900, 2900} << true << ""
+                                    << "" << 0;
+    QTest::newRow("a second is not passed") << true << QList<int>{0, 300, 600, 999} << true << ""
+                                            << "" << 0;
     QTest::newRow("past a second")
-        << true << QList<int>{0, 600, 1200, 1250, 1400} << false
+        << true << times << true << ""
         << "\rnumorra-report: 2 of 4 readings\rnumorra-report: 4 of 4 readings%1" << 31;
     // Each Chinese character takes two columns.
     QTest::newRow("in Chinese")
-        << true << QList<int>{0, 600, 1200, 1250, 1400} << true
+        << true << times << true << QStringLiteral("numorra-report: 已完成 %1/%2 份解读")
         << QStringLiteral(
                "\rnumorra-report: 已完成 2/4 份解读\rnumorra-report: 已完成 4/4 份解读%1")
         << 33;
+    // A list, its total not known: wide and narrow characters at the edges of
+    // the wide ranges (the last full-width form, the first half-width one, a
+    // Hangul filler of no width).
+    QTest::newRow("the edges of the wide ranges")
+        << true << times << false
+        << QStringLiteral("%1 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F")
+        << QStringLiteral("\r2 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F"
+                          "\r4 \u2E80\uFF01\uFF60\uFF61\uFFE6\uFFE8\u115F\u1160\uD7A3\uFE4F%1")
+        << 18;
 }
 
 namespace {
 
-// The progress line as the Chinese catalog gives it.
-class ChineseProgress : public QTranslator
+// The progress line as a catalog gives it.
+class ProgressTranslation : public QTranslator
 {
 public:
+    explicit ProgressTranslation(const QString &line) : m_line(line) {}
     QString translate(const char *context, const char *, const char *, int) const override
     {
-        return qstrcmp(context, "ReportProgress") == 0
-                   ? QStringLiteral("numorra-report: 已完成 %1/%2 份解读")
-                   : QString();
+        return qstrcmp(context, "ReportProgress") == 0 ? m_line : QString();
     }
     bool isEmpty() const override { return false; }
+
+private:
+    QString m_line;
 };
 
 } // namespace
@@ -742,24 +790,27 @@ void TestReportCommand::progressLine()
 {
     QFETCH(bool, terminal);
     QFETCH(QList<int>, times);
-    QFETCH(bool, chinese);
+    QFETCH(bool, counted);
+    QFETCH(QString, translation);
     QFETCH(QString, shown);
     QFETCH(int, columns);
-    ChineseProgress translator;
-    if (chinese)
+    ProgressTranslation translator(translation);
+    if (!translation.isEmpty())
         QCoreApplication::installTranslator(&translator);
     QString text;
     QTextStream err(&text);
     qsizetype tick = 0;
+    const locale_t threadLocale = uselocale(locale_t(nullptr));
     {
         ReportProgress progress(
-            err, terminal, [&] { return qint64(times.at(tick)); }, times.size() - 1);
+            err, terminal, [&] { return qint64(times.at(tick)); }, counted ? times.size() - 1 : -1);
         for (tick = 1; tick < times.size(); ++tick)
             progress.show(tick);
     }
     err.flush();
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(text, shown.replace("%1", "\r" + QString(columns, ' ') + "\r"));
+    QCOMPARE(uselocale(locale_t(nullptr)), threadLocale); // measured in UTF-8, then put back
 }
 
 // The line is out on the terminal (not held in the stream) while the next
@@ -823,6 +874,189 @@ void TestReportCommand::failedStepIsReported()
     } else {
         QVERIFY(outcome.out.contains("Most Favorable Number"));
     }
+}
+
+void TestReportCommand::listReadAsTheDetailsGiven_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("readings"); // each reading's name and date, in turn
+    const QByteArray wang = "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E";
+    QTest::newRow("LibreOffice: a header, quotes, a blank row")
+        << QByteArray(
+               "Name,Date of Birth,Notes\n\"Lee, \"\"Bo\"\"\",1911-01-01,\"two\nlines\"\n,,\n"
+               "Jos\xC3\xA9 M\xC3\xBCller,1980-03-05,\n")
+        << QStringList{"Lee, \"Bo\"", "1911-01-01", "Jos\u00E9 M\u00FCller", "1980-03-05"};
+    QTest::newRow("Excel: byte-order mark, semicolons, the columns in another order")
+        << "\xEF\xBB\xBFYear;Month;Birth Day;Name;\"Notes (phone, e-mail, address, age, etc.)\"\r\n"
+           "1980;march;05;Anna Lee\r\n2000;2;29;" +
+               wang + "\r\n"
+        << QStringList{"Anna Lee", "1980-03-05", "\u738B\u5C0F\u660E", "2000-02-29"};
+    QTest::newRow("Google Sheets: no header, the locale's short date, no last line end")
+        << "Anna Lee,5/3/1980\r\nBo,1/1/1900\r\nCy,5 Mar 1980\r\n" + wang + ",31/12/2050"
+        << QStringList{"Anna Lee",   "1980-03-05",         "Bo",        "1900-01-01", "Cy",
+                       "1980-03-05", "\u738B\u5C0F\u660E", "2050-12-31"};
+    QTest::newRow("Excel, no header: as many commas as semicolons")
+        << QByteArray("\xEF\xBB\xBFLee, Anna;1980-03-05\r\n")
+        << QStringList{"Lee, Anna", "1980-03-05"};
+    QTest::newRow("tabs, no header, day, month and year")
+        << QByteArray("Anna; Lee\t5\tMarch\t1980\rBo \"Bobby\"\t01\t1\t1911")
+        << QStringList{"Anna; Lee", "1980-03-05", "Bo \"Bobby\"", "1911-01-01"};
+}
+
+// Each row gives the report of the same details given as options.
+void TestReportCommand::listReadAsTheDetailsGiven()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, readings);
+    const QString path = m_folder.filePath("list.csv");
+    writeBytes(path, list);
+    QStringList expected;
+    for (qsizetype index = 0; index < readings.size(); index += 2)
+        expected
+            << runCommand({"--name", readings.at(index), "--date", readings.at(index + 1)}).out;
+    const Outcome outcome = runCommand({"--list", path});
+    QCOMPARE(outcome.err, QString());
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out, expected.join("\f\n"));
+}
+
+void TestReportCommand::listBadRowsTold_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<bool>("endless"); // given again and again on standard input
+    QTest::addColumn<QStringList>("errors");
+    QTest::addColumn<int>("readings"); // the rows still done
+    const QString date =
+        "the date of birth must be YYYY-MM-DD or dd/MM/yyyy, from 1900 to 2050, not ";
+    const QString notAList = "not a client list: ";
+    QTest::newRow("the main window's checks")
+        << QByteArray("Name,Date\n,1980-03-05\nAl,2001-02-29\nBo,31/04/1980\n  ,1980-02-29\nCy\n")
+        << false
+        << QStringList{"row 2: Please Enter Your Name",
+                       "row 3: Please Enter Correct Date Or Month!",
+                       "row 4: Please Enter Correct Date Or Month !", "row 6: " + date + "\"\""}
+        << 1;
+    QTest::newRow("dates and a name the main window lacks")
+        << "Al,05/03/80\r\nBo,1980-13-01\r\n" + QByteArray(32768, 'n') + ",1980-03-05\r\n" +
+               QByteArray(32767, 'n') + ",1980-03-05\r\n" + QByteArray(1048564, 'n') +
+               ",1980-03-05\r\n" // a row of 1 MiB, its CR included
+        << false
+        << QStringList{"row 1: " + date + "\"05/03/80\"", "row 2: " + date + "\"1980-13-01\"",
+                       "row 3: the name is longer than the 32767 characters the name field holds",
+                       "row 5: the name is longer than the 32767 characters the name field holds"}
+        << 1;
+    QTest::newRow("day, month, year and name out of the lists")
+        << QByteArray("Name;Day;Month;Year\nA;32;May;1980\nB;5;Smarch;1980\nC;5;May;1899\n\"D\nE\";"
+                      "5;May;2050")
+        << false
+        << QStringList{"row 2: the day of birth must be 1 to 31, not \"32\"",
+                       "row 3: the month of birth must be its English name or 1 to 12, not "
+                       "\"Smarch\"",
+                       "row 4: the year of birth must be 1900 to 2050, not \"1899\"",
+                       "row 5: the name must be one line: it holds a line break"}
+        << 0;
+    QTest::newRow("a quote never closed: the rows before it done")
+        << QByteArray("Anna,1980-03-05\n\"Bo,1911-01-01\nCy,1911-01-01\n") << false
+        << QStringList{"row 2: " + notAList + "a quote opened in this row is never closed"} << 1;
+    const QStringList notText{"row 2: " + notAList +
+                              "it holds bytes that are not UTF-8 text (a "
+                              "spreadsheet saves it as \"CSV UTF-8\")"};
+    QTest::newRow("binary") << QByteArray("\n\x03\x04\x14\0\0\0", 7) << false << notText << 0;
+    QTest::newRow("Latin-1") << QByteArray("Name,Date\nJos\xE9,1980-03-05\n") << false << notText
+                             << 0;
+    QTest::newRow("a million columns")
+        << "Name,Date\n" + QByteArray(1000000, ',') << false
+        << QStringList{"row 2: " + notAList + "a row has more than 1000 columns"} << 0;
+    QTest::newRow("an endless line")
+        << QByteArray("x") << true
+        << QStringList{"row 1: " + notAList + "a row is longer than 1048576 bytes"} << 0;
+    QTest::newRow("a header without the date")
+        << QByteArray("Name,Phone\nAnna,555\n") << false
+        << QStringList{"row 1: " + notAList +
+                       "its header names no Name column, or no Date of Birth column (or Day, Month "
+                       "and Year)"}
+        << 0;
+}
+
+// A row that fails is told by its number, in JSON too, and the other rows are
+// done; a file that is no list stops with one message, having read no more
+// than a row's worth past the limit.
+void TestReportCommand::listBadRowsTold()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(bool, endless);
+    QFETCH(QStringList, errors);
+    QFETCH(int, readings);
+    writeBytes(m_folder.filePath("list.csv"), list);
+    const QString path = endless ? "-" : m_folder.filePath("list.csv");
+    EndlessInput input(list, endless);
+    const Outcome outcome = runCommand({"--json", "--list", path}, &input);
+    QString told;
+    for (const QString &error : errors)
+        told += "numorra-report: " + path + ": " + error + "\n";
+    QCOMPARE(outcome.err, told);
+    QCOMPARE(outcome.status, errors.isEmpty() ? 0 : 1);
+    QVERIFY(input.taken < 2 * 1024 * 1024);
+    const QJsonArray entries = QJsonDocument::fromJson(outcome.out.toUtf8()).array();
+    QCOMPARE(entries.size(), readings + errors.size());
+    QStringList inJson;
+    for (const QJsonValue &entry : entries) {
+        if (entry["error"].isString())
+            inJson << QString("row %1: ").arg(entry["row"].toInt()) + entry["error"].toString();
+    }
+    QCOMPARE(inJson, errors);
+}
+
+// --save writes a file for each reading that opens as the row: a Chinese
+// name whole, on the fifth line; a name already taken gets a new one, and a
+// file that cannot be written is told and removed, leaving what was there.
+void TestReportCommand::savedFilesOpenAsTheRows()
+{
+    const QString folder = m_folder.filePath("saved");
+    QVERIFY(QDir().mkpath(folder));
+    const QString list = m_folder.filePath("clients.csv");
+    const QString wang(40, u'\u738B'); // 120 bytes, as many as a file name takes
+    writeBytes(list, "Name,Date\nAnna Lee,1980-03-05\n" + wang.toUtf8() +
+                         "x,2000-02-29\nAnna Lee,1980-03-05\n../x,1911-01-01\n  ,1911-01-01\n");
+    writeBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr", "old");
+    Outcome outcome = runCommand({"--list", list, "--save", folder, "--verbose", "--json"});
+    QCOMPARE(outcome.status, 0);
+    const QStringList names{"Anna Lee 1980-03-05 row 2 (2).qnr", wang + " 2000-02-29 row 3.qnr",
+                            "Anna Lee 1980-03-05 row 4.qnr", "_._x 1911-01-01 row 5.qnr",
+                            "1911-01-01 row 6.qnr"};
+    const QJsonArray entries = QJsonDocument::fromJson(outcome.out.toUtf8()).array();
+    QString told;
+    for (qsizetype index = 0; index < names.size(); ++index) {
+        const QString path = folder + "/" + names.at(index);
+        told +=
+            QString("numorra-report: %1: row %2: saved as %3\n").arg(list).arg(index + 2).arg(path);
+        QCOMPARE(entries.at(index)["saved"].toString(), path);
+        const QString name = entries.at(index)["name"].toString();
+        QCOMPARE(
+            runCommand({path}).out,
+            runCommand({"--name", name, "--date", entries.at(index)["birthDate"].toString()}).out);
+    }
+    QCOMPARE(outcome.err, told);
+    QCOMPARE(fileBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr"), QByteArray("old"));
+    {
+        const FileSizeLimit limit(0);
+        outcome = runCommand({"--list", list, "--save", folder, "--json"});
+    }
+    QVERIFY(QJsonDocument::fromJson(outcome.out.toUtf8())[0]["saved"].isNull());
+    QCOMPARE(outcome.status, 1);
+    QCOMPARE(outcome.err.section('\n', 0, 0), "numorra-report: " + list + ": row 2: " + folder +
+                                                  "/Anna Lee 1980-03-05 row 2 (3).qnr: cannot be "
+                                                  "written: File too large");
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), names.size() + 1);
+    // Without --verbose, nothing told; the thousandth name is the last tried.
+    const QStringList bo{"--name", "Bo", "--date", "1911-01-01", "--save", folder};
+    writeBytes(folder + "/Bo 1911-01-01.qnr", "");
+    for (int copy = 2; copy < 1000; ++copy)
+        writeBytes(folder + QString("/Bo 1911-01-01 (%1).qnr").arg(copy), "");
+    QCOMPARE(runCommand(bo).err, QString());
+    QCOMPARE(runCommand(bo).err, "numorra-report: " + folder +
+                                     "/Bo 1911-01-01 (1000).qnr: cannot be written: that name and "
+                                     "the 999 before it are all taken\n");
 }
 
 QTEST_MAIN(TestReportCommand)

@@ -8,7 +8,7 @@ export LC_ALL=C
 
 rm -rf corpus
 mkdir -p corpus/FuzzTextCodec corpus/FuzzReadingFile corpus/FuzzNineStarFile \
-    corpus/FuzzReport corpus/FuzzReportCommand corpus/FuzzFontTables
+    corpus/FuzzReport corpus/FuzzReportCommand corpus/FuzzFontTables corpus/FuzzClientList
 
 # enc TEXT: the text's bytes (ASCII or the code page) as a saved file stores
 # them, each code 85 higher; a byte that would pass 255 is dropped.
@@ -121,6 +121,17 @@ printf -- '--help' | put FuzzReportCommand help
 printf -- '--version' | put FuzzReportCommand version
 printf -- '--bogus\n-x' | put FuzzReportCommand unknown-options
 printf '' | put FuzzReportCommand nothing
+printf -- '--list\n-\n--save\n.\n--verbose\000Bo;1;1;1911\r\n' | put FuzzReportCommand list-save
+
+# --- Client list: a spreadsheet saved as CSV --------------------------------
+printf 'Name,Date of Birth,Phone\nAnna Lee,1980-03-05,555 0101\n"Lee, ""Bo""",1911-01-01,\n' |
+    put FuzzClientList libreoffice-header.csv
+printf '\357\273\277Name;Day;Month;Year\r\nJos\303\251 M\303\274ller;31;april;1980\r\n;;;\r\n' |
+    put FuzzClientList excel-bom-semicolons.csv
+printf 'Anna Lee,05/03/1980\r\n\347\216\213\345\260\217\346\230\216,29/02/1900\r\nBo,5/3/80' |
+    put FuzzClientList google-no-header.csv
+printf 'Year\tMonth\tBirth Day\tName\n2050\t12\t31\t"two\nlines"\n' | put FuzzClientList tabs-any-order.tsv
+printf 'Name,Date\nAnna\000Lee,1980-03-05\n' | put FuzzClientList binary.csv
 
 # --- Fonts: TrueType and CFF outlines, installable and restricted ----------
 python3 make-font-seeds.py corpus/FuzzFontTables

@@ -10,7 +10,7 @@ source "$1" || exit 1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch" || exit 1
-touch anna.qnr bo.qnr out.pdf notes.txt
+touch anna.qnr bo.qnr out.pdf notes.txt clients.csv
 mkdir saved
 
 failures=0
@@ -27,7 +27,7 @@ while IFS='|' read -r words expected; do
         failures=$((failures + 1))
     fi
 done <<'TABLE'
---|--date --day --help --json --month --name --pdf --version --year
+--|--date --day --help --json --list --month --name --pdf --save --verbose --version --year
 --m|--month
 --month ma|March May
 --month j|January July June
@@ -35,6 +35,8 @@ done <<'TABLE'
 --name ''|
 --day ''|
 --pdf ''|out.pdf saved
+--list ''|clients.csv saved
+--save ''|saved
 ''|anna.qnr bo.qnr saved
 b|bo.qnr
 TABLE
