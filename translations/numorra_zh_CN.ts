@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>not a client list: a quote opened in this row is never closed</source>
-        <translation>不是客户名单：此行中的引号始终没有闭合</translation>
+        <translation>不是客户名单：此行中有未闭合的引号</translation>
     </message>
     <message>
         <source>the list holds no client</source>
@@ -122,7 +122,7 @@ takes them.</source>
     </message>
     <message>
         <source>no display to open a window on, or this answer could not be written</source>
-        <translation>找不到可以打开窗口的显示器，或无法写出本回答</translation>
+        <translation>找不到可以打开窗口的显示器，或无法输出帮助或版本信息</translation>
     </message>
     <message>
         <source>a usage error</source>
@@ -130,7 +130,7 @@ takes them.</source>
     </message>
     <message>
         <source>the answer could not be written: %1</source>
-        <translation>无法写出回答：%1</translation>
+        <translation>无法输出帮助或版本信息：%1</translation>
     </message>
     <message>
         <source>no display to open a window on was found (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
@@ -141,7 +141,7 @@ takes them.</source>
     <name>ElementDescriptions</name>
     <message>
         <source>Water Element symbolizes a still, calm and a reflective personality. Like a lake, you are quiet on the surface yet full of hidden depth. You are intuitive and wise, and you adapt easily to change, though you must take care not to drift with every passing tide.</source>
-        <translation>五行之水，象征沉静、安宁而善于内省的性格。您如同湖泊，表面平静，内里却深不可测。您直觉敏锐、富有智慧，能轻松适应变化，但须留意不要随波逐流。</translation>
+        <translation>五行之水，象征沉静、安宁而善于内省的性格。您如同湖泊，表面平静，内心却深邃而丰富。您直觉敏锐、富有智慧，能轻松适应变化，但须留意不要随波逐流。</translation>
     </message>
     <message>
         <source>Compatible elements: Wood and Metal.</source>
@@ -165,7 +165,7 @@ takes them.</source>
     </message>
     <message>
         <source>Wood Element symbolizes an energetic, vibrant and an uplifting personality. Like a young tree reaching for the light, you are always growing. You are generous, creative and idealistic, but you may sometimes take on more than you can manage.</source>
-        <translation>五行之木，象征充满活力、朝气蓬勃而积极向上的性格。您如同向着阳光生长的幼树，始终在成长。您慷慨、富有创意且怀抱理想，但有时可能揽下超出自己能力的事。</translation>
+        <translation>五行之木，象征充满活力、朝气蓬勃而能鼓舞人心的性格。您如同向着阳光生长的幼树，始终在成长。您慷慨、富有创意且怀抱理想，但有时可能揽下超出自己能力的事。</translation>
     </message>
     <message>
         <source>Compatible elements: Water and Fire.</source>
@@ -189,7 +189,7 @@ takes them.</source>
     </message>
     <message>
         <source>Fire Element symbolizes a dynamic, vibrant and unpredictable personality. You are passionate, warm and inspiring, yet your flame might burn too brightly and fade too soon.</source>
-        <translation>五行之火，象征充满动感、活力四射而难以捉摸的性格。您热情、温暖，富有感染力，但您的火焰可能烧得过旺，也熄灭得太快。</translation>
+        <translation>五行之火，象征充满动感、活力四射而常出人意料的性格。您热情、温暖，富有感染力，但您的火焰可能烧得过旺，也熄灭得太快。</translation>
     </message>
     <message>
         <source>Compatible elements: Wood and Earth.</source>
@@ -328,7 +328,7 @@ The folder does not exist. Check the path and try again.</source>
     <name>NumberReadings</name>
     <message>
         <source>Number One symbolizes &apos;single entity&apos;. It is the very first of all numbers and stands for beginnings, for the spark from which everything else grows. In the Lo Shu square it sits in the north, in the lowest row, and it is linked with the element Water and with the path of your life and career. One governs self-expression and the way you put your thoughts into words. When this number appears in your chart, you are likely to be independent, self-reliant and quietly ambitious, and you prefer to find your own way rather than follow the road that others have laid out for you.</source>
-        <translation>数字一象征“独一的整体”。它是万数之首，代表开端，是万物由此生发的那一点火花。在洛书中，一位于北方、最下面一行，与五行之水相连，关乎您的人生道路与事业。一主宰自我表达，以及您把想法化为言语的方式。当这个数字出现在您的命盘中，您很可能独立自主、自力更生，怀有不事张扬的抱负；比起走别人为您铺好的路，您更愿意开辟自己的道路。</translation>
+        <translation>数字一象征“独立的个体”。它是万数之首，代表开端，是万物由此生发的那一点火花。在洛书中，一位于北方、最下面一行，与五行之水相连，关乎您的人生道路与事业。一主宰自我表达，以及您把想法化为言语的方式。当这个数字出现在您的命盘中，您很可能独立自主、自力更生，怀有不事张扬的抱负；比起走别人为您铺好的路，您更愿意开辟自己的道路。</translation>
     </message>
     <message>
         <source>Having a single 1 in your chart indicates that you may find it hard to say what you feel, and you often keep your thoughts to yourself. Two 1s show that you express yourself clearly and can see both sides of an issue. Three 1s point to a lively, talkative nature, though at times you may be misunderstood by those near you.</source>
@@ -336,11 +336,11 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>Four 1s signify that you are a compassionate and sensitive soul who feels the pain of others as if it were your own. Your words carry great weight, yet you may struggle to put your feelings into speech and then withdraw into silence. Five 1s or more point to a strong and restless inner life; you must take care that your moods do not run away with you, and learn to share your burdens with those you trust.</source>
-        <translation>四个 1 表示您富有同情心、心思细腻，对他人的痛苦感同身受。您的话语很有分量，但您可能难以把感受说出口，转而沉默不语。五个或更多的 1 表示您的内心世界强烈而躁动；您须当心不被情绪牵着走，并学会向信任的人倾诉，分担心中的重负。</translation>
+        <translation>四个 1 表示您富有同情心、心思细腻，对他人的痛苦感同身受。您的话语很有分量，但您可能难以把感受说出口，转而沉默不语。五个或更多的 1 表示您的内心世界强烈而躁动；您须当心不被情绪牵着走，并学会向信任的人倾诉，让他们为您分担心中的重负。</translation>
     </message>
     <message>
         <source>Number two represents duality. It is the number of pairs and partnerships, of day and night, of giving and receiving, and it reminds you that each force in life has its counterpart. In the Lo Shu square it sits in the south-west, the corner of the Earth element and of relationships. Two governs intuition and sensitivity, and it gives you the gift of sensing what others feel before they say a single word. When this number appears in your chart, you are likely to be gentle, patient and cooperative, a natural peacemaker who finds true strength in harmony with others.</source>
-        <translation>数字二代表二元。它是成双与伙伴之数，是昼与夜、予与受之数，提醒您人生中的每一种力量都有与之相对的另一面。在洛书中，二位于西南方，此方属土，主人际关系。二主宰直觉与敏感，赋予您在他人开口之前就能察觉其感受的天赋。当这个数字出现在您的命盘中，您很可能温和、耐心、善于合作，是天生的和事佬，在与他人的和谐相处中找到真正的力量。</translation>
+        <translation>数字二代表二元。它是成双与伙伴之数，是昼与夜、予与受之数，提醒您人生中的每一种力量都有与之相对的另一面。在洛书中，二位于西南方，此方属土，主人际关系。二主宰直觉与敏感，赋予您在他人开口之前就能察觉其感受的天赋。当这个数字出现在您的命盘中，您很可能温和、耐心、善于合作，是天生的和平使者，在与他人的和谐相处中找到真正的力量。</translation>
     </message>
     <message>
         <source>A person with a single 2 in his chart is sensitive and intuitive and can read the mood of a room with ease. Two 2s strengthen this gift, making you a shrewd judge of character. Three or four 2s point to a tender nature that is easily hurt by thoughtless words.</source>
@@ -356,7 +356,7 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>People with a single 3 in their birth chart have a good memory and a clear, orderly way of thinking. Two 3s bring a vivid imagination and a gift for words, both spoken and written. Three 3s point to a mind so full of ideas that you may lose touch with everyday life. Four or more 3s ask you to keep your feet on the ground and to finish what you start.</source>
-        <translation>命盘中只有一个 3 的人记性好，思路清晰而有条理。两个 3 带来丰富的想象力，以及口头与书面的表达天赋。三个 3 表示您满脑子都是想法，以致可能脱离日常生活。四个或更多的 3 提醒您脚踏实地，做事有始有终。</translation>
+        <translation>命盘中只有一个 3 的人记性好，思路清晰而有条理。两个 3 带来丰富的想象力，以及口头与书面的表达天赋。三个 3 表示您脑中充满奇思妙想，以致可能与日常生活脱节。四个或更多的 3 提醒您脚踏实地，做事有始有终。</translation>
     </message>
     <message>
         <source>Number four is considered to be a complete number in itself. It recalls the four seasons, the four directions and the four corners of a solid house, and it speaks of order, structure and patient work. In the Lo Shu square it sits in the south-east, the corner of the Wood element and of abundance, where steady effort is slowly turned into lasting reward. Four governs the practical side of life, your skill with your hands and your sense of method and discipline. When this number appears in your chart, you are likely to be reliable, careful and hard-working, a person others turn to when something must be built properly. You value honesty and routine, and you seldom leave a task unfinished once you have begun it.</source>
@@ -376,11 +376,11 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>One 5 in your birth chart indicates that you are balanced, caring and able to stir others into action. Two 5s bring great drive and determination, though you may be stubborn. Three 5s point to a restless spirit that seeks adventure and may speak too quickly. Four or more 5s ask you to slow down and to weigh each choice with care.</source>
-        <translation>命盘中有一个 5，表示您性情平和、懂得关怀他人，并能激励他人付诸行动。两个 5 带来强大的干劲与决心，但您可能较为固执。三个 5 表示您生性好动、喜欢冒险，说话可能过于急躁。四个或更多的 5 提醒您放慢脚步，审慎权衡每一个选择。</translation>
+        <translation>命盘中有一个 5，表示您性情平和、懂得关怀他人，并能激励他人付诸行动。两个 5 带来强大的干劲与决心，但您可能较为固执。三个 5 表示您生性好动、喜欢冒险，有时可能话说得太快。四个或更多的 5 提醒您放慢脚步，审慎权衡每一个选择。</translation>
     </message>
     <message>
         <source>Number six is the number which represents equilibrium and harmony. It is the number of the home, of love and responsibility, and of the care that holds the family together. In the Lo Shu square it sits in the north-west, the corner of the Metal element, of helpful people and of travel. Six governs creativity and the warmth that you bring to those around you. When this number appears in your chart, you are likely to be devoted, generous and protective, and you find deep meaning in looking after others and in making your surroundings beautiful, peaceful and truly welcoming for everyone who enters them.</source>
-        <translation>数字六代表均衡与和谐。它是家庭之数，是爱与责任之数，也是维系一家人的关怀之数。在洛书中，六位于西北方，此方属金，主贵人与出行。六主宰创造力，以及您带给身边人的温暖。当这个数字出现在您的命盘中，您很可能专一尽心、慷慨大方、乐于守护；照顾他人、把周围环境布置得美丽安宁、让每一位来客都真正感到宾至如归，都能让您找到深刻的意义。</translation>
+        <translation>数字六代表均衡与和谐。它是家庭之数，是爱与责任之数，也是维系一家人的关怀之数。在洛书中，六位于西北方，此方属金，主贵人与出行。六主宰创造力，以及您带给身边人的温暖。当这个数字出现在您的命盘中，您很可能尽心奉献、慷慨大方、乐于守护；照顾他人、把周围环境布置得美丽安宁、让每一位来客都真正感到宾至如归，都能让您找到深刻的意义。</translation>
     </message>
     <message>
         <source>People with one 6 are family lovers who find their joy at home. Two 6s bring a caring but anxious nature, quick to worry about those they love. Three 6s show a creative soul with high ideals.</source>
@@ -396,7 +396,7 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>You are calm, quiet and affectionate by nature. You seek the truth behind appearances and are rarely satisfied with easy answers, preferring to study a matter until you grasp it. Life may often teach you through loss and challenge, yet each lesson leaves you wiser, and in time others come to value your thoughtful advice.</source>
-        <translation>您天性沉着、安静而重感情。您追寻表象背后的真相，很少满足于简单的答案，宁愿把一件事钻研到真正弄懂为止。人生常常可能以失去与挑战来教导您，但每一课都让您更加睿智；久而久之，他人也会珍视您深思熟虑的建议。</translation>
+        <translation>您天性沉着、安静而重感情。您追寻表象背后的真相，很少满足于简单的答案，宁愿把一件事钻研到真正弄懂为止。人生或许常借失去与挑战来教导您，但每一课都让您更加睿智；久而久之，他人也会珍视您深思熟虑的建议。</translation>
     </message>
     <message>
         <source>Having one 7 in the chart represents that you learn best through your own experience, and that setbacks in love, health or work become your greatest teachers. Two 7s bring a strong interest in spiritual and philosophical questions, along with a rich inner life. Three 7s suggest a person who has known sorrow and loss, yet who draws from them a deep compassion for others. Four or more 7s ask you to take care not to withdraw from the world, and to share your hard-won wisdom with all those who need it.</source>
@@ -516,7 +516,7 @@ The folder does not exist. Check the path and try again.</source>
     <name>Platform</name>
     <message>
         <source>Select the source file</source>
-        <translation>选择源文件</translation>
+        <translation>选择要打开的文件</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
@@ -531,11 +531,11 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>Just input your name and date of birth and get to know your lucky Chinese Numerology Number!</source>
-        <translation>只需输入您的姓名和出生日期，即可知道您的中国数字命理幸运数字！</translation>
+        <translation>只需输入您的姓名和出生日期，即可得知您在中国数字命理中的幸运数字！</translation>
     </message>
     <message>
         <source>Numorra is an excellent and thought provoking program. From your name and date of birth it builds your Lo Shu birth chart, finds your most favourable number and direction, and describes your feng shui element and trigram. You can print a neat report of your reading and save readings to return to later. Numorra is meant for reflection and entertainment, a gentle invitation to think about yourself in a new light.</source>
-        <translation>Numorra 是一款出色而发人深省的软件：根据您的姓名和出生日期绘制洛书命盘，找出最吉数字与方位，并介绍您的风水五行与卦象。您可打印整洁的解读报告，也可保存解读，日后再看。Numorra 供您省思与消遣，温和地邀您以全新眼光看待自己。</translation>
+        <translation>Numorra 是一款出色而发人深省的软件：根据您的姓名和出生日期绘制洛书命盘，找出最吉数字与方位，并介绍您的风水五行与卦象。您可打印整洁的解读报告，也可保存解读，日后再看。Numorra 旨在供您自我省思、轻松娱乐，温和地邀您以全新的眼光看待自己。</translation>
     </message>
     <message>
         <source>Join our numerology community at numorra.example.org</source>
@@ -1148,7 +1148,7 @@ preview shows it, for the details given, for each saved reading (.qnr file;
     </message>
     <message>
         <source>&amp;Export PDF</source>
-        <translation>导出PDF(&amp;E)</translation>
+        <translation>导出 PDF(&amp;E)</translation>
     </message>
     <message>
         <source>The report was not printed: the system&apos;s print service (CUPS) could not be found.

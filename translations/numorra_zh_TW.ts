@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>not a client list: a quote opened in this row is never closed</source>
-        <translation>不是客戶名單：此列中的引號始終沒有結束</translation>
+        <translation>不是客戶名單：此列中有未閉合的引號</translation>
     </message>
     <message>
         <source>the list holds no client</source>
@@ -122,7 +122,7 @@ takes them.</source>
     </message>
     <message>
         <source>no display to open a window on, or this answer could not be written</source>
-        <translation>找不到可開啟視窗的顯示器，或無法寫出本回答</translation>
+        <translation>找不到可開啟視窗的顯示器，或無法輸出說明或版本資訊</translation>
     </message>
     <message>
         <source>a usage error</source>
@@ -130,7 +130,7 @@ takes them.</source>
     </message>
     <message>
         <source>the answer could not be written: %1</source>
-        <translation>無法寫出回答：%1</translation>
+        <translation>無法輸出說明或版本資訊：%1</translation>
     </message>
     <message>
         <source>no display to open a window on was found (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
@@ -141,7 +141,7 @@ takes them.</source>
     <name>ElementDescriptions</name>
     <message>
         <source>Water Element symbolizes a still, calm and a reflective personality. Like a lake, you are quiet on the surface yet full of hidden depth. You are intuitive and wise, and you adapt easily to change, though you must take care not to drift with every passing tide.</source>
-        <translation>五行之水，象徵沉靜、安寧而善於內省的個性。您就像湖泊，表面平靜，內在卻深不可測。您直覺敏銳、富有智慧，能輕鬆適應變化，但須留意別隨波逐流。</translation>
+        <translation>五行之水，象徵沉靜、安寧而善於內省的個性。您就像湖泊，表面平靜，內心卻深邃而豐富。您直覺敏銳、富有智慧，能輕鬆適應變化，但須留意別隨波逐流。</translation>
     </message>
     <message>
         <source>Compatible elements: Wood and Metal.</source>
@@ -165,7 +165,7 @@ takes them.</source>
     </message>
     <message>
         <source>Wood Element symbolizes an energetic, vibrant and an uplifting personality. Like a young tree reaching for the light, you are always growing. You are generous, creative and idealistic, but you may sometimes take on more than you can manage.</source>
-        <translation>五行之木，象徵充滿活力、朝氣蓬勃而積極向上的個性。您就像迎向陽光的小樹，不斷成長。您慷慨、富有創意且懷抱理想，但有時可能攬下超出自己能力的事。</translation>
+        <translation>五行之木，象徵充滿活力、朝氣蓬勃而能鼓舞人心的個性。您就像迎向陽光的小樹，不斷成長。您慷慨、富有創意且懷抱理想，但有時可能攬下超出自己能力的事。</translation>
     </message>
     <message>
         <source>Compatible elements: Water and Fire.</source>
@@ -189,7 +189,7 @@ takes them.</source>
     </message>
     <message>
         <source>Fire Element symbolizes a dynamic, vibrant and unpredictable personality. You are passionate, warm and inspiring, yet your flame might burn too brightly and fade too soon.</source>
-        <translation>五行之火，象徵充滿動感、活力四射而難以捉摸的個性。您熱情、溫暖，富有感染力，但您的火焰可能燒得太旺，也熄滅得太快。</translation>
+        <translation>五行之火，象徵充滿動感、活力四射而常出人意表的個性。您熱情、溫暖，富有感染力，但您的火焰可能燒得太旺，也熄滅得太快。</translation>
     </message>
     <message>
         <source>Compatible elements: Wood and Earth.</source>
@@ -328,7 +328,7 @@ The folder does not exist. Check the path and try again.</source>
     <name>NumberReadings</name>
     <message>
         <source>Number One symbolizes &apos;single entity&apos;. It is the very first of all numbers and stands for beginnings, for the spark from which everything else grows. In the Lo Shu square it sits in the north, in the lowest row, and it is linked with the element Water and with the path of your life and career. One governs self-expression and the way you put your thoughts into words. When this number appears in your chart, you are likely to be independent, self-reliant and quietly ambitious, and you prefer to find your own way rather than follow the road that others have laid out for you.</source>
-        <translation>數字一象徵「獨一的整體」。它是萬數之首，代表開端，是萬物由此萌生的那一點火花。在洛書中，一位於北方、最下方的一列，與五行之水相連，關乎您的人生道路與事業。一主掌自我表達，以及您把想法化為言語的方式。當這個數字出現在您的命盤中，您很可能獨立自主、自力更生，懷有不事張揚的抱負；比起走別人為您鋪好的路，您更願意開闢自己的道路。</translation>
+        <translation>數字一象徵「獨立的個體」。它是萬數之首，代表開端，是萬物由此萌生的那一點火花。在洛書中，一位於北方、最下方的一列，與五行之水相連，關乎您的人生道路與事業。一主掌自我表達，以及您把想法化為言語的方式。當這個數字出現在您的命盤中，您很可能獨立自主、自力更生，懷有不事張揚的抱負；比起走別人為您鋪好的路，您更願意開闢自己的道路。</translation>
     </message>
     <message>
         <source>Having a single 1 in your chart indicates that you may find it hard to say what you feel, and you often keep your thoughts to yourself. Two 1s show that you express yourself clearly and can see both sides of an issue. Three 1s point to a lively, talkative nature, though at times you may be misunderstood by those near you.</source>
@@ -336,11 +336,11 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>Four 1s signify that you are a compassionate and sensitive soul who feels the pain of others as if it were your own. Your words carry great weight, yet you may struggle to put your feelings into speech and then withdraw into silence. Five 1s or more point to a strong and restless inner life; you must take care that your moods do not run away with you, and learn to share your burdens with those you trust.</source>
-        <translation>四個 1 表示您富有同情心、心思細膩，對他人的痛苦感同身受。您的話語很有分量，但您可能難以把感受說出口，轉而沉默不語。五個或更多的 1 表示您的內心世界強烈而躁動；您須留意別被情緒牽著走，並學會向信任的人傾訴，分擔心中的重擔。</translation>
+        <translation>四個 1 表示您富有同情心、心思細膩，對他人的痛苦感同身受。您的話語很有分量，但您可能難以把感受說出口，轉而沉默不語。五個或更多的 1 表示您的內心世界強烈而躁動；您須留意別被情緒牽著走，並學會向信任的人傾訴，讓他們為您分擔心中的重擔。</translation>
     </message>
     <message>
         <source>Number two represents duality. It is the number of pairs and partnerships, of day and night, of giving and receiving, and it reminds you that each force in life has its counterpart. In the Lo Shu square it sits in the south-west, the corner of the Earth element and of relationships. Two governs intuition and sensitivity, and it gives you the gift of sensing what others feel before they say a single word. When this number appears in your chart, you are likely to be gentle, patient and cooperative, a natural peacemaker who finds true strength in harmony with others.</source>
-        <translation>數字二代表二元。它是成雙與夥伴之數，是晝與夜、施與受之數，提醒您人生中的每一種力量都有與之相對的另一面。在洛書中，二位於西南方，此方屬土，主人際關係。二主掌直覺與敏感，賦予您在他人開口之前就能察覺其感受的天賦。當這個數字出現在您的命盤中，您很可能溫和、耐心、善於合作，是天生的和事佬，在與他人的和諧相處中找到真正的力量。</translation>
+        <translation>數字二代表二元。它是成雙與夥伴之數，是晝與夜、施與受之數，提醒您人生中的每一種力量都有與之相對的另一面。在洛書中，二位於西南方，此方屬土，主人際關係。二主掌直覺與敏感，賦予您在他人開口之前就能察覺其感受的天賦。當這個數字出現在您的命盤中，您很可能溫和、耐心、善於合作，是天生的和平使者，在與他人的和諧相處中找到真正的力量。</translation>
     </message>
     <message>
         <source>A person with a single 2 in his chart is sensitive and intuitive and can read the mood of a room with ease. Two 2s strengthen this gift, making you a shrewd judge of character. Three or four 2s point to a tender nature that is easily hurt by thoughtless words.</source>
@@ -356,7 +356,7 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>People with a single 3 in their birth chart have a good memory and a clear, orderly way of thinking. Two 3s bring a vivid imagination and a gift for words, both spoken and written. Three 3s point to a mind so full of ideas that you may lose touch with everyday life. Four or more 3s ask you to keep your feet on the ground and to finish what you start.</source>
-        <translation>命盤中只有一個 3 的人記性好，思路清晰而有條理。兩個 3 帶來豐富的想像力，以及口語與書寫的表達天賦。三個 3 表示您滿腦子都是點子，以致可能脫離日常生活。四個或更多的 3 提醒您腳踏實地，做事有始有終。</translation>
+        <translation>命盤中只有一個 3 的人記性好，思路清晰而有條理。兩個 3 帶來豐富的想像力，以及口語與書寫的表達天賦。三個 3 表示您腦中充滿奇思妙想，以致可能與日常生活脫節。四個或更多的 3 提醒您腳踏實地，做事有始有終。</translation>
     </message>
     <message>
         <source>Number four is considered to be a complete number in itself. It recalls the four seasons, the four directions and the four corners of a solid house, and it speaks of order, structure and patient work. In the Lo Shu square it sits in the south-east, the corner of the Wood element and of abundance, where steady effort is slowly turned into lasting reward. Four governs the practical side of life, your skill with your hands and your sense of method and discipline. When this number appears in your chart, you are likely to be reliable, careful and hard-working, a person others turn to when something must be built properly. You value honesty and routine, and you seldom leave a task unfinished once you have begun it.</source>
@@ -376,11 +376,11 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>One 5 in your birth chart indicates that you are balanced, caring and able to stir others into action. Two 5s bring great drive and determination, though you may be stubborn. Three 5s point to a restless spirit that seeks adventure and may speak too quickly. Four or more 5s ask you to slow down and to weigh each choice with care.</source>
-        <translation>命盤中有一個 5，表示您性情平和、懂得關懷他人，並能激勵他人付諸行動。兩個 5 帶來強大的幹勁與決心，但您可能較為固執。三個 5 表示您生性好動、喜歡冒險，說話可能過於急躁。四個或更多的 5 提醒您放慢腳步，審慎權衡每一個選擇。</translation>
+        <translation>命盤中有一個 5，表示您性情平和、懂得關懷他人，並能激勵他人付諸行動。兩個 5 帶來強大的幹勁與決心，但您可能較為固執。三個 5 表示您生性好動、喜歡冒險，有時可能話說得太快。四個或更多的 5 提醒您放慢腳步，審慎權衡每一個選擇。</translation>
     </message>
     <message>
         <source>Number six is the number which represents equilibrium and harmony. It is the number of the home, of love and responsibility, and of the care that holds the family together. In the Lo Shu square it sits in the north-west, the corner of the Metal element, of helpful people and of travel. Six governs creativity and the warmth that you bring to those around you. When this number appears in your chart, you are likely to be devoted, generous and protective, and you find deep meaning in looking after others and in making your surroundings beautiful, peaceful and truly welcoming for everyone who enters them.</source>
-        <translation>數字六代表均衡與和諧。它是家庭之數，是愛與責任之數，也是維繫一家人的關懷之數。在洛書中，六位於西北方，此方屬金，主貴人與出行。六主掌創造力，以及您帶給身邊的人的溫暖。當這個數字出現在您的命盤中，您很可能專一盡心、慷慨大方、樂於守護；照顧他人、把周遭環境布置得美麗安寧、讓每一位來客都真正感到賓至如歸，都能讓您找到深刻的意義。</translation>
+        <translation>數字六代表均衡與和諧。它是家庭之數，是愛與責任之數，也是維繫一家人的關懷之數。在洛書中，六位於西北方，此方屬金，主貴人與出行。六主掌創造力，以及您為身邊的人帶來的溫暖。當這個數字出現在您的命盤中，您很可能盡心奉獻、慷慨大方、樂於守護；照顧他人、把周遭環境布置得美麗安寧、讓每一位來客都真正感到賓至如歸，都能讓您找到深刻的意義。</translation>
     </message>
     <message>
         <source>People with one 6 are family lovers who find their joy at home. Two 6s bring a caring but anxious nature, quick to worry about those they love. Three 6s show a creative soul with high ideals.</source>
@@ -396,7 +396,7 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>You are calm, quiet and affectionate by nature. You seek the truth behind appearances and are rarely satisfied with easy answers, preferring to study a matter until you grasp it. Life may often teach you through loss and challenge, yet each lesson leaves you wiser, and in time others come to value your thoughtful advice.</source>
-        <translation>您天性沉著、安靜而重感情。您追尋表象背後的真相，很少滿足於簡單的答案，寧願把一件事鑽研到真正弄懂為止。人生常常可能以失去與挑戰來教導您，但每一課都讓您更加睿智；久而久之，旁人也會珍視您深思熟慮的建議。</translation>
+        <translation>您天性沉著、安靜而重感情。您追尋表象背後的真相，很少滿足於簡單的答案，寧願把一件事鑽研到真正弄懂為止。人生或許常藉由失去與挑戰來教導您，但每一課都讓您更加睿智；久而久之，旁人也會珍視您深思熟慮的建議。</translation>
     </message>
     <message>
         <source>Having one 7 in the chart represents that you learn best through your own experience, and that setbacks in love, health or work become your greatest teachers. Two 7s bring a strong interest in spiritual and philosophical questions, along with a rich inner life. Three 7s suggest a person who has known sorrow and loss, yet who draws from them a deep compassion for others. Four or more 7s ask you to take care not to withdraw from the world, and to share your hard-won wisdom with all those who need it.</source>
@@ -516,7 +516,7 @@ The folder does not exist. Check the path and try again.</source>
     <name>Platform</name>
     <message>
         <source>Select the source file</source>
-        <translation>選擇來源檔案</translation>
+        <translation>選擇要開啟的檔案</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
@@ -531,11 +531,11 @@ The folder does not exist. Check the path and try again.</source>
     </message>
     <message>
         <source>Just input your name and date of birth and get to know your lucky Chinese Numerology Number!</source>
-        <translation>只要輸入您的姓名與出生日期，就能知道您的中國數字命理幸運數字！</translation>
+        <translation>只要輸入您的姓名與出生日期，就能得知您在中國數字命理中的幸運數字！</translation>
     </message>
     <message>
         <source>Numorra is an excellent and thought provoking program. From your name and date of birth it builds your Lo Shu birth chart, finds your most favourable number and direction, and describes your feng shui element and trigram. You can print a neat report of your reading and save readings to return to later. Numorra is meant for reflection and entertainment, a gentle invitation to think about yourself in a new light.</source>
-        <translation>Numorra 是一套出色且發人深省的軟體：依您的姓名與出生日期繪出洛書命盤，找出最吉數字與方位，並介紹您的風水五行與卦象。您可列印整齊的解讀報告，也可儲存解讀，日後再看。Numorra 供您省思與消遣，溫和地邀您以全新眼光看待自己。</translation>
+        <translation>Numorra 是一套出色且發人深省的軟體：依您的姓名與出生日期繪出洛書命盤，找出最吉數字與方位，並介紹您的風水五行與卦象。您可列印整齊的解讀報告，也可儲存解讀，日後再看。Numorra 旨在供您自我省思、輕鬆娛樂，溫和地邀您以全新的眼光看待自己。</translation>
     </message>
     <message>
         <source>Join our numerology community at numorra.example.org</source>
@@ -1148,7 +1148,7 @@ preview shows it, for the details given, for each saved reading (.qnr file;
     </message>
     <message>
         <source>&amp;Export PDF</source>
-        <translation>匯出PDF(&amp;E)</translation>
+        <translation>匯出 PDF(&amp;E)</translation>
     </message>
     <message>
         <source>The report was not printed: the system&apos;s print service (CUPS) could not be found.
