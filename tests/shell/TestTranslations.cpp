@@ -381,10 +381,11 @@ void TestTranslations::everyTextGoesThroughTheCatalogs()
            QStringLiteral("made to fail"),
            // The options of the help as they are typed, in any language
            QStringLiteral("--name NAME"), QStringLiteral("--date YYYY-MM-DD"),
-           QStringLiteral("--day D"), QStringLiteral("--month MONTH"), QStringLiteral("--year YYYY"),
-           QStringLiteral("--list LIST.csv"), QStringLiteral("--json"),
-           QStringLiteral("--pdf OUT.pdf"), QStringLiteral("--save FOLDER"),
-           QStringLiteral("--verbose"), QStringLiteral("-h, --help"), QStringLiteral("--version"),
+           QStringLiteral("--day D"), QStringLiteral("--month MONTH"),
+           QStringLiteral("--year YYYY"), QStringLiteral("--list LIST.csv"),
+           QStringLiteral("--json"), QStringLiteral("--pdf OUT.pdf"),
+           QStringLiteral("--save FOLDER"), QStringLiteral("--verbose"),
+           QStringLiteral("-h, --help"), QStringLiteral("--version"),
            // Qt's own, in Qt's catalog
            QCoreApplication::translate("QCommandLineParser", "Missing value after '%1'.")
                .arg(QStringLiteral("--pdf"))});
