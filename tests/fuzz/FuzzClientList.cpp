@@ -7,17 +7,19 @@
 #include "cli/ClientList.h"
 
 #include <QLocale>
+#include <cstring>
 #include <iterator>
 
 namespace {
 
-// The bytes at most `step` at a time, as a pipe may give them.
-class Trickle : public QBuffer
+// The bytes at most `step` at a time, as a pipe may give them. (A QBuffer
+// said to be sequential would read from its start each time: a sequential
+// device has no position.)
+class Trickle : public QIODevice
 {
 public:
-    Trickle(const QByteArray &bytes, qint64 step) : m_step(step)
+    Trickle(const QByteArray &bytes, qint64 step) : m_bytes(bytes), m_step(step)
     {
-        setData(bytes);
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
     bool isSequential() const override { return true; }
@@ -25,11 +27,17 @@ public:
 protected:
     qint64 readData(char *data, qint64 size) override
     {
-        return QBuffer::readData(data, qMin(size, m_step));
+        const qint64 count = qMin(qMin(size, m_step), m_bytes.size() - m_at);
+        std::memcpy(data, m_bytes.constData() + m_at, static_cast<size_t>(count));
+        m_at += count;
+        return count;
     }
+    qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
+    QByteArray m_bytes;
     qint64 m_step;
+    qint64 m_at = 0;
 };
 
 // Each row, and the failure, as text to compare.
