@@ -6,12 +6,16 @@
 # lives in a folder of its own under TMPDIR (default /var/tmp, as it takes
 # some 8 GB) and is unmounted and removed afterwards, whatever happens.
 #
-# Usage: scripts/fresh-debian.sh [suite]    (default trixie, Debian 13;
-#        bookworm is Debian 12), as root or through sudo
+# Usage: scripts/fresh-debian.sh [suite [target...]], as root or through sudo
+#   suite: trixie (Debian 13, the default) or bookworm (Debian 12)
+#   targets: the make targets run there, one after the other (default: run
+#   test; package-check also installs, starts and purges the package there)
 # DEBIAN_MIRROR names another mirror; KEEP_ROOT=1 leaves the root in place.
 set -eu
 
 suite=${1:-trixie}
+[ $# -gt 0 ] && shift
+targets=${*:-run test}
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 repo=$(cd "$(dirname "$0")/.." && pwd)
 commit=$(git -C "$repo" rev-parse HEAD)
@@ -24,14 +28,13 @@ fi
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/numorra-$suite.XXXXXXXX")
 chmod 755 "$root"
-mounted=()
 
 # Every process still running in the root, then every mount in it, deepest
 # first: only then is it removed, never crossing into a file system mounted there.
 cleanup() {
-    local status=$? pid mount
-    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-        [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$root" ] && kill -KILL "$pid" 2>/dev/null
+    local status=$? process mount
+    for process in /proc/[0-9]*; do
+        [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ] && kill -KILL "${process#/proc/}" 2>/dev/null
     done
     sleep 1
     for mount in $(awk -v root="$root" 'index($5, root "/") == 1 { print $5 }' /proc/self/mountinfo |
@@ -83,5 +86,6 @@ in_root() {
     chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root TERM=dumb \
         sh -c "cd /root/numorra && $1"
 }
-timed "make run" in_root "make run"
-timed "make test" in_root "make test"
+for target in $targets; do
+    timed "make $target" in_root "make $target"
+done
