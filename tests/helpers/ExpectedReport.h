@@ -6,10 +6,12 @@
 #include "reading/Report.h"
 #include "reading/RichPane.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QString>
 
-// The report the report preview shows for the details, straight from the engine.
+// The report the report preview shows for the details, straight from the
+// engine: text to print, not an oracle of what the engine gives.
 inline QString previewReport(const PersonalDetails &details, const QLocale &locale)
 {
     ReadingResults results;
@@ -19,10 +21,16 @@ inline QString previewReport(const PersonalDetails &details, const QLocale &loca
     return report.PlainText();
 }
 
-// The same report as numorra-report prints it: LF line ends, closed by one.
-inline QString printedReport(const PersonalDetails &details, const QLocale &locale)
+// The report numorra-report prints for Anna Lee, born on 5 March 1980, its
+// date of birth written as `date` (05/03/1980 is how Britain writes it).
+inline QString annaLeeReport(const QString &date = QStringLiteral("05/03/1980"))
 {
-    return previewReport(details, locale).replace("\r\n", "\n") + "\n";
+    QFile file(QStringLiteral(NUMORRA_EXPECTED_DIR "/anna-lee-1980-03-05.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll())
+        .replace(QStringLiteral("\nDate of Birth: 05/03/1980\n"),
+                 "\nDate of Birth: " + date + '\n');
 }
 
 // Runs of blanks and line ends as single spaces, and ligatures taken apart,

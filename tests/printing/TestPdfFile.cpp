@@ -11,37 +11,24 @@
 
 namespace {
 
-// The text of each page, read back with pdftotext.
-QStringList pagesOf(const QString &path)
+// The text of each page, read back with pdftotext (the file's path, or the PDF).
+template <typename Pdf> QStringList pagesOf(const Pdf &pdf)
 {
-    QStringList pages = pdfRawText(path).split('\f');
+    QStringList pages =
+        QString::fromUtf8(toolOutput("pdftotext", {"-raw", "%f", "-"}, pdf)).split('\f');
     pages.removeLast(); // after the last page's form feed
     return pages;
-}
-
-QStringList pagesOf(const QByteArray &pdf)
-{
-    QTemporaryDir folder;
-    QFile file(folder.filePath("pages.pdf"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return {};
-    file.close();
-    return pagesOf(file.fileName());
 }
 
 // The box around each line of each page, as pdftotext places its words: the
 // words of a line share their top.
 QList<QList<QRectF>> lineBoxesOf(const QString &path)
 {
-    QProcess reader;
-    reader.start("pdftotext", {"-bbox", path, "-"});
-    if (!reader.waitForFinished(10000))
-        return {};
     static const QRegularExpression word(
         R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re");
     QList<QList<QRectF>> pages;
     for (const QRegularExpressionMatch &match :
-         word.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()))) {
+         word.globalMatch(QString::fromUtf8(toolOutput("pdftotext", {"-bbox", "%f", "-"}, path)))) {
         const QRectF box(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
                          QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()));
         if (match.captured(1).isEmpty())

@@ -23,32 +23,18 @@ QByteArray pdfOf(const QString &text, const QFont &font)
     return pdf.data();
 }
 
-// What `program` prints of the PDF, which "%f" in its arguments names.
-QByteArray outputOf(const QString &program, QStringList arguments, const QByteArray &pdf)
-{
-    QTemporaryDir folder;
-    QFile file(folder.filePath("file.pdf"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return {};
-    file.close();
-    QProcess process;
-    process.start(program, arguments.replaceInStrings("%f", file.fileName()));
-    process.waitForFinished(20000);
-    return process.readAllStandardOutput();
-}
-
 // The letters pdftotext reads (it places blanks by the gaps between glyphs,
 // not by the blanks drawn), without poppler's marks around right-to-left text.
 QString lettersOf(const QByteArray &pdf)
 {
-    return letters(QString::fromUtf8(outputOf("pdftotext", {"%f", "-"}, pdf)))
+    return letters(QString::fromUtf8(toolOutput("pdftotext", {"%f", "-"}, pdf)))
         .remove(QRegularExpression("[\u202A-\u202E]"));
 }
 
 // The first page, drawn at 100 dots an inch in grey.
 QImage pageOf(const QByteArray &pdf)
 {
-    return QImage::fromData(outputOf("pdftoppm", {"-r", "100", "-gray", "-l", "1", "%f"}, pdf))
+    return QImage::fromData(toolOutput("pdftoppm", {"-r", "100", "-gray", "-l", "1", "%f"}, pdf))
         .convertToFormat(QImage::Format_Grayscale8);
 }
 
@@ -153,7 +139,7 @@ void TestPdfFont::chinesePunctuationInTheChineseFace()
     QFETCH(bool, chinese);
     QFont font = PdfFile::reportFont();
     font.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
-    const QString fonts = outputOf("pdffonts", {"%f"}, pdfOf(text, font));
+    const QString fonts = toolOutput("pdffonts", {"%f"}, pdfOf(text, font));
     QVERIFY(fonts.contains(chinese ? "Noto" : "DejaVu"));
     QVERIFY(!fonts.contains(chinese ? "DejaVu" : "Noto"));
 }
@@ -213,7 +199,7 @@ void TestPdfFont::restrictedReportFaceIsDrawnAsOutlines()
     QFont embedded = PdfFile::reportFont();
     embedded.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
     const QByteArray pdf = pdfOf(kText, PdfFile::reportFont());
-    QCOMPARE(QString(outputOf("pdffonts", {"%f"}, pdf)).count(QRegularExpression(" no  no ")), 1);
+    QCOMPARE(QString(toolOutput("pdffonts", {"%f"}, pdf)).count(QRegularExpression(" no  no ")), 1);
     QCOMPARE(lettersOf(pdf), letters(kText));
     const QImage outlines = pageOf(pdf), glyphs = pageOf(pdfOf(kText, embedded));
     QCOMPARE_LT(strayInk(outlines, glyphs), 0.01);
@@ -233,7 +219,7 @@ void TestPdfFont::sameInputSameBytes()
     const QByteArray other = pdfOf(kText + "!", font);
     qunsetenv("SOURCE_DATE_EPOCH");
     const QByteArray plain =
-        outputOf("qpdf", {"--qdf", "--object-streams=disable", "%f", "-"}, pdf);
+        toolOutput("qpdf", {"--qdf", "--object-streams=disable", "%f", "-"}, pdf);
     QVERIFY(plain.contains("> <0020>\n") && !plain.contains("> <0009>\n"));
     QStringList tags;
     for (const auto &tag : QRegularExpression("/FontName /([A-Z]{6})\\+").globalMatch(plain))
@@ -243,7 +229,8 @@ void TestPdfFont::sameInputSameBytes()
     const auto id =
         QRegularExpression("/ID \\[<(\\w{32})> <\\1>\\]").match(QString::fromLatin1(pdf));
     QVERIFY(id.hasMatch() && !other.contains(id.captured(1).toLatin1()));
-    QVERIFY(outputOf("pdfinfo", {"%f"}, pdf).contains("Producer:        Numorra " NUMORRA_VERSION));
+    QVERIFY(
+        toolOutput("pdfinfo", {"%f"}, pdf).contains("Producer:        Numorra " NUMORRA_VERSION));
 }
 
 int main(int argc, char **argv)
