@@ -11,8 +11,9 @@
 #   make package        build the Debian package build/numorra_*.deb
 #   make package-check  check that package with lintian, install it here, start it, remove
 #                       it (changes the system)
-#   make test-debian13  `make run` and `make test` on a fresh Debian 13 made with debootstrap
-#                       (a clean clone of the current commit), as CI does; needs root
+#   make test-debian13  `make run`, `make test` and `make package-check` on a fresh Debian 13
+#                       made with debootstrap (a clean clone of the current commit), as CI
+#                       does; needs root
 
 PRESET    ?= default
 BUILD_DIR ?= build
@@ -83,7 +84,7 @@ test: build
 
 test-debian13:
 	@scripts/install-deps.sh debootstrap
-	@scripts/fresh-debian.sh trixie
+	@scripts/fresh-debian.sh trixie run test package-check
 
 FUZZ_SECONDS ?= 180
 
