@@ -15,25 +15,13 @@ if [ -z "${NUMORRA_SCREENSHOT:-}" ]; then
     NUMORRA_SCREENSHOT=1 exec "$(dirname "$0")/with-xvfb.sh" "$0" "$program"
 fi
 
-# On the virtual display. Each screenshot run is its own user session, so the
-# program never meets an instance lock or reminder date left by a real
-# desktop session.
-caption="Numorra v$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")"
+# On the virtual display, in a session of its own.
+# shellcheck source=scripts/program-session.sh
+. "$(dirname "$0")/program-session.sh"
 log="$build_dir/numorra-run.log"
-session_dir=$(mktemp -d)
-program_pid=""
-cleanup() {
-    [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
-    rm -rf "$session_dir"
-}
-trap cleanup EXIT
-
-XDG_RUNTIME_DIR=$session_dir XDG_CONFIG_HOME=$session_dir "$program" >"$log" 2>&1 &
-program_pid=$!
-
-if window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$caption\$" 2>/dev/null); then
+if start_program "$log"; then
     sleep 1
-    import -window "$(echo "$window" | head -n 1)" "$shot"
+    import -window "$main" "$shot"
     echo "Screenshot of the main window saved to $shot"
 else
     echo "Numorra did not show its main window; see $log" >&2

@@ -13,22 +13,12 @@ if [ -z "${NUMORRA_SHOTS_DISPLAY:-}" ]; then
     NUMORRA_SHOTS_DISPLAY=1 exec "$(dirname "$0")/with-xvfb.sh" "$0" "$program" "$picture"
 fi
 
-caption="Numorra v$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$(dirname "$program")/CMakeCache.txt")"
-work=$(mktemp -d)
-pid=""
-finish() {
-    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap finish EXIT
-mkdir -m 700 "$work/runtime"
+# shellcheck source=scripts/program-session.sh
+. "$(dirname "$0")/program-session.sh"
 unset LANGUAGE XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work XDG_CACHE_HOME=$work \
-    LC_ALL=C.UTF-8 QT_FONT_DPI=96
-
-"$program" >"$work/program.log" 2>&1 &
-pid=$!
-main=$(timeout 20 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+export LC_ALL=C.UTF-8 QT_FONT_DPI=96
+start_program "$session/program.log" ||
+    { echo "screenshots.sh: no main window; the program said:" >&2; cat "$session/program.log" >&2; exit 1; }
 xdotool windowfocus --sync "$main"
 xdotool type --delay 40 "Anna Lee"
 for field in 5 Mar 1980; do
@@ -36,7 +26,7 @@ for field in 5 Mar 1980; do
     xdotool type --delay 40 "$field"
 done
 sleep 0.5
-import -window "$main" "$work/main.png"
+import -window "$main" "$session/main.png"
 
 xdotool key alt+f
 reading=""
@@ -45,11 +35,11 @@ for _ in $(seq 100); do
         [ -n "$reading" ] && break
     sleep 0.1
 done
-[ -n "$reading" ] || { echo "screenshots.sh: no reading window; the program said:" >&2; cat "$work/program.log" >&2; exit 1; }
+[ -n "$reading" ] || { echo "screenshots.sh: no reading window; the program said:" >&2; cat "$session/program.log" >&2; exit 1; }
 sleep 1
-import -window "$reading" "$work/reading.png"
+import -window "$reading" "$session/reading.png"
 
 # Side by side on white, tops aligned, a margin around and between them.
-convert -background white "$work/main.png" -size 24x1 xc:white "$work/reading.png" \
+convert -background white "$session/main.png" -size 24x1 xc:white "$session/reading.png" \
     -gravity north +append -bordercolor white -border 12 "$picture"
 echo "Saved $picture"
