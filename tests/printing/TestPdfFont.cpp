@@ -23,6 +23,14 @@ QByteArray pdfOf(const QString &text, const QFont &font)
     return pdf.data();
 }
 
+// The report's face with faces whose licences let them go into the file.
+QFont embeddableFont()
+{
+    QFont font = PdfFile::reportFont();
+    font.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
+    return font;
+}
+
 // The letters pdftotext reads (it places blanks by the gaps between glyphs,
 // not by the blanks drawn), without poppler's marks around right-to-left text.
 QString lettersOf(const QByteArray &pdf)
@@ -137,9 +145,7 @@ void TestPdfFont::chinesePunctuationInTheChineseFace()
 {
     QFETCH(QString, text);
     QFETCH(bool, chinese);
-    QFont font = PdfFile::reportFont();
-    font.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
-    const QString fonts = toolOutput("pdffonts", {"%f"}, pdfOf(text, font));
+    const QString fonts = toolOutput("pdffonts", {"%f"}, pdfOf(text, embeddableFont()));
     QVERIFY(fonts.contains(chinese ? "Noto" : "DejaVu"));
     QVERIFY(!fonts.contains(chinese ? "DejaVu" : "Noto"));
 }
@@ -196,12 +202,10 @@ void TestPdfFont::shortTables()
 // and its text, invisible, still reads back.
 void TestPdfFont::restrictedReportFaceIsDrawnAsOutlines()
 {
-    QFont embedded = PdfFile::reportFont();
-    embedded.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
     const QByteArray pdf = pdfOf(kText, PdfFile::reportFont());
     QCOMPARE(QString(toolOutput("pdffonts", {"%f"}, pdf)).count(QRegularExpression(" no  no ")), 1);
     QCOMPARE(lettersOf(pdf), letters(kText));
-    const QImage outlines = pageOf(pdf), glyphs = pageOf(pdfOf(kText, embedded));
+    const QImage outlines = pageOf(pdf), glyphs = pageOf(pdfOf(kText, embeddableFont()));
     QCOMPARE_LT(strayInk(outlines, glyphs), 0.01);
     QCOMPARE_LT(strayInk(glyphs, outlines), 0.01);
 }
@@ -211,8 +215,7 @@ void TestPdfFont::restrictedReportFaceIsDrawnAsOutlines()
 // name and version.
 void TestPdfFont::sameInputSameBytes()
 {
-    QFont font = PdfFile::reportFont();
-    font.setFamilies({"DejaVu Sans", "Noto Sans CJK SC"});
+    const QFont font = embeddableFont();
     qputenv("SOURCE_DATE_EPOCH", "1700000000");
     const QByteArray pdf = pdfOf(kText, font);
     QCOMPARE(pdfOf(kText, font), pdf);
