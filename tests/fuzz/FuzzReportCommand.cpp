@@ -63,6 +63,10 @@ Outcome runCommand(ReportCommand &command, const QStringList &arguments, const Q
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
     outcome.status = command.run(arguments, out, err);
+    // What --save wrote goes, so that no run finds the names of the last one
+    // taken: every such name holds the date of birth.
+    for (const QString &file : QDir::current().entryList({QStringLiteral("*-\?\?-\?\?*.qnr")}))
+        QFile::remove(file);
     return outcome;
 }
 
@@ -165,9 +169,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     command.setLocale(localeFor(size));
     const Outcome first = runCommand(command, arguments, content);
     checkOutcome(arguments, first);
-    // What --save wrote: every name holds the date of birth.
-    for (const QString &file : QDir::current().entryList({QStringLiteral("*-??-??*.qnr")}))
-        QFile::remove(file);
 
     // The same command again gives the same answer (checked on a quarter of
     // the inputs, which is enough to catch a run that leaves state behind).
