@@ -1,4 +1,5 @@
 #include "cli/ReportOptions.h"
+#include "files/FileArgument.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -344,10 +345,11 @@ std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, 
     options.version = parser.isSet(kVersion);
     options.json = parser.isSet(kJson);
     options.verbose = parser.isSet(kVerbose);
-    options.pdfPath = parser.value(kPdf);
-    options.saveFolder = parser.value(kSave);
-    options.listPath = parser.value(kList);
-    options.files = parser.positionalArguments();
+    options.pdfPath = FileArgument::path(parser.value(kPdf));
+    options.saveFolder = FileArgument::path(parser.value(kSave));
+    options.listPath = FileArgument::path(parser.value(kList));
+    for (const QString &file : parser.positionalArguments())
+        options.files.append(FileArgument::path(file));
     options.detailsGiven = parser.isSet(kName) || parser.isSet(kDay) || parser.isSet(kMonth) ||
                            parser.isSet(kYear) || parser.isSet(kDate);
     options.details.nameText = parser.value(kName);

@@ -1,4 +1,5 @@
 #include "shell/CommandLine.h"
+#include "files/FileArgument.h"
 
 #include <QCommandLineParser>
 
@@ -90,7 +91,8 @@ CommandLine::CommandLine(const QStringList &arguments, const QProcessEnvironment
         m_request = Request::Version;
     else if (!displayNamed(parser, environment))
         m_request = Request::NoDisplay;
-    m_readingFile = parser.positionalArguments().value(0); // a file manager names one
+    // A file manager names one.
+    m_readingFile = FileArgument::path(parser.positionalArguments().value(0));
 }
 
 bool CommandLine::parse(QCommandLineParser &parser) const

@@ -213,6 +213,7 @@ private Q_SLOTS:
     void savedReadingOpensAsTheWindowOpensIt_data();
     void savedReadingOpensAsTheWindowOpensIt();
     void severalFiles();
+    void namesStartingWithAColon();
     void jsonKeepsAnEntryPerFile_data();
     void jsonKeepsAnEntryPerFile();
     void statusAndMessage_data();
@@ -385,6 +386,23 @@ void TestReportCommand::severalFiles()
     QCOMPARE(text.status, 1);
     QCOMPARE(text.err, "numorra-report: " + missing + ": no such file\n");
     QCOMPARE(text.out, annaLeeReport() + "\f\n" + annaLeeReport());
+}
+
+// Qt alone would read ":name" as one of the program's own resources.
+void TestReportCommand::namesStartingWithAColon()
+{
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_folder.path()));
+    const auto restore = qScopeGuard([&current] { QDir::setCurrent(current); });
+    writeReading("./:anna.qnr", {"Anna Lee", "5", "March", "1980"});
+    writeBytes("./:list.csv", "Anna Lee,1980-03-05\n");
+    QVERIFY(QDir().mkpath("./:saved"));
+    const Outcome outcome = runCommand({":anna.qnr", "--save", ":saved"});
+    QCOMPARE(outcome.err, QString());
+    QCOMPARE(outcome.out, annaLeeReport());
+    QVERIFY(QFile::exists("./:saved/Anna Lee 1980-03-05.qnr"));
+    QCOMPARE(runCommand({"--list", ":list.csv", "--pdf", ":list.pdf"}).status, 0);
+    QVERIFY(QFile::exists("./:list.pdf"));
 }
 
 void TestReportCommand::jsonKeepsAnEntryPerFile_data()

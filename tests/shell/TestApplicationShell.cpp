@@ -246,6 +246,10 @@ void TestApplicationShell::commandLine_data()
     QTest::newRow("a reading after --")
         << QStringList{"-display", ":1", "--", "-a.qnr"} << R::Start << "-a.qnr"
         << "";
+    // Qt alone would read ":a.qnr" as one of the program's own resources.
+    QTest::newRow("a reading whose name starts with a colon")
+        << QStringList{"-platform", "offscreen", ":a.qnr"} << R::Start << "./:a.qnr"
+        << "";
     QTest::newRow("help") << QStringList{"a.qnr", "-h"} << R::Help << "a.qnr"
                           << "Usage: %1 [options] [FILE.qnr]\nGives a person's";
     QTest::newRow("version") << QStringList{"--version"} << R::Version << ""
