@@ -64,9 +64,11 @@ Outcome runCommand(ReportCommand &command, const QStringList &arguments, const Q
     QTextStream err(&outcome.err);
     outcome.status = command.run(arguments, out, err);
     // What --save wrote goes, so that no run finds the names of the last one
-    // taken: every such name holds the date of birth.
-    for (const QString &file : QDir::current().entryList({QStringLiteral("*-\?\?-\?\?*.qnr")}))
-        QFile::remove(file);
+    // taken: every such name holds the date of birth. Removed through the
+    // folder, as a name starting with ':' alone would name a resource.
+    QDir folder = QDir::current();
+    for (const QString &file : folder.entryList({QStringLiteral("*-\?\?-\?\?*.qnr")}))
+        folder.remove(file);
     return outcome;
 }
 
