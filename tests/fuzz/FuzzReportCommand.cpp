@@ -5,8 +5,9 @@
 // reading file in a temporary folder, which "%f" in an argument names (the
 // file is there only when an argument names it), and standard input, which
 // the file name "-" reads. The
-// command only ever sees paths inside that folder: the target works in it,
-// and a slash in the arguments becomes an underscore before "%f" is replaced.
+// command only ever sees paths inside that folder: the target works in a
+// folder of it (so that ".." is the temporary folder), and a slash in the
+// arguments becomes an underscore before "%f" is replaced.
 // With no QGuiApplication, --pdf is refused rather than written; the reading
 // files --save writes are removed after each run.
 
@@ -63,12 +64,14 @@ Outcome runCommand(ReportCommand &command, const QStringList &arguments, const Q
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
     outcome.status = command.run(arguments, out, err);
-    // What --save wrote goes, so that no run finds the names of the last one
-    // taken: every such name holds the date of birth. Removed through the
-    // folder, as a name starting with ':' alone would name a resource.
-    QDir folder = QDir::current();
-    for (const QString &file : folder.entryList({QStringLiteral("*-\?\?-\?\?*.qnr")}))
-        folder.remove(file);
+    // What --save wrote, here or in "..", goes, so that no run finds the
+    // names of the last one taken: every such name holds the date of birth.
+    // Removed through the folder, as a name starting with ':' alone would name
+    // a resource.
+    for (QDir folder : {QDir::current(), QDir(QStringLiteral(".."))}) {
+        for (const QString &file : folder.entryList({QStringLiteral("*-\?\?-\?\?*.qnr")}))
+            folder.remove(file);
+    }
     return outcome;
 }
 
@@ -139,7 +142,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     QCoreApplication::setApplicationName(QStringLiteral("numorra-report"));
 
     Workspace &space = workspace();
-    if (!space.folder.isValid() || !QDir::setCurrent(space.folder.path()))
+    if (!space.folder.isValid() || !QDir(space.folder.path()).mkdir(QStringLiteral("work")) ||
+        !QDir::setCurrent(space.folder.filePath(QStringLiteral("work"))))
         std::abort();
     space.readingPath = space.folder.filePath(QStringLiteral("reading.qnr"));
     return 0;
