@@ -22,7 +22,9 @@ QString namePart(const QString &name)
             break;
         part += text;
     }
-    if (part.startsWith(QLatin1Char('.')) || part.startsWith(QLatin1Char('-')))
+    // Hidden, an option, or to Qt one of a program's own resources.
+    if (part.startsWith(QLatin1Char('.')) || part.startsWith(QLatin1Char('-')) ||
+        part.startsWith(QLatin1Char(':')))
         part[0] = QLatin1Char('_');
     return part;
 }

@@ -30,8 +30,8 @@ public:
     Saved save(const PersonalDetails &details, const QString &isoDate, qint64 row) const;
 
     // The name of the file: the name, kept to one safe file name (no slash,
-    // no control character, no leading dot or dash), the date, the row and
-    // the copy from 2 on.
+    // no control character, no leading dot, dash or colon), the date, the row
+    // and the copy from 2 on.
     static QString fileName(const QString &name, const QString &isoDate, qint64 row, int copy);
 
 private:
