@@ -66,11 +66,9 @@ Outcome runCommand(ReportCommand &command, const QStringList &arguments, const Q
     outcome.status = command.run(arguments, out, err);
     // What --save wrote, here or in "..", goes, so that no run finds the
     // names of the last one taken: every such name holds the date of birth.
-    // Removed through the folder, as a name starting with ':' alone would name
-    // a resource.
-    for (QDir folder : {QDir::current(), QDir(QStringLiteral(".."))}) {
+    for (const QDir &folder : {QDir::current(), QDir(QStringLiteral(".."))}) {
         for (const QString &file : folder.entryList({QStringLiteral("*-\?\?-\?\?*.qnr")}))
-            folder.remove(file);
+            QFile::remove(folder.absolutePath() + QLatin1Char('/') + file);
     }
     return outcome;
 }
