@@ -103,16 +103,18 @@ bool CsvReader::start()
     }
     if (m_buffer.startsWith(kByteOrderMark))
         m_position = kByteOrderMark.size();
+    // The same bytes however the device hands them over, a few at a time or all.
     bool quoted = false;
-    for (qsizetype offset = 0;; ++offset) {
-        if (m_position + offset == m_buffer.size() && (offset > m_limits.rowBytes || !fill()))
+    qsizetype offset = 0;
+    for (; offset <= m_limits.rowBytes; ++offset) {
+        if (m_position + offset == m_buffer.size() && !fill())
             break;
         const char byte = m_buffer.at(m_position + offset);
         quoted = byte == '"' ? !quoted : quoted;
         if (!quoted && (byte == '\r' || byte == '\n'))
             break;
     }
-    m_separator = separatorOf(m_buffer.mid(m_position));
+    m_separator = separatorOf(m_buffer.mid(m_position, offset));
     return m_failure == Failure::None;
 }
 

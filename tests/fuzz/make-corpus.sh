@@ -132,6 +132,8 @@ printf 'Anna Lee,05/03/1980\r\n\347\216\213\345\260\217\346\230\216,29/02/1900\r
     put FuzzClientList google-no-header.csv
 printf 'Year\tMonth\tBirth Day\tName\n2050\t12\t31\t"two\nlines"\n' | put FuzzClientList tabs-any-order.tsv
 printf 'Name,Date\nAnna\000Lee,1980-03-05\n' | put FuzzClientList binary.csv
+# The separator told by the first row's bytes within the row limit alone.
+printf 'Anna Lee\377,%0300d;;;;\n' 0 | put FuzzClientList first-row-past-the-limit.csv
 
 # --- Fonts: TrueType and CFF outlines, installable and restricted ----------
 python3 make-font-seeds.py corpus/FuzzFontTables
