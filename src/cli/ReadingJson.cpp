@@ -52,15 +52,15 @@ QJsonObject fengShui(const ReadingResults &results)
 
 } // namespace
 
-QJsonObject toJson(const PersonalDetails &details, const ReadingResults &results,
-                   const QString &file)
+QJsonObject toJson(const PersonalDetails &details, const QString &isoDate,
+                   const ReadingResults &results, const QString &file)
 {
     // Counted as the engine counts them for the chart.
     const DigitCounts counts =
         modNineStarKey::countDigits(details.BirthDay, details.BirthMonth, details.BirthYear);
     return {
         {QStringLiteral("name"), details.Name},
-        {QStringLiteral("birthDate"), details.BirthDate.toString(Qt::ISODate)},
+        {QStringLiteral("birthDate"), isoDate},
         {QStringLiteral("birthDigits"),
          modNineStarKey::BirthDigits(details.BirthDay, details.BirthMonth, details.BirthYear)},
         {QStringLiteral("counts"), countsObject(counts)},

@@ -11,9 +11,10 @@ struct PersonalDetails;
 // documents the fields.
 namespace ReadingJson {
 
-// `file` is the saved reading it came from; empty for none (null in the JSON).
-QJsonObject toJson(const PersonalDetails &details, const ReadingResults &results,
-                   const QString &file);
+// `isoDate` is the date of birth as YYYY-MM-DD (1900-02-29 too, which QDate
+// lacks); `file` the saved reading it came from, empty for none (null in the JSON).
+QJsonObject toJson(const PersonalDetails &details, const QString &isoDate,
+                   const ReadingResults &results, const QString &file);
 // The entry of a file that could not be reported: {"error": ..., "file": ...}.
 QJsonObject failure(const QString &file, const QString &problem);
 

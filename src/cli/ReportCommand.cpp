@@ -196,7 +196,7 @@ void ReportCommand::report(const DetailsEntry &entry, const Source &source)
     RichPane report(ReadingResults::newPaneStyle(0));
     Report::BuildReport(report, details, results, m_locale);
     if (m_options->json) {
-        QJsonObject json = ReadingJson::toJson(details, results, source.file);
+        QJsonObject json = ReadingJson::toJson(details, entry.isoDate(), results, source.file);
         if (source.row > 0)
             json.insert(QStringLiteral("row"), source.row);
         if (m_saveFolder)

@@ -11,7 +11,8 @@ struct PersonalDetails
     QString BirthDay;   // "1" to "31"
     QString BirthMonth; // an English month name
     QString BirthYear;  // "1900" to "2050"
-    QDate BirthDate;    // the calendar date of the three texts
+    QDate BirthDate;    // the calendar date of the three texts; invalid for
+                        // 29 February 1900, which the calendar lacks
 
     // "January" to "December": the names BirthMonth holds, whatever language
     // the month list is shown in.

@@ -73,7 +73,8 @@ std::optional<ValidationFailure> validate(const QString &nameText, int dayIndex,
     const int day = dayIndex + 1;
     const int month = monthIndex + 1;
     const int year = yearText.trimmed().toInt();
-    const int lastFebruaryDay = QDate::isLeapYear(year) ? 29 : 28;
+    // Every fourth year has a 29 February here, 1900 too.
+    const int lastFebruaryDay = year % 4 == 0 ? 29 : 28;
     if (month == 2 && day > lastFebruaryDay)
         return failure(
             QT_TRANSLATE_NOOP("PersonalDetailsRules", "Please Enter Correct Date Or Month!"),

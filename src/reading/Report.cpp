@@ -27,6 +27,17 @@ void appendLabelled(RichPane &report, const QString &label, const QString &value
     report.AppendText(value + kCrLf);
 }
 
+// The date of birth as the user writes dates; 29 February 1900, which the
+// lists hold and the calendar lacks, from its three texts.
+QString dateOfBirth(const PersonalDetails &details, const QLocale &locale)
+{
+    if (details.BirthDate.isValid())
+        return ShortDate::toText(details.BirthDate, locale);
+    const int month = static_cast<int>(PersonalDetails::monthNames().indexOf(details.BirthMonth));
+    return ShortDate::toText(details.BirthYear.toInt(), month + 1, details.BirthDay.toInt(),
+                             locale);
+}
+
 } // namespace
 
 QString ReportFooter()
@@ -43,7 +54,7 @@ void BuildReport(RichPane &report, const PersonalDetails &details, const Reading
     appendLabelled(report, translated(QT_TRANSLATE_NOOP("Report", "Name: ")), details.Name);
     report.AppendText(footerBlock);
     appendLabelled(report, translated(QT_TRANSLATE_NOOP("Report", "Date of Birth: ")),
-                   ShortDate::toText(details.BirthDate, locale));
+                   dateOfBirth(details, locale));
     report.AppendText(footerBlock);
     report.AppendText(results.RTBLoshu.PlainText() + kCrLf);
     report.AppendText(footerBlock);

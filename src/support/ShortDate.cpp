@@ -17,6 +17,19 @@ QString toText(QDate date, const QLocale &locale)
     return locale.toString(date, format(locale));
 }
 
+QString toText(int year, int month, int day, const QLocale &locale)
+{
+    const QDate date(year, month, day);
+    if (date.isValid())
+        return toText(date, locale);
+    const QString yearDigits = locale.toString(QDate(year, 1, 1), QStringLiteral("yyyy"));
+    if (yearDigits.isEmpty())
+        return {};
+    QString pattern = format(locale);
+    pattern.replace(QStringLiteral("yyyy"), QLatin1Char('\'') + yearDigits + QLatin1Char('\''));
+    return locale.toString(QDate(2000, month, day), pattern);
+}
+
 QDate fromText(const QString &text, const QLocale &locale)
 {
     return locale.toDate(text, format(locale));

@@ -63,8 +63,8 @@ void TestPersonalDetailsRules::validation_data()
                                       << "" << info << false;
     QTest::newRow("29 February 2000") << "A" << 29 << 2 << "2000"
                                       << "" << info << false;
-    QTest::newRow("29 February 1900 is no date")
-        << "A" << 29 << 2 << "1900" << kFebruary << info << false;
+    QTest::newRow("29 February 1900, a fourth year") << "A" << 29 << 2 << "1900"
+                                                     << "" << info << false;
     QTest::newRow("30 February leap") << "A" << 30 << 2 << "1980" << kFebruary << info << false;
     QTest::newRow("29 February common") << "A" << 29 << 2 << "1981" << kFebruary << info << false;
     QTest::newRow("31 February") << "A" << 31 << 2 << "1981" << kFebruary << info << false;
@@ -128,6 +128,11 @@ void TestPersonalDetailsRules::capture_data()
         << QStringLiteral("\tAnna\u00A0 ") << "1"
         << "January"
         << "1970" << QStringLiteral("\tAnna\u00A0") << QDate(1970, 1, 1);
+    QTest::newRow("29 February 1900, no calendar date") << "C"
+                                                        << "29"
+                                                        << "February"
+                                                        << "1900"
+                                                        << "C" << QDate();
     QTest::newRow("last day") << "B"
                               << "31"
                               << "December"

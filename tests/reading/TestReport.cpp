@@ -18,6 +18,7 @@ private Q_SLOTS:
     void reportTextExactly();
     void labelsAloneAreBold();
     void buildingTwiceShowsTheReportOnce();
+    void leapDayOf1900WrittenFromItsTexts();
     void printDocumentExactly();
 };
 
@@ -72,6 +73,18 @@ void TestReport::buildingTwiceShowsTheReportOnce()
     const QString once = report.PlainText();
     Report::BuildReport(report, annaLee(), results, QLocale::c());
     QCOMPARE(report.PlainText(), once);
+}
+
+void TestReport::leapDayOf1900WrittenFromItsTexts()
+{
+    PersonalDetails details;
+    details.Name = QStringLiteral("Flo");
+    details.BirthDay = QStringLiteral("29");
+    details.BirthMonth = QStringLiteral("February");
+    details.BirthYear = QStringLiteral("1900");
+    RichPane report(ReadingResults::newPaneStyle(0));
+    Report::BuildReport(report, details, ReadingResults(), QLocale(QStringLiteral("en_GB")));
+    QVERIFY(report.PlainText().contains("Date of Birth: 29/02/1900" + kCrLf));
 }
 
 void TestReport::printDocumentExactly()

@@ -202,10 +202,10 @@ void TestMainWindow::validationMessages_data()
                                  << "30"
                                  << "February"
                                  << "1980" << kFebruary << Platform::Icon::Information;
-    QTest::newRow("29 February 1900") << "Anna"
+    QTest::newRow("29 February 1981") << "Anna"
                                       << "29"
                                       << "February"
-                                      << "1900" << kFebruary << Platform::Icon::Information;
+                                      << "1981" << kFebruary << Platform::Icon::Information;
     QTest::newRow("31 June") << "Anna"
                              << "31"
                              << "June"
