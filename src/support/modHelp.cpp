@@ -3,10 +3,31 @@
 #include "desktop/Platform.h"
 #include "support/SettingsStore.h"
 #include "support/ShortDate.h"
+#include "support/TextCodec.h"
 
 #include <QCoreApplication>
 
 namespace modHelp {
+
+namespace {
+
+// The day as stored: in the user's short date format, unless the store's
+// encoding cannot keep that text (Arabic or Bengali digits, a Cyrillic
+// letter): then as YYYY-MM-DD, so that it reads back.
+QString storedText(QDate day)
+{
+    const QString text = ShortDate::toText(day);
+    const bool kept = TextCodec::DecodeText(TextCodec::EncodeText(text)) == text;
+    return kept ? text : day.toString(Qt::ISODate);
+}
+
+QDate storedDay(const QString &text)
+{
+    const QDate day = ShortDate::fromText(text);
+    return day.isValid() ? day : QDate::fromString(text, Qt::ISODate);
+}
+
+} // namespace
 
 QString helpPageAddress()
 {
@@ -55,11 +76,11 @@ void RemindUpdate(Platform &platform)
     const QString key = QStringLiteral("Duration");
     const QDate today = platform.today();
     const QString stored = SettingsStore::ReadSetting(platform, key);
-    const QDate last = ShortDate::fromText(stored);
+    const QDate last = storedDay(stored);
     // No date yet, or one that cannot be read back (say, written under
     // another locale): start counting from today without asking.
     if (!last.isValid()) {
-        SettingsStore::WriteSetting(platform, key, ShortDate::toText(today));
+        SettingsStore::WriteSetting(platform, key, storedText(today));
         return;
     }
     const qint64 days = today.daysTo(last);
@@ -67,7 +88,7 @@ void RemindUpdate(Platform &platform)
         return;
     const Platform::Answer answer = platform.showMessage(
         updateQuestion(), Platform::Icon::Information, Platform::Buttons::YesNo);
-    SettingsStore::WriteSetting(platform, key, ShortDate::toText(today));
+    SettingsStore::WriteSetting(platform, key, storedText(today));
     if (answer == Platform::Answer::Yes)
         OpenDownloadPage(platform);
 }

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void initTestCase();
     void reminder_data();
     void reminder();
+    void askedAfterFifteenDaysInEveryScript_data();
+    void askedAfterFifteenDaysInEveryScript();
     void storeThatCannotBeRead();
     void storeThatCannotBeWritten();
 };
@@ -90,6 +92,28 @@ void TestUpdateReminder::reminder()
     if (!events.isEmpty() && events.constFirst().startsWith("write"))
         QCOMPARE(ShortDate::fromText(SettingsStore::ReadSetting(platform, kKey)),
                  platform.todayDate);
+}
+
+void TestUpdateReminder::askedAfterFifteenDaysInEveryScript_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("Latin digits") << "de_DE";
+    QTest::newRow("Arabic digits") << "ar_EG";
+    QTest::newRow("Bengali digits") << "bn_BD";
+    QTest::newRow("Chakma digits, beyond 16 bits") << "ccp_BD";
+}
+
+void TestUpdateReminder::askedAfterFifteenDaysInEveryScript()
+{
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    RecordingPlatform platform;
+    modHelp::RemindUpdate(platform);
+    platform.todayDate = platform.todayDate.addDays(15);
+    platform.answers << Answer::No;
+    modHelp::RemindUpdate(platform);
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    QCOMPARE(platform.messages.size(), 1);
 }
 
 void TestUpdateReminder::storeThatCannotBeRead()
