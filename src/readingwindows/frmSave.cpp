@@ -188,12 +188,13 @@ void frmSave::OpenNineStarFile()
         tr("Nine Star Ki Astrology (*.qfs)|*.qfs"), QStringLiteral("qfs")));
     if (path.isEmpty())
         return;
+    // A file that is no Nine Star Ki reading leaves the box empty, and says so.
+    m_report.ClearText();
     const std::optional<QString> text = NineStarFile::read(path);
     if (!text) {
         m_platform.tellCheckTheFile();
         return;
     }
-    m_report.ClearText();
     m_report.SetBold(false);
     m_report.AppendText(*text);
 }

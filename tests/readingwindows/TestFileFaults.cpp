@@ -163,7 +163,6 @@ void TestFileFaults::badFiles()
     }
     m_platform->chosenFiles << path;
     const qint64 peakBefore = peakMemory();
-    QString reportBefore;
     QString reportAfter;
     if (kind.endsWith(".qnr")) {
         m_shell->openMainWindow()->cmdOpen->click();
@@ -171,12 +170,11 @@ void TestFileFaults::badFiles()
     } else {
         ReadingResults results;
         frmSave preview(*m_platform, m_shell->personalDetails(), results);
-        reportBefore = preview.report().PlainText();
         preview.cmdOpen->click();
         reportAfter = preview.report().PlainText();
     }
     QCOMPARE(m_platform->messages, QStringList{kCheckFile});
-    QCOMPARE(reportAfter, reportBefore);
+    QCOMPARE(reportAfter, QString());
     QVERIFY2(peakMemory() - peakBefore < 32 * 1024, "memory grew by more than 32 MiB");
     QFile::remove(path);
     QDir().rmdir(path);
