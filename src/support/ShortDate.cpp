@@ -23,8 +23,6 @@ QString toText(int year, int month, int day, const QLocale &locale)
     if (date.isValid())
         return toText(date, locale);
     const QString yearDigits = locale.toString(QDate(year, 1, 1), QStringLiteral("yyyy"));
-    if (yearDigits.isEmpty())
-        return {};
     QString pattern = format(locale);
     pattern.replace(QStringLiteral("yyyy"), QLatin1Char('\'') + yearDigits + QLatin1Char('\''));
     return locale.toString(QDate(2000, month, day), pattern);

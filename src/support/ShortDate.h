@@ -11,7 +11,7 @@ namespace ShortDate {
 QString format(const QLocale &locale = QLocale());
 QString toText(QDate date, const QLocale &locale = QLocale());
 // The same for a day the calendar may lack: 29 February 1900 is written as
-// 29 February 2000 is, with its own year. Empty when no year has that day.
+// 29 February 2000 is, with its own year.
 QString toText(int year, int month, int day, const QLocale &locale = QLocale());
 // An invalid date when the text is not a date in that format.
 QDate fromText(const QString &text, const QLocale &locale = QLocale());

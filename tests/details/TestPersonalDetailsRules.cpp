@@ -128,11 +128,6 @@ void TestPersonalDetailsRules::capture_data()
         << QStringLiteral("\tAnna\u00A0 ") << "1"
         << "January"
         << "1970" << QStringLiteral("\tAnna\u00A0") << QDate(1970, 1, 1);
-    QTest::newRow("29 February 1900, no calendar date") << "C"
-                                                        << "29"
-                                                        << "February"
-                                                        << "1900"
-                                                        << "C" << QDate();
     QTest::newRow("last day") << "B"
                               << "31"
                               << "December"

@@ -77,13 +77,9 @@ void TestReport::buildingTwiceShowsTheReportOnce()
 
 void TestReport::leapDayOf1900WrittenFromItsTexts()
 {
-    PersonalDetails details;
-    details.Name = QStringLiteral("Flo");
-    details.BirthDay = QStringLiteral("29");
-    details.BirthMonth = QStringLiteral("February");
-    details.BirthYear = QStringLiteral("1900");
+    const PersonalDetails flo{"Flo", "29", "February", "1900", QDate()};
     RichPane report(ReadingResults::newPaneStyle(0));
-    Report::BuildReport(report, details, ReadingResults(), QLocale(QStringLiteral("en_GB")));
+    Report::BuildReport(report, flo, ReadingResults(), QLocale(QStringLiteral("en_GB")));
     QVERIFY(report.PlainText().contains("Date of Birth: 29/02/1900" + kCrLf));
 }
 

@@ -87,9 +87,7 @@ void TestSettingsStore::shortDateKeepsFourDigitYears()
     QFETCH(QString, leapDay1900);
     const QLocale l(locale);
     QCOMPARE(ShortDate::toText(QDate(1980, 3, 5), l), text);
-    QCOMPARE(ShortDate::toText(1980, 3, 5, l), text);
     QCOMPARE(ShortDate::toText(1900, 2, 29, l), leapDay1900);
-    QCOMPARE(ShortDate::toText(1900, 2, 30, l), QString());
     for (const QDate date : {QDate(1900, 1, 1), QDate(2000, 2, 29), QDate(2050, 12, 31)})
         QCOMPARE(ShortDate::fromText(ShortDate::toText(date, l), l), date);
     QVERIFY(!ShortDate::fromText("not a date", l).isValid());
