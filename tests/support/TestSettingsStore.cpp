@@ -61,33 +61,25 @@ void TestSettingsStore::failingStoreEndsTheCaller()
 void TestSettingsStore::shortDateKeepsFourDigitYears_data()
 {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("text");        // of 5 March 1980
-    QTest::addColumn<QString>("leapDay1900"); // which the calendar lacks
+    QTest::addColumn<QString>("text"); // of 5 March 1980
     QTest::newRow("C") << "C"
-                       << "5 Mar 1980"
-                       << "29 Feb 1900";
+                       << "5 Mar 1980";
     QTest::newRow("en_US") << "en_US"
-                           << "3/5/1980"
-                           << "2/29/1900";
+                           << "3/5/1980";
     QTest::newRow("en_GB") << "en_GB"
-                           << "05/03/1980"
-                           << "29/02/1900";
+                           << "05/03/1980";
     QTest::newRow("de_DE") << "de_DE"
-                           << "05.03.1980"
-                           << "29.02.1900";
+                           << "05.03.1980";
     QTest::newRow("ko_KR") << "ko_KR"
-                           << "1980. 3. 5."
-                           << "1900. 2. 29.";
+                           << "1980. 3. 5.";
 }
 
 void TestSettingsStore::shortDateKeepsFourDigitYears()
 {
     QFETCH(QString, locale);
     QFETCH(QString, text);
-    QFETCH(QString, leapDay1900);
     const QLocale l(locale);
     QCOMPARE(ShortDate::toText(QDate(1980, 3, 5), l), text);
-    QCOMPARE(ShortDate::toText(1900, 2, 29, l), leapDay1900);
     for (const QDate date : {QDate(1900, 1, 1), QDate(2000, 2, 29), QDate(2050, 12, 31)})
         QCOMPARE(ShortDate::fromText(ShortDate::toText(date, l), l), date);
     QVERIFY(!ShortDate::fromText("not a date", l).isValid());
