@@ -35,10 +35,19 @@ frmNineStar::frmNineStar(ReadingWindowHost &host, const PersonalDetails &details
     buildPanes(client);
     buildButtons(client);
     connectClipboardClearing();
-    // The keyboard goes from the reading to the buttons, then to the tabs below.
+    // The keyboard goes from the reading to the buttons, then to the tabs below
+    // when they are in view (keepTabInView).
     setTabOrder(picLoShuSquare->RTBLoshu, cmdBack);
     setTabOrder(cmdBack, cmdSave);
     setTabOrder(cmdSave, TS);
+    for (QWidget *below : {static_cast<QWidget *>(TS), static_cast<QWidget *>(picNineStar),
+                           static_cast<QWidget *>(picRelationship)}) {
+        QList<QWidget *> controls = below->findChildren<QWidget *>();
+        for (QWidget *control : controls << below) {
+            if (control->focusPolicy() & Qt::TabFocus)
+                m_belowFocus.insert(control, control->focusPolicy());
+        }
+    }
     picLoShuSquare->RTBLoshu->setFocus();
     // Opens at the designed client size; the user may drag the border to see
     // the tab strip and the panes below it. No field ever moves.
@@ -158,6 +167,24 @@ void frmNineStar::showEvent(QShowEvent *event)
         WidgetStyle::centreOnScreen(this);
         // The reading is read from its first line.
         picLoShuSquare->RTBLoshu->moveCursor(QTextCursor::Start);
+    }
+}
+
+void frmNineStar::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    keepTabInView();
+}
+
+// Tab reaches the tabs and the panes below the designed client area only
+// while the user has made the window tall enough to show them: the focus
+// never goes out of sight.
+void frmNineStar::keepTabInView()
+{
+    QWidget *client = centralWidget();
+    for (auto control = m_belowFocus.cbegin(); control != m_belowFocus.cend(); ++control) {
+        const bool inView = control.key()->mapTo(client, QPoint(0, 0)).y() < client->height();
+        control.key()->setFocusPolicy(inView ? control.value() : Qt::NoFocus);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "reading/ReadingResults.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 class ReadingWindowHost;
@@ -45,6 +46,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildMenus();
@@ -52,10 +54,13 @@ private:
     void buildButtons(QWidget *client);
     void connectClipboardClearing();
     void showResults();
+    void keepTabInView();
 
     ReadingWindowHost &m_host;
     const PersonalDetails &m_details;
     ReadingResults m_results;
     bool m_goingBack = false;
     bool m_centred = false;
+    // The controls below the designed client area that Tab reaches, with how.
+    QHash<QWidget *, Qt::FocusPolicy> m_belowFocus;
 };

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void menus();
     void loadStepPutsChartInFront();
     void tabsChangeOnlyZOrder();
+    void tabReachesOnlyWhatIsInView();
     void mouseOverPanesEmptiesClipboard();
     void elementPaneShowsFengShui();
     void goBackOpensFreshMainWindow();
@@ -272,6 +273,22 @@ void TestReadingWindow::tabsChangeOnlyZOrder()
     QCOMPARE(reading->picLoShuSquare->geometry(), chartPlace);
     // The tabs stay above the panes, reachable whichever pane is in front.
     QVERIFY(stackIndex(reading->TS) > stackIndex(reading->picNineStar));
+}
+
+void TestReadingWindow::tabReachesOnlyWhatIsInView()
+{
+    frmNineStar *reading = calculate("Anna", "5", "March", "1980");
+    QVERIFY(QTest::qWaitForWindowActive(reading));
+    const auto afterSave = [reading] {
+        reading->cmdSave->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget()->objectName();
+    };
+    QCOMPARE(afterSave(), "lblLink"); // at the top, past the tabs out of sight
+    reading->resize(reading->width(), reading->height() * 2); // the user shows what is below
+    QCOMPARE(afterSave(), "TS");
+    reading->resize(reading->width(), reading->height() / 2);
+    QCOMPARE(afterSave(), "lblLink");
 }
 
 void TestReadingWindow::mouseOverPanesEmptiesClipboard()
