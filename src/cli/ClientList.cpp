@@ -89,6 +89,8 @@ std::optional<ClientList::Row> ClientList::next()
 {
     QStringList cells;
     while (!m_failure && m_reader.next(cells)) {
+        if (isBlank(cells))
+            continue;
         if (!m_columns && readHeader(cells))
             continue;
         if (!m_columns) {
@@ -98,10 +100,8 @@ std::optional<ClientList::Row> ClientList::next()
             const bool apart = day.match(cellAt(cells, 1).trimmed()).hasMatch();
             m_columns = apart ? Columns{0, -1, 1, 2, 3} : Columns{0, 1, -1, -1, -1};
         }
-        if (!isBlank(cells)) {
-            m_rowsGiven = true;
-            return rowOf(cells);
-        }
+        m_rowsGiven = true;
+        return rowOf(cells);
     }
     if (!m_failure)
         m_failure = readerFailure();

@@ -92,8 +92,8 @@ bool CsvReader::next(QStringList &cells)
     return endCell(cell, cells);
 }
 
-// Leaves out a byte-order mark and finds the separator in the first row,
-// reading as much of it as the row limit allows.
+// Leaves out a byte-order mark and finds the separator in the first row that
+// is not empty, reading as far as the row limit allows.
 bool CsvReader::start()
 {
     if (m_started)
@@ -103,18 +103,23 @@ bool CsvReader::start()
     }
     if (m_buffer.startsWith(kByteOrderMark))
         m_position = kByteOrderMark.size();
-    // The same bytes however the device hands them over, a few at a time or all.
+    // The same bytes however the device hands them over, a few at a time or
+    // all; empty lines before the first row are passed over.
     bool quoted = false;
+    qsizetype rowStart = 0;
     qsizetype offset = 0;
     for (; offset <= m_limits.rowBytes; ++offset) {
         if (m_position + offset == m_buffer.size() && !fill())
             break;
         const char byte = m_buffer.at(m_position + offset);
         quoted = byte == '"' ? !quoted : quoted;
-        if (!quoted && (byte == '\r' || byte == '\n'))
-            break;
+        if (!quoted && (byte == '\r' || byte == '\n')) {
+            if (offset > rowStart)
+                break;
+            rowStart = offset + 1;
+        }
     }
-    m_separator = separatorOf(m_buffer.mid(m_position, offset));
+    m_separator = separatorOf(m_buffer.mid(m_position + rowStart, offset - rowStart));
     return m_failure == Failure::None;
 }
 

@@ -9,12 +9,12 @@ class QIODevice;
 // The rows of a spreadsheet saved as CSV (RFC 4180), read one at a time from
 // a device: cells parted by a separator, a cell in double quotes holding
 // separators, line breaks and doubled quotes, rows ended by CR LF, LF or CR.
-// The separator is the comma, semicolon or tab the first row uses most (a tie
-// goes to the tab, then the semicolon). Text is UTF-8; a byte-order mark
-// before it is left out. Only the row being read is held, so a list of any
-// length takes the same memory; a text that is no list (binary bytes, a row
-// or a count of columns past the limits, a quote never closed) stops the
-// reading at the row where that shows.
+// The separator is the comma, semicolon or tab the first row that is not an
+// empty line uses most (a tie goes to the tab, then the semicolon). Text is
+// UTF-8; a byte-order mark before it is left out. Only the row being read is
+// held, so a list of any length takes the same memory; a text that is no list
+// (binary bytes, a row or a count of columns past the limits, a quote never
+// closed) stops the reading at the row where that shows.
 class CsvReader
 {
 public:
