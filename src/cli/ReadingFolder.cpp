@@ -14,7 +14,7 @@ QString namePart(const QString &name)
     QString part;
     qsizetype bytes = 0;
     for (char32_t character : name.toUcs4()) {
-        if (character < 0x20 || character == 0x7F || character == U'/')
+        if (QChar::category(character) == QChar::Other_Control || character == U'/')
             character = U'_';
         const QString text = QString::fromUcs4(&character, 1);
         bytes += text.toUtf8().size();

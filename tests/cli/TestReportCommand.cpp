@@ -908,6 +908,9 @@ void TestReportCommand::listReadAsTheDetailsGiven_data()
     QTest::newRow("Excel, no header: as many commas as semicolons")
         << QByteArray("\xEF\xBB\xBFLee, Anna;1980-03-05\r\n")
         << QStringList{"Lee, Anna", "1980-03-05"};
+    QTest::newRow("empty lines before the header, semicolons, the leap day of 1900")
+        << QByteArray("\r\n\nName;Date of Birth\r\nFlo;1900-02-29\r\n")
+        << QStringList{"Flo", "1900-02-29"};
     QTest::newRow("tabs, no header, day, month and year")
         << QByteArray("Anna; Lee\t5\tMarch\t1980\rBo \"Bobby\"\t01\t1\t1911")
         << QStringList{"Anna; Lee", "1980-03-05", "Bo \"Bobby\"", "1911-01-01"};
@@ -1026,13 +1029,14 @@ void TestReportCommand::savedFilesOpenAsTheRows()
     QVERIFY(QDir().mkpath(folder));
     const QString list = m_folder.filePath("clients.csv");
     const QString wang(40, u'\u738B'); // 120 bytes, as many as a file name takes
-    writeBytes(list, "Name,Date\nAnna Lee,1980-03-05\n" + wang.toUtf8() +
-                         "x,2000-02-29\nAnna Lee,1980-03-05\n../x,1911-01-01\n  ,1911-01-01\n");
+    writeBytes(list,
+               "Name,Date\nAnna Lee,1980-03-05\n" + wang.toUtf8() +
+                   "x,2000-02-29\nAnna Lee,1980-03-05\n..\xC2\x85/x,1911-01-01\n  ,1911-01-01\n");
     writeBytes(folder + "/Anna Lee 1980-03-05 row 2.qnr", "old");
     Outcome outcome = runCommand({"--list", list, "--save", folder, "--verbose", "--json"});
     QCOMPARE(outcome.status, 0);
     const QStringList names{"Anna Lee 1980-03-05 row 2 (2).qnr", wang + " 2000-02-29 row 3.qnr",
-                            "Anna Lee 1980-03-05 row 4.qnr", "_._x 1911-01-01 row 5.qnr",
+                            "Anna Lee 1980-03-05 row 4.qnr", "_.__x 1911-01-01 row 5.qnr",
                             "1911-01-01 row 6.qnr"};
     const QJsonArray entries = QJsonDocument::fromJson(outcome.out.toUtf8()).array();
     QString told;
