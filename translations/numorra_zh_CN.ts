@@ -897,64 +897,6 @@ FOLDER，文件名取自姓名、出生日期和名单中的行号；
         <translation>显示版本号及软件包名称</translation>
     </message>
     <message>
-        <source>The report is printed with LF line ends; several reports are parted by a line
-holding a form feed. The date of birth is written in the short date format of
-the user&apos;s locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
-needed, not even for the PDF. When standard error is a terminal, a run that
-lasts over a second shows its progress there.
-</source>
-        <translation>报告输出时以 LF 作为行尾；多份报告之间以只含一个换页符的行分隔。出生日期按
-用户区域设置（LC_ALL、LC_TIME、LANG）的短日期格式书写，年份为四位数。不需要
-图形显示环境，生成 PDF 时也不需要。标准错误输出为终端时，运行超过一秒会在
-那里显示进度。
-</translation>
-    </message>
-    <message>
-        <source>JSON: one object per reading, or an array with one entry per file or row, in
-order, when more than one file is named or a list is read; a file or row that
-fails is an entry {&quot;file&quot;: FILE, &quot;error&quot;: REASON}, with &quot;row&quot;: N for a row.
-The keys come in alphabetical order:
-  {
-    &quot;name&quot;: &quot;Anna Lee&quot;,             the name as calculated
-    &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
-    &quot;birthDigits&quot;: &quot;531980&quot;,        day, month number and year, as counted
-    &quot;counts&quot;: {&quot;1&quot;: 1, &quot;2&quot;: 0, ..., &quot;9&quot;: 1},
-                                    occurrences of each number in the digits
-    &quot;favourable&quot;: [                 the most favourable numbers, ascending
-      {&quot;number&quot;: 1, &quot;occurrences&quot;: 1, &quot;direction&quot;: &quot;North&quot;}, ...
-    ],                              (direction is null for 5, which has none)
-    &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
-                 &quot;trigram&quot;: &quot;Kun&quot;},
-    &quot;file&quot;: &quot;anna.qnr&quot;,             the reading file or list, null for --name
-    &quot;row&quot;: 2,                       the row of the list (--list only)
-    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
-                                    the file saved (--save only; null when it
-                                    could not be written)
-  }
-</source>
-        <translation>JSON：每份解读输出一个对象；指定了多个文件或读取名单时，则输出一个数组，
-按顺序每个文件或每行一项；处理失败的文件或行对应一项
-{&quot;file&quot;: FILE, &quot;error&quot;: REASON}，行还带有 &quot;row&quot;: N。各键按字母顺序排列：
-  {
-    &quot;name&quot;: &quot;Anna Lee&quot;,             计算所用的姓名
-    &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
-    &quot;birthDigits&quot;: &quot;531980&quot;,        参与计数的日、月份数字和年份
-    &quot;counts&quot;: {&quot;1&quot;: 1, &quot;2&quot;: 0, ..., &quot;9&quot;: 1},
-                                    各数字在这些数字中出现的次数
-    &quot;favourable&quot;: [                 最吉数字，按升序排列
-      {&quot;number&quot;: 1, &quot;occurrences&quot;: 1, &quot;direction&quot;: &quot;North&quot;}, ...
-    ],                              （5 没有方位，其 direction 为 null）
-    &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
-                 &quot;trigram&quot;: &quot;Kun&quot;},
-    &quot;file&quot;: &quot;anna.qnr&quot;,             解读文件或名单；使用 --name 时为 null
-    &quot;row&quot;: 2,                       名单中的行号（仅用于 --list）
-    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
-                                    保存的文件（仅用于 --save；无法写入
-                                    时为 null）
-  }
-</translation>
-    </message>
-    <message>
         <source>Exit status:
   0  every report was written
   1  a file or list is missing, unreadable, a folder, not named *qnr or not a
@@ -1015,6 +957,64 @@ preview shows it, for the details given, for each saved reading (.qnr file;
 为所给的个人资料、每个已保存的解读（.qnr 文件；- 表示从标准输入读取一个）或
 客户名单中的每一行，输出中国数字命理解读的报告，内容与 Numorra 报告预览中
 显示的完全相同。
+</translation>
+    </message>
+    <message>
+        <source>The report is printed with LF line ends; several reports are parted by a line
+holding a form feed. The date of birth is written in the short date format of
+the user&apos;s locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
+needed, not even for the PDF. When standard error is a terminal that the
+readings do not go to, a run that lasts over a second shows its progress there.
+</source>
+        <translation>报告输出时以 LF 作为行尾；多份报告之间以只含一个换页符的行分隔。出生日期按
+用户区域设置（LC_ALL、LC_TIME、LANG）的短日期格式书写，年份为四位数。不需要
+图形显示环境，生成 PDF 时也不需要。标准错误输出为终端、且解读本身不输出到该
+终端时，运行超过一秒会在那里显示进度。
+</translation>
+    </message>
+    <message>
+        <source>JSON: one object per reading, or an array with one entry per file or row, in
+order, when more than one file is named or a list is read; a file or row that
+fails is an entry {&quot;error&quot;: REASON, &quot;file&quot;: FILE}, with &quot;row&quot;: N for a row.
+The keys come in alphabetical order:
+  {
+    &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
+    &quot;birthDigits&quot;: &quot;531980&quot;,        day, month number and year, as counted
+    &quot;counts&quot;: {&quot;1&quot;: 1, &quot;2&quot;: 0, ..., &quot;9&quot;: 1},
+                                    occurrences of each number in the digits
+    &quot;favourable&quot;: [                 the most favourable numbers, ascending
+      {&quot;number&quot;: 1, &quot;occurrences&quot;: 1, &quot;direction&quot;: &quot;North&quot;}, ...
+    ],                              (direction is null for 5, which has none)
+    &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
+                 &quot;trigram&quot;: &quot;Kun&quot;},
+    &quot;file&quot;: &quot;anna.qnr&quot;,             the reading file or list, null for --name
+    &quot;name&quot;: &quot;Anna Lee&quot;,             the name as calculated
+    &quot;row&quot;: 2,                       the row of the list (--list only)
+    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
+                                    the file saved (--save only; null when it
+                                    could not be written)
+  }
+</source>
+        <translation>JSON：每份解读输出一个对象；指定了多个文件或读取名单时，则输出一个数组，
+按顺序每个文件或每行一项；处理失败的文件或行对应一项
+{&quot;error&quot;: REASON, &quot;file&quot;: FILE}，行还带有 &quot;row&quot;: N。各键按字母顺序排列：
+  {
+    &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
+    &quot;birthDigits&quot;: &quot;531980&quot;,        参与计数的日、月份数字和年份
+    &quot;counts&quot;: {&quot;1&quot;: 1, &quot;2&quot;: 0, ..., &quot;9&quot;: 1},
+                                    各数字在这些数字中出现的次数
+    &quot;favourable&quot;: [                 最吉数字，按升序排列
+      {&quot;number&quot;: 1, &quot;occurrences&quot;: 1, &quot;direction&quot;: &quot;North&quot;}, ...
+    ],                              （5 没有方位，其 direction 为 null）
+    &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
+                 &quot;trigram&quot;: &quot;Kun&quot;},
+    &quot;file&quot;: &quot;anna.qnr&quot;,             解读文件或名单；使用 --name 时为 null
+    &quot;name&quot;: &quot;Anna Lee&quot;,             计算所用的姓名
+    &quot;row&quot;: 2,                       名单中的行号（仅用于 --list）
+    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
+                                    保存的文件（仅用于 --save；无法写入
+                                    时为 null）
+  }
 </translation>
     </message>
 </context>

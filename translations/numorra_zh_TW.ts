@@ -897,64 +897,6 @@ FOLDER，檔名取自姓名、出生日期與名單中的列號；
         <translation>顯示版本編號及套件名稱</translation>
     </message>
     <message>
-        <source>The report is printed with LF line ends; several reports are parted by a line
-holding a form feed. The date of birth is written in the short date format of
-the user&apos;s locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
-needed, not even for the PDF. When standard error is a terminal, a run that
-lasts over a second shows its progress there.
-</source>
-        <translation>報告輸出時以 LF 作為行尾；多份報告之間以只含一個換頁字元的行分隔。出生日期
-依使用者地區設定（LC_ALL、LC_TIME、LANG）的簡短日期格式書寫，年份為四位數。
-不需要圖形顯示環境，產生 PDF 時也不需要。標準錯誤輸出為終端機時，執行超過
-一秒會在該處顯示進度。
-</translation>
-    </message>
-    <message>
-        <source>JSON: one object per reading, or an array with one entry per file or row, in
-order, when more than one file is named or a list is read; a file or row that
-fails is an entry {&quot;file&quot;: FILE, &quot;error&quot;: REASON}, with &quot;row&quot;: N for a row.
-The keys come in alphabetical order:
-  {
-    &quot;name&quot;: &quot;Anna Lee&quot;,             the name as calculated
-    &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
-    &quot;birthDigits&quot;: &quot;531980&quot;,        day, month number and year, as counted
-    &quot;counts&quot;: {&quot;1&quot;: 1, &quot;2&quot;: 0, ..., &quot;9&quot;: 1},
-                                    occurrences of each number in the digits
-    &quot;favourable&quot;: [                 the most favourable numbers, ascending
-      {&quot;number&quot;: 1, &quot;occurrences&quot;: 1, &quot;direction&quot;: &quot;North&quot;}, ...
-    ],                              (direction is null for 5, which has none)
-    &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
-                 &quot;trigram&quot;: &quot;Kun&quot;},
-    &quot;file&quot;: &quot;anna.qnr&quot;,             the reading file or list, null for --name
-    &quot;row&quot;: 2,                       the row of the list (--list only)
-    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
-                                    the file saved (--save only; null when it
-                                    could not be written)
-  }
-</source>
-        <translation>JSON：每份解讀輸出一個物件；指定了多個檔案或讀取名單時，則輸出一個陣列，
-依順序每個檔案或每列一項；處理失敗的檔案或列對應一項
-{&quot;file&quot;: FILE, &quot;error&quot;: REASON}，列還帶有 &quot;row&quot;: N。各鍵依字母順序排列：
-  {
-    &quot;name&quot;: &quot;Anna Lee&quot;,             計算時使用的姓名
-    &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
-    &quot;birthDigits&quot;: &quot;531980&quot;,        參與計數的日、月份數字與年份
-    &quot;counts&quot;: {&quot;1&quot;: 1, &quot;2&quot;: 0, ..., &quot;9&quot;: 1},
-                                    各數字在這些數字中出現的次數
-    &quot;favourable&quot;: [                 最吉數字，依遞增順序排列
-      {&quot;number&quot;: 1, &quot;occurrences&quot;: 1, &quot;direction&quot;: &quot;North&quot;}, ...
-    ],                              （5 沒有方位，其 direction 為 null）
-    &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
-                 &quot;trigram&quot;: &quot;Kun&quot;},
-    &quot;file&quot;: &quot;anna.qnr&quot;,             解讀檔案或名單；使用 --name 時為 null
-    &quot;row&quot;: 2,                       名單中的列號（僅用於 --list）
-    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
-                                    儲存的檔案（僅用於 --save；無法寫入
-                                    時為 null）
-  }
-</translation>
-    </message>
-    <message>
         <source>Exit status:
   0  every report was written
   1  a file or list is missing, unreadable, a folder, not named *qnr or not a
@@ -1015,6 +957,64 @@ preview shows it, for the details given, for each saved reading (.qnr file;
 為所給的個人資料、每個已儲存的解讀（.qnr 檔案；- 表示從標準輸入讀取一個）或
 客戶名單中的每一列，輸出中國數字命理解讀的報告，內容與 Numorra 報告預覽所
 顯示的完全相同。
+</translation>
+    </message>
+    <message>
+        <source>The report is printed with LF line ends; several reports are parted by a line
+holding a form feed. The date of birth is written in the short date format of
+the user&apos;s locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is
+needed, not even for the PDF. When standard error is a terminal that the
+readings do not go to, a run that lasts over a second shows its progress there.
+</source>
+        <translation>報告輸出時以 LF 作為行尾；多份報告之間以只含一個換頁字元的行分隔。出生日期
+依使用者地區設定（LC_ALL、LC_TIME、LANG）的簡短日期格式書寫，年份為四位數。
+不需要圖形顯示環境，產生 PDF 時也不需要。標準錯誤輸出為終端機、且解讀本身
+不輸出到該終端機時，執行超過一秒會在該處顯示進度。
+</translation>
+    </message>
+    <message>
+        <source>JSON: one object per reading, or an array with one entry per file or row, in
+order, when more than one file is named or a list is read; a file or row that
+fails is an entry {&quot;error&quot;: REASON, &quot;file&quot;: FILE}, with &quot;row&quot;: N for a row.
+The keys come in alphabetical order:
+  {
+    &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
+    &quot;birthDigits&quot;: &quot;531980&quot;,        day, month number and year, as counted
+    &quot;counts&quot;: {&quot;1&quot;: 1, &quot;2&quot;: 0, ..., &quot;9&quot;: 1},
+                                    occurrences of each number in the digits
+    &quot;favourable&quot;: [                 the most favourable numbers, ascending
+      {&quot;number&quot;: 1, &quot;occurrences&quot;: 1, &quot;direction&quot;: &quot;North&quot;}, ...
+    ],                              (direction is null for 5, which has none)
+    &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
+                 &quot;trigram&quot;: &quot;Kun&quot;},
+    &quot;file&quot;: &quot;anna.qnr&quot;,             the reading file or list, null for --name
+    &quot;name&quot;: &quot;Anna Lee&quot;,             the name as calculated
+    &quot;row&quot;: 2,                       the row of the list (--list only)
+    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
+                                    the file saved (--save only; null when it
+                                    could not be written)
+  }
+</source>
+        <translation>JSON：每份解讀輸出一個物件；指定了多個檔案或讀取名單時，則輸出一個陣列，
+依順序每個檔案或每列一項；處理失敗的檔案或列對應一項
+{&quot;error&quot;: REASON, &quot;file&quot;: FILE}，列還帶有 &quot;row&quot;: N。各鍵依字母順序排列：
+  {
+    &quot;birthDate&quot;: &quot;1980-03-05&quot;,      ISO 8601
+    &quot;birthDigits&quot;: &quot;531980&quot;,        參與計數的日、月份數字與年份
+    &quot;counts&quot;: {&quot;1&quot;: 1, &quot;2&quot;: 0, ..., &quot;9&quot;: 1},
+                                    各數字在這些數字中出現的次數
+    &quot;favourable&quot;: [                 最吉數字，依遞增順序排列
+      {&quot;number&quot;: 1, &quot;occurrences&quot;: 1, &quot;direction&quot;: &quot;North&quot;}, ...
+    ],                              （5 沒有方位，其 direction 為 null）
+    &quot;fengShui&quot;: {&quot;number&quot;: 2, &quot;group&quot;: &quot;West&quot;, &quot;element&quot;: &quot;Earth&quot;,
+                 &quot;trigram&quot;: &quot;Kun&quot;},
+    &quot;file&quot;: &quot;anna.qnr&quot;,             解讀檔案或名單；使用 --name 時為 null
+    &quot;name&quot;: &quot;Anna Lee&quot;,             計算時使用的姓名
+    &quot;row&quot;: 2,                       名單中的列號（僅用於 --list）
+    &quot;saved&quot;: &quot;out/Anna Lee 1980-03-05.qnr&quot;
+                                    儲存的檔案（僅用於 --save；無法寫入
+                                    時為 null）
+  }
 </translation>
     </message>
 </context>

@@ -90,8 +90,10 @@ void ReportCommand::reportAll(const ReportOptions &options)
     const qsizetype total = options.detailsGiven         ? 1
                             : options.listPath.isEmpty() ? options.files.size()
                                                          : ReportProgress::kUnknownTotal;
+    // Reports scrolling by on the same terminal would break the line up.
+    const bool progressShown = m_terminal && !(m_outputTerminal && options.writesOut());
     m_progress = std::make_unique<ReportProgress>(
-        *m_err, m_terminal, m_clock ? m_clock : ReportProgress::steadyMilliseconds, total);
+        *m_err, progressShown, m_clock ? m_clock : ReportProgress::steadyMilliseconds, total);
     if (!options.pdfPath.isEmpty())
         m_pdf = std::make_unique<ReportPdf>(options.pdfPath, m_out->device(), total == 1);
     if (options.jsonArray())

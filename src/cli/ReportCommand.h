@@ -53,6 +53,9 @@ public:
     // Whether `err` is a terminal, where a long run shows its progress (no by
     // default), and the clock that times it.
     void setProgressTerminal(bool terminal, ReportProgress::Clock clock = {});
+    // Whether `out` is a terminal (no by default): if readings go there, the
+    // progress line stays off it.
+    void setOutputTerminal(bool terminal) { m_outputTerminal = terminal; }
 
     // True when the arguments ask for a PDF, which needs a QGuiApplication.
     static bool needsGuiApplication(const QStringList &arguments);
@@ -98,6 +101,7 @@ private:
     QLocale m_locale;
     QIODevice *m_standardInput = nullptr;
     bool m_terminal = false;
+    bool m_outputTerminal = false;
     ReportProgress::Clock m_clock;
 
     // The run under way.

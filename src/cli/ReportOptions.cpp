@@ -134,16 +134,15 @@ const char *const kHelpNotes[] = {
         "The report is printed with LF line ends; several reports are parted by a line\n"
         "holding a form feed. The date of birth is written in the short date format of\n"
         "the user's locale (LC_ALL, LC_TIME, LANG) with a four-digit year. No display is\n"
-        "needed, not even for the PDF. When standard error is a terminal, a run that\n"
-        "lasts over a second shows its progress there.\n"),
+        "needed, not even for the PDF. When standard error is a terminal that the\n"
+        "readings do not go to, a run that lasts over a second shows its progress there.\n"),
     QT_TRANSLATE_NOOP(
         "ReportOptions",
         "JSON: one object per reading, or an array with one entry per file or row, in\n"
         "order, when more than one file is named or a list is read; a file or row that\n"
-        "fails is an entry {\"file\": FILE, \"error\": REASON}, with \"row\": N for a row.\n"
+        "fails is an entry {\"error\": REASON, \"file\": FILE}, with \"row\": N for a row.\n"
         "The keys come in alphabetical order:\n"
         "  {\n"
-        "    \"name\": \"Anna Lee\",             the name as calculated\n"
         "    \"birthDate\": \"1980-03-05\",      ISO 8601\n"
         "    \"birthDigits\": \"531980\",        day, month number and year, as counted\n"
         "    \"counts\": {\"1\": 1, \"2\": 0, ..., \"9\": 1},\n"
@@ -154,6 +153,7 @@ const char *const kHelpNotes[] = {
         "    \"fengShui\": {\"number\": 2, \"group\": \"West\", \"element\": \"Earth\",\n"
         "                 \"trigram\": \"Kun\"},\n"
         "    \"file\": \"anna.qnr\",             the reading file or list, null for --name\n"
+        "    \"name\": \"Anna Lee\",             the name as calculated\n"
         "    \"row\": 2,                       the row of the list (--list only)\n"
         "    \"saved\": \"out/Anna Lee 1980-03-05.qnr\"\n"
         "                                    the file saved (--save only; null when it\n"

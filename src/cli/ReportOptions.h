@@ -29,6 +29,8 @@ struct ReportOptions
     // JSON comes as an array, one entry per file or row, when several files
     // are named or a list is read.
     bool jsonArray() const { return json && (files.size() > 1 || !listPath.isEmpty()); }
+    // Whether readings go to standard output: the report, the JSON or the PDF.
+    bool writesOut() const { return json || pdfPath.isEmpty() || pdfPath == kStandardStream; }
 
     // The options from the arguments (without the program name). Nothing, with
     // the reason, for a usage error or a day, month or year the lists lack.

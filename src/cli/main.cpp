@@ -41,5 +41,6 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     ReportCommand command;
     command.setProgressTerminal(isatty(STDERR_FILENO) == 1);
+    command.setOutputTerminal(isatty(STDOUT_FILENO) == 1);
     return command.run(arguments, out, err);
 }

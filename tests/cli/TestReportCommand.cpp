@@ -227,6 +227,7 @@ private Q_SLOTS:
     void pdfToStandardOutput();
     void progressLine_data();
     void progressLine();
+    void progressShowsWhileTheRunGoesOn_data();
     void progressShowsWhileTheRunGoesOn();
     void failedStepIsReported_data();
     void failedStepIsReported();
@@ -825,8 +826,25 @@ void TestReportCommand::progressLine()
 
 // The line is out on the terminal (not held in the stream) while the next
 // reading is still awaited.
+void TestReportCommand::progressShowsWhileTheRunGoesOn_data()
+{
+    QTest::addColumn<bool>("outputTerminal");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("reports into a pipe") << false << QStringList() << true;
+    QTest::newRow("reports on the same terminal") << true << QStringList() << false;
+    QTest::newRow("JSON on the same terminal, the PDF to a file")
+        << true << QStringList{"--json", "--pdf", "%1/p.pdf"} << false;
+    QTest::newRow("a PDF file, the terminal free")
+        << true << QStringList{"--pdf", "%1/p.pdf"} << true;
+}
+
 void TestReportCommand::progressShowsWhileTheRunGoesOn()
 {
+    QFETCH(bool, outputTerminal);
+    QFETCH(QStringList, options);
+    QFETCH(bool, shown);
+    options.replaceInStrings("%1", m_folder.path());
     QString text;
     QTextStream out(&text);
     QBuffer terminal;
@@ -839,9 +857,9 @@ void TestReportCommand::progressShowsWhileTheRunGoesOn()
     ReportCommand command;
     command.setStandardInput(&input);
     command.setProgressTerminal(true, [&] { return now += 1500; });
-    QCOMPARE(command.run({m_folder.filePath("anna.qnr"), "-"}, out, err), 0);
-    QVERIFY2(shownWhileWaiting.contains("numorra-report: 1 of 2 readings"),
-             shownWhileWaiting.constData());
+    command.setOutputTerminal(outputTerminal);
+    QCOMPARE(command.run(options << m_folder.filePath("anna.qnr") << "-", out, err), 0);
+    QCOMPARE(shownWhileWaiting.contains("numorra-report: 1 of 2 readings"), shown);
 }
 
 void TestReportCommand::failedStepIsReported_data()
