@@ -26,10 +26,15 @@ QString FileDialog::run(QWidget *parent, const QString &folder) const
 QString FileDialog::withDefaultSuffix(const QString &path) const
 {
     const QFileInfo file(path);
-    if (m_request.defaultSuffix.isEmpty() || file.isDir() ||
-        file.fileName().contains(QLatin1Char('.')))
+    const QString suffix = QLatin1Char('.') + m_request.defaultSuffix;
+    // A file saved must end in the extension to open again, whatever dots its
+    // name holds ("Mr. Lee"); a file to open may have another.
+    const bool named = m_mode == QFileDialog::AcceptSave
+                           ? file.fileName().endsWith(suffix)
+                           : file.fileName().contains(QLatin1Char('.'));
+    if (m_request.defaultSuffix.isEmpty() || file.isDir() || named)
         return path;
-    return path + QLatin1Char('.') + m_request.defaultSuffix;
+    return path + suffix;
 }
 
 QString FileDialog::refusal(const QString &path) const

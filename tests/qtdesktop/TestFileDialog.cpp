@@ -130,6 +130,9 @@ void TestFileDialog::choices_data()
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("the extension added") << true << QStringList{"new"} << ""
                                          << "new.qnr" << QStringList();
+    QTest::newRow("the extension added to a name with a dot")
+        << true << QStringList{"Mr. Lee"} << ""
+        << "Mr. Lee.qnr" << QStringList();
     QTest::newRow("read-only, then another") << true << QStringList{"kept.qnr", "new.qnr"} << ""
                                              << "new.qnr" << QStringList{"kept.qnr\nThis file"};
     QTest::newRow("missing folders, then cancelled")
