@@ -10,6 +10,8 @@
 
 #include <cups/cups.h>
 
+#include <memory>
+
 namespace CupsPrinting {
 
 namespace {
@@ -76,22 +78,19 @@ QPageSize pageSizeOf(const Cups &functions, const char *media)
     return QPageSize(QSizeF(size->width / 100.0, size->length / 100.0), QPageSize::Millimeter);
 }
 
-struct Printer
+// The default printer, with the options the user keeps for it (lpoptions, an
+// instance's), which each job is given as lp gives them.
+struct FreeDestination
 {
-    QByteArray name;
-    QPageSize pageSize;
+    const Cups *functions;
+    void operator()(cups_dest_t *destination) const { functions->freeDests(1, destination); }
 };
+using Destination = std::unique_ptr<cups_dest_t, FreeDestination>;
 
-std::optional<Printer> defaultPrinter(const Cups &functions)
+Destination defaultDestination(const Cups &functions)
 {
-    cups_dest_t *destination = functions.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-    if (!destination)
-        return std::nullopt;
-    const char *media =
-        functions.getOption("media", destination->num_options, destination->options);
-    Printer printer{QByteArray(destination->name), pageSizeOf(functions, media)};
-    functions.freeDests(1, destination);
-    return printer;
+    return Destination(functions.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr),
+                       FreeDestination{&functions});
 }
 
 } // namespace
@@ -101,21 +100,23 @@ Platform::PrintOutcome print(const QString &text, const QString &title)
     const Cups &functions = cups();
     if (!functions.isLoaded())
         return Platform::PrintOutcome::NoPrintSystem;
-    const std::optional<Printer> printer = defaultPrinter(functions);
+    const Destination printer = defaultDestination(functions);
     if (!printer)
         return Platform::PrintOutcome::NoPrinter;
+    const char *media = functions.getOption("media", printer->num_options, printer->options);
 
     // Every write is checked: Qt's PDF writer would carry on past a full disk.
     QTemporaryFile document(QDir::tempPath() + QStringLiteral("/numorra-XXXXXX.pdf"));
     if (!document.open())
         return Platform::PrintOutcome::DocumentNotMade;
     CheckedOutput output(document);
-    PdfFile::render(output, QStringList{text}, PdfFile::reportFont(), title, printer->pageSize);
+    PdfFile::render(output, QStringList{text}, PdfFile::reportFont(), title,
+                    pageSizeOf(functions, media));
     if (!output.finish(nullptr))
         return Platform::PrintOutcome::DocumentNotMade;
-    const int job = functions.printFile(printer->name.constData(),
-                                        QFile::encodeName(document.fileName()).constData(),
-                                        title.toUtf8().constData(), 0, nullptr);
+    const int job =
+        functions.printFile(printer->name, QFile::encodeName(document.fileName()).constData(),
+                            title.toUtf8().constData(), printer->num_options, printer->options);
     return job > 0 ? Platform::PrintOutcome::Printed : Platform::PrintOutcome::Refused;
 }
 

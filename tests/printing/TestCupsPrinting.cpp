@@ -68,7 +68,7 @@ void TestCupsPrinting::jobsReachThePrinterWhole()
         QCOMPARE(taken, QStringList());
         return;
     }
-    QCOMPARE(taken, QStringList{"fake-7.pdf"});
+    QCOMPARE(taken, QStringList{"fake-7 sides=two-sided-long-edge.pdf"}); // the user's options
     QCOMPARE(pdfLetters(jobs.filePath(taken.constFirst())), letters(text));
 }
 
