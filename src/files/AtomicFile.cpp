@@ -80,10 +80,14 @@ AtomicFile::Creation AtomicFile::writeNew(const QString &path, const QByteArray 
     }
     QFile file;
     file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
-              QFileDevice::AutoCloseHandle);
+              QFileDevice::DontCloseHandle);
     CheckedOutput output(file);
     output.write(bytes); // a failure is kept and reported by finish
-    if (output.finish(reason))
+    bool written = output.finish(reason);
+    // A network file system may tell of a full quota only when it is closed.
+    if (::close(descriptor) != 0 && written)
+        written = fail(reason, qt_error_string(errno));
+    if (written)
         return Creation::Written;
     QFile::remove(path);
     return Creation::Failed;
