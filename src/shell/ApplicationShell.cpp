@@ -8,7 +8,12 @@
 
 #include <QApplication>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
+
+namespace {
+constexpr int kNestedLoopPoll = 100; // ms
+} // namespace
 
 ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
     : QObject(parent), m_platform(platform),
@@ -56,9 +61,10 @@ void ApplicationShell::openWaitingReading()
         qApp->installEventFilter(this);
         return;
     }
+    // A loop of its own without a dialog (a drag, a popup menu) is looked at
+    // again a little later, not at once over and over.
     if (QThread::currentThread()->loopLevel() > 1) {
-        QMetaObject::invokeMethod(this, &ApplicationShell::openWaitingReading,
-                                  Qt::QueuedConnection);
+        QTimer::singleShot(kNestedLoopPoll, this, &ApplicationShell::openWaitingReading);
         return;
     }
     QWidget *front = frontWindow();

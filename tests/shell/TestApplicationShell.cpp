@@ -58,6 +58,7 @@ private Q_SLOTS:
     void startOpensTheNamedReading();
     void handedOverReadingOpens_data();
     void handedOverReadingOpens();
+    void handedOverReadingWaitsForANestedLoop();
     void commandLine_data();
     void commandLine();
     void reminderRunsBeforeMainWindowAndMayFail();
@@ -230,6 +231,27 @@ void TestApplicationShell::handedOverReadingOpens()
     QTRY_COMPARE(m_shell->mainWindow() != nullptr, !opens && !overReading);
     if (opens)
         QVERIFY(m_platform->broughtForward.last() == m_shell->readingWindow());
+}
+
+void TestApplicationShell::handedOverReadingWaitsForANestedLoop()
+{
+    // Within the program's loop, one of its own and no dialog, as during a
+    // drag: the file waits for its end.
+    m_shell->StartApplication();
+    QEventLoop program, drag;
+    qsizetype toldDuringDrag = -1;
+    QTimer::singleShot(0, &program, [&] {
+        QTimer::singleShot(0, &drag, [this] { m_platform->acceptedReadings("/nowhere/a.qnr"); });
+        QTimer::singleShot(300, &drag, [&] {
+            toldDuringDrag = m_platform->messages.size();
+            drag.quit();
+        });
+        drag.exec();
+        program.quit();
+    });
+    program.exec();
+    QCOMPARE(toldDuringDrag, 0);
+    QTRY_COMPARE(m_platform->messages.size(), 1); // no such file
 }
 
 void TestApplicationShell::commandLine_data()
