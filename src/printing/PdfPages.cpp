@@ -173,7 +173,10 @@ QByteArray PdfPages::glyphsOf(const QTextLine &line, const QString &text)
     for (const GlyphClusters::Run &run : runs) {
         for (qsizetype start = 0; start < run.glyphs.size(); start += kRunGlyphs) {
             const QList<GlyphClusters::Glyph> part = run.glyphs.mid(start, kRunGlyphs);
-            PdfFont &font = fontOf(run.font, part.size());
+            qsizetype codes = 0; // one for each character a glyph stands for
+            for (const GlyphClusters::Glyph &glyph : part)
+                codes += glyph.characters.size();
+            PdfFont &font = fontOf(run.font, codes);
             glyphs += fontName(font) + ' ' + PdfObjects::number(run.font.pixelSize()) + " Tf\n";
             if (visible != font.isEmbedded())
                 glyphs += font.isEmbedded() ? "0 Tr\n" : "3 Tr\n";
@@ -222,11 +225,11 @@ void PdfPages::appendGlyph(QByteArray &glyphs, PdfFont &font, const GlyphCluster
 }
 
 // The face's latest font, if it has room for so many more codes; else a new one.
-PdfFont &PdfPages::fontOf(const QRawFont &font, qsizetype glyphs)
+PdfFont &PdfPages::fontOf(const QRawFont &font, qsizetype codes)
 {
     for (auto known = m_fonts.rbegin(); known != m_fonts.rend(); ++known) {
         if ((*known)->rawFont() == font) {
-            if ((*known)->hasRoomFor(glyphs))
+            if ((*known)->hasRoomFor(codes))
                 return **known;
             break;
         }

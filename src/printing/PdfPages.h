@@ -46,7 +46,7 @@ public:
 private:
     // The line's glyphs, drawn from the line's top left corner.
     QByteArray glyphsOf(const QTextLine &line, const QString &text);
-    PdfFont &fontOf(const QRawFont &font, qsizetype glyphs);
+    PdfFont &fontOf(const QRawFont &font, qsizetype codes);
     static void appendGlyph(QByteArray &glyphs, PdfFont &font, const GlyphClusters::Glyph &glyph,
                             bool rightToLeft, QPointF &last);
     void endPage();

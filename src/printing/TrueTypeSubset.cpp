@@ -163,7 +163,8 @@ size_t pointCount(const std::vector<Contour> &contours)
 }
 
 // A simple glyph of the glyf table, without instructions. An outline too
-// large for one (of a broken font: no real glyph comes near) is left out.
+// large for one (of a broken font: no real glyph comes near), or with a step
+// from one point to the next past what 16 bits hold, is left out.
 Glyph encode(const std::vector<Contour> &contours)
 {
     Glyph glyph;
@@ -175,6 +176,8 @@ Glyph encode(const std::vector<Contour> &contours)
     for (const Contour &contour : contours) {
         for (const Point &point : contour) {
             const QPoint rounded = point.at.toPoint();
+            if (std::abs(rounded.x() - x) > SHRT_MAX || std::abs(rounded.y() - y) > SHRT_MAX)
+                return {};
             left = std::min(left, rounded.x()), right = std::max(right, rounded.x());
             bottom = std::min(bottom, rounded.y()), top = std::max(top, rounded.y());
             flags.append(point.onCurve ? '\x01' : '\x00');
@@ -222,7 +225,10 @@ QByteArray assemble(const std::map<QByteArray, QByteArray> &tables)
     put16(directory, log), put16(directory, count * 16 - power * 16);
     QByteArray body;
     qsizetype offset = 12 + 16 * count;
+    qsizetype head = 0;
     for (const auto &[tag, table] : tables) { // a std::map keeps the tags sorted, as required
+        if (tag == "head")
+            head = offset + body.size();
         directory += tag;
         put32(directory, checksum(table));
         put32(directory, static_cast<quint32>(offset + body.size()));
@@ -233,9 +239,7 @@ QByteArray assemble(const std::map<QByteArray, QByteArray> &tables)
     }
     QByteArray file = directory + body;
     // The head table's checksum adjustment makes the whole file sum to a set value.
-    const qsizetype head = directory.indexOf("head") + 8;
-    const qsizetype adjustment = qFromBigEndian<quint32>(file.constData() + head) + 8;
-    qToBigEndian<quint32>(0xB1B0AFBA - checksum(file), file.data() + adjustment);
+    qToBigEndian<quint32>(0xB1B0AFBA - checksum(file), file.data() + head + 8);
     return file;
 }
 
