@@ -98,23 +98,30 @@ void closeContour(std::vector<Contour> &contours)
         contours.pop_back();
 }
 
+// The outline's contours; none once it takes more points than a glyph holds
+// (of a broken font), before a hostile one can take up much memory.
 std::vector<Contour> contoursOf(const QPainterPath &path)
 {
     std::vector<Contour> contours;
     QPointF current;
+    size_t points = 0;
     for (int index = 0; index < path.elementCount(); ++index) {
         const QPainterPath::Element element = path.elementAt(index);
         if (element.isMoveTo()) {
             closeContour(contours);
             contours.emplace_back();
-            contours.back().push_back(pointAt(element, true));
-        } else if (element.isLineTo()) {
+        }
+        const size_t before = contours.back().size();
+        if (element.isMoveTo() || element.isLineTo()) {
             contours.back().push_back(pointAt(element, true));
         } else if (element.isCurveTo() && index + 2 < path.elementCount()) {
             appendCubic(contours.back(), current, element, path.elementAt(index + 1),
                         path.elementAt(index + 2), 0);
             index += 2;
         }
+        points += contours.back().size() - before;
+        if (points > kMostPoints)
+            return {};
         current = path.elementAt(index);
     }
     closeContour(contours);
