@@ -68,7 +68,8 @@ void appendCubic(Contour &contour, QPointF p0, QPointF c1, QPointF c2, QPointF p
 }
 
 // TrueType puts a point on the curve halfway between two control points by
-// itself: such points, often at half a unit, are left to it rather than rounded.
+// itself: such points, often at half a unit, are left to it rather than rounded,
+// unless the step from one control point to the other is past what 16 bits hold.
 void dropImpliedPoints(Contour &contour)
 {
     Contour kept;
@@ -77,7 +78,9 @@ void dropImpliedPoints(Contour &contour)
         const Point &before = contour[(index + count - 1) % count];
         const Point &after = contour[(index + 1) % count];
         const Point &point = contour[index];
-        if (!point.onCurve || before.onCurve || after.onCurve ||
+        const QPointF step = after.at - before.at;
+        const bool farApart = std::abs(step.x()) >= SHRT_MAX || std::abs(step.y()) >= SHRT_MAX;
+        if (!point.onCurve || before.onCurve || after.onCurve || farApart ||
             !isSamePoint(point.at, (before.at + after.at) / 2))
             kept.push_back(point);
     }

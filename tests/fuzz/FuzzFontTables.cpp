@@ -5,7 +5,8 @@
 // (TrueType or CFF outlines, which FreeType reads for Qt). Of a font Qt
 // takes, the subset of its first glyphs must be a font Qt takes too, with
 // the advances the subset gives, and the PDF font made of them must be
-// written whole, with one subset tag when it is embedded.
+// written whole, with one subset tag when it is embedded; each glyph of the
+// subset lies within the outline the font draws for it.
 
 #include "FuzzSupport.h"
 
@@ -40,6 +41,14 @@ void checkSubset(const QRawFont &font, const QList<quint32> &glyphs)
         readBack.advancesForGlyphIndexes(copies, QRawFont::UseDesignMetrics);
     for (qsizetype glyph = 0; glyph < advances.size(); ++glyph)
         FUZZ_CHECK(qAbs(advances.at(glyph).x() - subset.advances().at(glyph)) < 0.5);
+    // A glyph of the subset is drawn where the font draws it, or not at all.
+    QRawFont unscaled(font);
+    unscaled.setPixelSize(subset.unitsPerEm());
+    for (quint32 glyph = 0; glyph < quint32(glyphs.size()); ++glyph) {
+        const QRectF drawn = readBack.pathForGlyph(glyph).boundingRect();
+        const QRectF original = unscaled.pathForGlyph(glyphs.at(glyph)).boundingRect();
+        FUZZ_CHECK(drawn.isEmpty() || original.adjusted(-2, -2, 2, 2).contains(drawn));
+    }
 }
 
 void checkPdfFont(const QRawFont &font, const QList<quint32> &glyphs)

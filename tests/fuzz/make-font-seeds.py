@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seeds of FuzzFontTables into FOLDER: small fonts of our own,
 with TrueType outlines (a simple and a composite glyph), installable and
-restricted by their fsType, and with CFF outlines.
+restricted by their fsType, one glyph wider than a 16-bit step, and with CFF
+outlines.
 
     make-font-seeds.py FOLDER
 """
@@ -69,14 +70,19 @@ def common_tables(fs_type, glyphs):
     }
 
 
-def truetype(fs_type):
+def truetype(fs_type, wide=False):
     triangle = struct.pack(">h4hHHBBBhhhhhh", 1, 0, 0, 500, 500, 2, 0, 1, 1, 1,
                            0, 500, -250, 0, 0, 500)
+    if wide:  # its on-curve point halfway between control points 34000 units apart
+        # (xMin given as 0, as the left side bearing is: FreeType moves it by their difference)
+        triangle = struct.pack(">h4hHHBBBB8h", 1, 0, 0, 17000, 500, 3, 0, 0, 1, 0, 1,
+                               -17000, 17000, 17000, -17000, 0, 0, 0, 500)
     composite = struct.pack(">h4hHHhh", -1, -100, 0, 400, 500, 0x0003, 1, -100, 0)
-    glyf = triangle + b"\0" + composite
+    glyf = triangle + b"\0" * (len(triangle) % 2) + composite
     tables = common_tables(fs_type, 3)
     tables[b"glyf"] = glyf
-    tables[b"loca"] = struct.pack(">4H", 0, 0, len(triangle + b"\0") // 2, len(glyf) // 2)
+    tables[b"loca"] = struct.pack(">4H", 0, 0, (len(glyf) - len(composite)) // 2,
+                                  len(glyf) // 2)
     tables[b"maxp"] = struct.pack(">IH13H", 0x10000, 3, 3, 1, 3, 1, 2, *[0] * 6, 1, 1)
     return sfnt(0x10000, tables)
 
@@ -90,6 +96,7 @@ def cff(fs_type):
 
 folder = sys.argv[1]
 for name, font in (("truetype-installable.ttf", truetype(0)),
-                   ("truetype-restricted.ttf", truetype(2)), ("cff-editable.otf", cff(8))):
+                   ("truetype-restricted.ttf", truetype(2)), ("cff-editable.otf", cff(8)),
+                   ("truetype-wide.ttf", truetype(0, wide=True))):
     with open("%s/%s" % (folder, name), "wb") as file:
         file.write(font)
