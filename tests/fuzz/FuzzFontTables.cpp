@@ -17,6 +17,7 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QPainterPath>
 #include <QRawFont>
 
 namespace {
