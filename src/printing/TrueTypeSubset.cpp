@@ -101,10 +101,14 @@ void closeContour(std::vector<Contour> &contours)
         contours.pop_back();
 }
 
-// The outline's contours; none once it takes more points than a glyph holds
+// The outline's contours; none, leaving the glyph out, when it reaches past
+// what 16-bit coordinates hold or once it takes more points than a glyph holds
 // (of a broken font), before a hostile one can take up much memory.
 std::vector<Contour> contoursOf(const QPainterPath &path)
 {
+    const QRectF box = path.controlPointRect();
+    if (std::max({-box.left(), box.right(), -box.top(), box.bottom()}) > kLargestCoordinate)
+        return {};
     std::vector<Contour> contours;
     QPointF current;
     size_t points = 0;

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seeds of FuzzFontTables into FOLDER: small fonts of our own,
 with TrueType outlines (a simple and a composite glyph), installable and
-restricted by their fsType, one glyph wider than a 16-bit step, and with CFF
-outlines.
+restricted by their fsType, one glyph wider than a 16-bit step, one past
+16-bit coordinates, and with CFF outlines.
 
     make-font-seeds.py FOLDER
 """
@@ -70,13 +70,19 @@ def common_tables(fs_type, glyphs):
     }
 
 
-def truetype(fs_type, wide=False):
-    triangle = struct.pack(">h4hHHBBBhhhhhh", 1, 0, 0, 500, 500, 2, 0, 1, 1, 1,
-                           0, 500, -250, 0, 0, 500)
-    if wide:  # its on-curve point halfway between control points 34000 units apart
-        # (xMin given as 0, as the left side bearing is: FreeType moves it by their difference)
-        triangle = struct.pack(">h4hHHBBBB8h", 1, 0, 0, 17000, 500, 3, 0, 0, 1, 0, 1,
-                               -17000, 17000, 17000, -17000, 0, 0, 0, 500)
+def truetype(fs_type, outline="triangle"):
+    # FreeType moves a glyph by the difference of its left side bearing (0) and
+    # the xMin its header gives, whatever its points say.
+    triangle = {
+        "triangle": struct.pack(">h4hHHBBBhhhhhh", 1, 0, 0, 500, 500, 2, 0, 1, 1, 1,
+                                0, 500, -250, 0, 0, 500),
+        # its on-curve point halfway between control points 34000 units apart
+        "wide": struct.pack(">h4hHHBBBB8h", 1, 0, 0, 17000, 500, 3, 0, 0, 1, 0, 1,
+                            -17000, 17000, 17000, -17000, 0, 0, 0, 500),
+        # moved by 20000 to x = 35000 and beyond, past what 16 bits hold
+        "far": struct.pack(">h4hHHBBBhhhhhh", 1, -20000, 0, 20000, 500, 2, 0, 1, 1, 1,
+                           15000, 5000, -2500, 0, 0, 500),
+    }[outline]
     composite = struct.pack(">h4hHHhh", -1, -100, 0, 400, 500, 0x0003, 1, -100, 0)
     glyf = triangle + b"\0" * (len(triangle) % 2) + composite
     tables = common_tables(fs_type, 3)
@@ -97,6 +103,7 @@ def cff(fs_type):
 folder = sys.argv[1]
 for name, font in (("truetype-installable.ttf", truetype(0)),
                    ("truetype-restricted.ttf", truetype(2)), ("cff-editable.otf", cff(8)),
-                   ("truetype-wide.ttf", truetype(0, wide=True))):
+                   ("truetype-wide.ttf", truetype(0, "wide")),
+                   ("truetype-far.ttf", truetype(0, "far"))):
     with open("%s/%s" % (folder, name), "wb") as file:
         file.write(font)
