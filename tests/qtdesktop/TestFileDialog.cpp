@@ -45,6 +45,7 @@ private Q_SLOTS:
     void initTestCase();
     void filters_data();
     void filters();
+    void nameKeptWithoutADefaultExtension();
     void refusals_data();
     void refusals();
     void choices_data();
@@ -86,6 +87,13 @@ void TestFileDialog::filters()
     QFETCH(QString, filter);
     QFETCH(QString, qtFilter);
     QCOMPARE(FileDialog::qtFilter(filter), qtFilter);
+}
+
+void TestFileDialog::nameKeptWithoutADefaultExtension()
+{
+    const FileDialog dialog(Platform::FileDialogRequest::toSave("T", "T | *", ""),
+                            QFileDialog::AcceptSave);
+    QCOMPARE(dialog.withDefaultSuffix("/x/Mr. Lee"), QString("/x/Mr. Lee"));
 }
 
 void TestFileDialog::refusals_data()
