@@ -78,8 +78,6 @@ QPageSize pageSizeOf(const Cups &functions, const char *media)
     return QPageSize(QSizeF(size->width / 100.0, size->length / 100.0), QPageSize::Millimeter);
 }
 
-// The default printer, with the options the user keeps for it (lpoptions, an
-// instance's), which each job is given as lp gives them.
 struct FreeDestination
 {
     const Cups *functions;
@@ -87,6 +85,8 @@ struct FreeDestination
 };
 using Destination = std::unique_ptr<cups_dest_t, FreeDestination>;
 
+// The default printer, with the options the user keeps for it (lpoptions, an
+// instance's), which each job is given as lp gives them.
 Destination defaultDestination(const Cups &functions)
 {
     return Destination(functions.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr),
