@@ -42,7 +42,7 @@ Platform::Answer QtPlatform::showMessage(const QString &text, Icon icon, Buttons
     QMessageBox box(boxIcon(icon), applicationTitle(), LineBreaks::toLineFeeds(text),
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                               : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    dialogParent());
     const int pressed = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
@@ -80,7 +80,29 @@ QString QtPlatform::chooseFile(const FileDialogRequest &request, QFileDialog::Ac
 
 QString QtPlatform::runFileDialog(const FileDialog &dialog, const QString &folder)
 {
-    return dialog.run(QApplication::activeWindow(), folder);
+    return dialog.run(dialogParent(), folder);
+}
+
+// A message or dialog belongs to the window in front: the active one, else the
+// one last brought forward, else the only one shown. The desktop activates a
+// window a moment after it is shown or raised, and a box without a parent
+// stands apart from the program, wherever the desktop puts it.
+QWidget *QtPlatform::dialogParent() const
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    if (m_front && m_front->isVisible())
+        return m_front;
+    QWidget *shown = nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (!window->isVisible() || window->windowType() != Qt::Window)
+            continue;
+        if (shown)
+            return nullptr; // no telling which of two is in front
+        shown = window;
+    }
+    return shown;
 }
 
 Platform::PrintOutcome QtPlatform::printText(const QString &text, const QString &title)
@@ -178,6 +200,7 @@ void QtPlatform::bringForward(QObject *window)
     const QByteArray token = std::exchange(m_activationToken, QByteArray());
     if (!token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         qputenv("XDG_ACTIVATION_TOKEN", token);
+    m_front = widget;
     widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
     widget->raise();
     widget->activateWindow();

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QPointer>
 #include <memory>
 
 class FileDialog;
@@ -57,11 +58,13 @@ private:
     // A file dialog, shown again in the same folder after each file it returns
     // that its rules refuse, until the user picks one they accept or cancels.
     QString chooseFile(const FileDialogRequest &request, QFileDialog::AcceptMode mode);
+    QWidget *dialogParent() const;
 
     std::unique_ptr<InstanceFolder> m_folder;
     std::unique_ptr<ReadingHandOver> m_handOver; // goes before its folder
     bool m_lockHeld = false;
     QByteArray m_activationToken;
+    QPointer<QWidget> m_front; // the window last brought forward
     bool m_endRequested = false;
     int m_exitCode = 0;
 };

@@ -70,6 +70,7 @@ private Q_SLOTS:
     void pagesGoToTheBrowser();
     void messageBoxBreaksLines_data();
     void messageBoxBreaksLines();
+    void messageBoxBelongsToTheWindowInFront();
     void printingWithoutAPrintServer();
 
 private:
@@ -370,6 +371,41 @@ void TestQtPlatform::messageBoxBreaksLines()
     });
     QtPlatform().showMessage(text, Platform::Icon::Information, Platform::Buttons::Ok);
     QCOMPARE(seen, shown);
+}
+
+// Another program's window has the focus, as a moment after a window of ours
+// is shown or raised, before the desktop activates it.
+void TestQtPlatform::messageBoxBelongsToTheWindowInFront()
+{
+    QWidget first, second;
+    QWindow elsewhere;
+    QtPlatform platform;
+    const auto focusElsewhere = [&elsewhere] {
+        elsewhere.show();
+        elsewhere.requestActivate();
+        return QTest::qWaitFor([] { return !QApplication::activeWindow(); });
+    };
+    const auto boxParent = [&platform] {
+        QWidget *parent = nullptr;
+        whenModalOpens([&parent](QWidget *box) {
+            parent = box->parentWidget();
+            box->close();
+        });
+        platform.showMessage("text", Platform::Icon::Information, Platform::Buttons::Ok);
+        return parent;
+    };
+    first.show();
+    QVERIFY(focusElsewhere());
+    QCOMPARE(boxParent(), &first); // the only window shown
+    second.show();
+    QVERIFY(focusElsewhere());
+    QCOMPARE(boxParent(), nullptr); // two, and neither in front
+    platform.bringForward(&second);
+    QVERIFY(focusElsewhere());
+    QCOMPARE(boxParent(), &second);
+    first.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&first));
+    QCOMPARE(boxParent(), &first);
 }
 
 // The print service is there (libcups), the server is not: no default printer.
