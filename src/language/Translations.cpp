@@ -45,6 +45,19 @@ Translations::~Translations()
         remove(m_program);
 }
 
+QStringList Translations::desktopLanguages()
+{
+    QByteArray messages = qgetenv("LC_ALL");
+    for (const char *next : {"LC_MESSAGES", "LANG"}) {
+        if (messages.isEmpty())
+            messages = qgetenv(next);
+    }
+    const QByteArray name = messages.left(messages.indexOf('.'));
+    if (name.isEmpty() || name == "C" || name == "POSIX")
+        return {QStringLiteral("C")};
+    return QLocale::system().uiLanguages();
+}
+
 QStringList Translations::catalogNames(const QString &language)
 {
     if (readsTheSource(language))

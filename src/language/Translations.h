@@ -18,7 +18,7 @@ class Translations
 {
 public:
     // The language list the desktop gives; `folders` are searched in order.
-    explicit Translations(const QStringList &languages = QLocale::system().uiLanguages(),
+    explicit Translations(const QStringList &languages = desktopLanguages(),
                           const QStringList &folders = catalogFolders());
     ~Translations();
     Translations(const Translations &) = delete;
@@ -27,6 +27,10 @@ public:
     // The catalog installed: "zh_CN", "zh_TW"... or empty for English.
     QString catalog() const { return m_catalog; }
 
+    // The desktop's languages in its order (LANGUAGE, else the messages
+    // locale), or just "C" where the messages locale is C or POSIX: as the C
+    // library does, a script's LC_ALL=C then means English, whatever LANGUAGE says.
+    static QStringList desktopLanguages();
     // The catalog names a language may read, nearest first ("zh-HK" gives
     // zh_TW); empty for English, C and POSIX.
     static QStringList catalogNames(const QString &language);
