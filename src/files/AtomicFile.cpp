@@ -8,6 +8,12 @@
 
 namespace {
 
+// A named pipe, a device or a socket, or a link to one: no file to replace.
+bool isStream(const QFileInfo &target)
+{
+    return target.exists() && !target.isFile() && !target.isDir();
+}
+
 bool fail(QString *reason, const QString &text)
 {
     if (reason)
@@ -17,7 +23,10 @@ bool fail(QString *reason, const QString &text)
 
 } // namespace
 
-AtomicFile::AtomicFile(const QString &path) : m_file(path), m_output(m_file) {}
+AtomicFile::AtomicFile(const QString &path)
+    : m_file(path), m_stream(path), m_inPlace(isStream(QFileInfo(path))),
+      m_output(m_inPlace ? static_cast<QIODevice &>(m_stream) : m_file)
+{}
 
 bool AtomicFile::open(QString *reason)
 {
@@ -27,13 +36,16 @@ bool AtomicFile::open(QString *reason)
         return fail(reason, QCoreApplication::translate("AtomicFile", "The file is read-only."));
     // Unbuffered, so that a full disk shows in the write itself: a buffered
     // QSaveFile can lose that error at commit and put an empty file in place.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(reason, m_file.errorString());
+    QFileDevice &target = m_inPlace ? static_cast<QFileDevice &>(m_stream) : m_file;
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(reason, target.errorString());
     return true;
 }
 
 bool AtomicFile::commit(QString *reason)
 {
+    if (m_inPlace)
+        return m_stream.isOpen() ? m_output.finish(reason) : fail(reason, m_stream.errorString());
     if (!m_file.isOpen())
         return fail(reason, m_file.errorString());
     if (!m_output.finish(reason)) {

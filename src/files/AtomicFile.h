@@ -11,6 +11,8 @@
 // one, which replaces it only once every byte is on disk. An existing file is
 // left as it was whenever the write fails, including on a full disk. Bytes
 // may be written at once (write) or streamed through device(), however many.
+// A path naming what is not a file (a named pipe, a device, /dev/stdout, or a
+// link to one) is written into as it is, never replaced by a file.
 class AtomicFile
 {
 public:
@@ -42,5 +44,7 @@ public:
 
 private:
     QSaveFile m_file;
+    QFile m_stream; // what is not a file, written into as it is
+    bool m_inPlace; // whether the path names such a thing
     CheckedOutput m_output;
 };

@@ -169,6 +169,12 @@ void TestReportProcess::standardStreams_data()
     QTest::newRow("PDF through a pipe")
         << "$R --pdf - anna.qnr | cat >out.pdf; exit ${PIPESTATUS[0]}" << 0 << ""
         << Report::printDocument(anna);
+    QTest::newRow("PDF into a named pipe, kept")
+        << "mkfifo pipe; timeout 9 cat pipe >out.pdf & $R --pdf pipe anna.qnr; wait; test -p pipe"
+        << 0 << "" << Report::printDocument(anna);
+    QTest::newRow("PDF to /dev/stdout, a pipe")
+        << "$R --pdf /dev/stdout anna.qnr | cat >out.pdf; exit ${PIPESTATUS[0]}" << 0 << ""
+        << Report::printDocument(anna);
     QTest::newRow("PDF onto a full device")
         << "$R --pdf - anna.qnr >/dev/full" << 1
         << "numorra-report: -: cannot be written: No space left on device\n"
