@@ -52,8 +52,8 @@ QStringList Translations::desktopLanguages()
         if (messages.isEmpty())
             messages = qgetenv(next);
     }
-    const QByteArray name = messages.left(messages.indexOf('.'));
-    if (name.isEmpty() || name == "C" || name == "POSIX")
+    // C.UTF-8 is a locale of its own, which LANGUAGE may translate.
+    if (messages.isEmpty() || messages == "C" || messages == "POSIX")
         return {QStringLiteral("C")};
     return QLocale::system().uiLanguages();
 }
