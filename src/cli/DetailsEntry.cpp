@@ -41,7 +41,8 @@ int localMonthIndex(const QString &text, const QLocale &locale)
 DetailsEntry DetailsEntry::fromFile(const ReadingFile::Fields &fields)
 {
     DetailsEntry entry;
-    entry.nameText = fields.name.left(kNameFieldLength);
+    // as the main window's name field takes it: as long as the field, on one line
+    entry.nameText = PersonalDetailsRules::oneLine(fields.name.left(kNameFieldLength));
     entry.dayIndex = itemIndex(PersonalDetailsRules::dayItems(), fields.day, entry.dayIndex);
     entry.monthIndex =
         itemIndex(PersonalDetailsRules::monthItems(), fields.month, entry.monthIndex);
