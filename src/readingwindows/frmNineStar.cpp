@@ -40,13 +40,10 @@ frmNineStar::frmNineStar(ReadingWindowHost &host, const PersonalDetails &details
     setTabOrder(picLoShuSquare->RTBLoshu, cmdBack);
     setTabOrder(cmdBack, cmdSave);
     setTabOrder(cmdSave, TS);
-    for (QWidget *below : {static_cast<QWidget *>(TS), static_cast<QWidget *>(picNineStar),
-                           static_cast<QWidget *>(picRelationship)}) {
-        QList<QWidget *> controls = below->findChildren<QWidget *>();
-        for (QWidget *control : controls << below) {
-            if (control->focusPolicy() & Qt::TabFocus)
-                m_belowFocus.insert(control, control->focusPolicy());
-        }
+    const QList<QWidget *> controls = client->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (control->focusPolicy() & Qt::TabFocus)
+            m_tabFocus.insert(control, control->focusPolicy());
     }
     picLoShuSquare->RTBLoshu->setFocus();
     // Opens at the designed client size; the user may drag the border to see
@@ -136,6 +133,7 @@ void frmNineStar::SelectTab(int index)
     else
         picRelationship->raise();
     TS->raise(); // the tabs stay reachable over whichever pane is in front
+    keepTabInView();
 }
 
 void frmNineStar::GoBack()
@@ -176,15 +174,18 @@ void frmNineStar::resizeEvent(QResizeEvent *event)
     keepTabInView();
 }
 
-// Tab reaches the tabs and the panes below the designed client area only
-// while the user has made the window tall enough to show them: the focus
-// never goes out of sight.
+// Tab reaches only what the user sees, a control whose middle is in sight: the
+// tabs and the panes below the designed client area while the window is tall
+// enough to show them, the lower pane the tabs have put in front, and no
+// button the user has cut off by making the window smaller.
 void frmNineStar::keepTabInView()
 {
     QWidget *client = centralWidget();
-    for (auto control = m_belowFocus.cbegin(); control != m_belowFocus.cend(); ++control) {
-        const bool inView = control.key()->mapTo(client, QPoint(0, 0)).y() < client->height();
-        control.key()->setFocusPolicy(inView ? control.value() : Qt::NoFocus);
+    for (auto control = m_tabFocus.cbegin(); control != m_tabFocus.cend(); ++control) {
+        QWidget *widget = control.key();
+        const QWidget *seen = client->childAt(widget->mapTo(client, widget->rect().center()));
+        const bool inView = seen && (seen == widget || widget->isAncestorOf(seen));
+        widget->setFocusPolicy(inView ? control.value() : Qt::NoFocus);
     }
 }
 

@@ -61,6 +61,6 @@ private:
     ReadingResults m_results;
     bool m_goingBack = false;
     bool m_centred = false;
-    // The controls below the designed client area that Tab reaches, with how.
-    QHash<QWidget *, Qt::FocusPolicy> m_belowFocus;
+    // The controls that Tab reaches when they are in view, with how.
+    QHash<QWidget *, Qt::FocusPolicy> m_tabFocus;
 };

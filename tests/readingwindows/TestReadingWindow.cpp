@@ -287,8 +287,20 @@ void TestReadingWindow::tabReachesOnlyWhatIsInView()
     QCOMPARE(afterSave(), "lblLink"); // at the top, past the tabs out of sight
     reading->resize(reading->width(), reading->height() * 2); // the user shows what is below
     QCOMPARE(afterSave(), "TS");
+    const auto afterTabs = [reading](int tab) {
+        reading->TS->setCurrentIndex(tab);
+        reading->TS->setFocus();
+        QTest::keyClick(reading->TS, Qt::Key_Tab);
+        return QApplication::focusWidget()->objectName();
+    };
+    QCOMPARE(afterTabs(2), "RTB");
+    QCOMPARE(afterTabs(1), "lblLink"); // the relationship pane is behind the element pane
     reading->resize(reading->width(), reading->height() / 2);
     QCOMPARE(afterSave(), "lblLink");
+    reading->resize(reading->width(), reading->cmdBack->y()); // the buttons cut off
+    reading->picLoShuSquare->RTBLoshu->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "lblLink");
 }
 
 void TestReadingWindow::mouseOverPanesEmptiesClipboard()
