@@ -24,7 +24,7 @@ BUILD_DIR ?= build
 RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
                 qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
                 qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
-                qt6-wayland libgl-dev libcups2-dev fonts-dejavu-core
+                qt6-wayland libgl-dev libcups2-dev libxcb1-dev fonts-dejavu-core
 # Without a display, `make run` starts Numorra on a virtual one for a screenshot.
 HEADLESS_PACKAGES := xvfb xauth x11-utils xdotool imagemagick
 # What the tests, benchmarks, sanitizer and fuzz builds, lint and packaging add.

@@ -25,6 +25,8 @@ int main(int argc, char *argv[])
         return commandLine.answer();
     }
 
+    // Qt's X11 plugin takes the launcher's start id from the environment.
+    const QByteArray startupId = qgetenv("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
     // The windows, and Qt's own buttons and dialogs, in the desktop's language.
     const Translations translations;
@@ -39,7 +41,7 @@ int main(int argc, char *argv[])
 
     int exitCode = 0;
     {
-        QtPlatform platform;
+        QtPlatform platform(startupId);
         ApplicationShell shell(platform);
         // A saved reading named on the command line (as a file manager opens
         // one) opens as "Open Previously Saved Reading" opens it.

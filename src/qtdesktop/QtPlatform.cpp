@@ -4,6 +4,7 @@
 #include "qtdesktop/FileDialog.h"
 #include "qtdesktop/InstanceFolder.h"
 #include "qtdesktop/ReadingHandOver.h"
+#include "qtdesktop/StartupNotice.h"
 #include "support/LineBreaks.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ const QString kSocketName = QStringLiteral("socket");
 
 } // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(QByteArray startupId) : m_startupId(std::move(startupId)) {}
 QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::showMessage(const QString &text, Icon icon, Buttons buttons)
@@ -169,9 +170,12 @@ bool QtPlatform::claimSingleInstance()
 bool QtPlatform::handOverReading(const QString &path)
 {
     // The running instance has a working folder of its own: the path goes whole.
-    return m_folder && ReadingHandOver::send(
-                           m_folder->entryPath(kSocketName),
-                           {QFileInfo(path).absoluteFilePath(), qgetenv("XDG_ACTIVATION_TOKEN")});
+    const bool handed = m_folder && ReadingHandOver::send(m_folder->entryPath(kSocketName),
+                                                          {QFileInfo(path).absoluteFilePath(),
+                                                           qgetenv("XDG_ACTIVATION_TOKEN")});
+    if (handed)
+        StartupNotice::complete(m_startupId); // this start shows no window
+    return handed;
 }
 
 void QtPlatform::acceptReadings(std::function<void(const QString &path)> open)

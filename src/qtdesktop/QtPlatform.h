@@ -21,7 +21,9 @@ class QtPlatform : public Platform
     Q_DECLARE_TR_FUNCTIONS(QtPlatform)
 
 public:
-    QtPlatform();
+    // `startupId`: the launcher's DESKTOP_STARTUP_ID, taken before Qt's X11
+    // plugin reads and clears it, which a start that hands its file over ends.
+    explicit QtPlatform(QByteArray startupId = {});
     ~QtPlatform() override;
 
     Answer showMessage(const QString &text, Icon icon, Buttons buttons) override;
@@ -63,6 +65,7 @@ private:
     std::unique_ptr<InstanceFolder> m_folder;
     std::unique_ptr<ReadingHandOver> m_handOver; // goes before its folder
     bool m_lockHeld = false;
+    QByteArray m_startupId;
     QByteArray m_activationToken;
     QPointer<QWidget> m_front; // the window last brought forward
     bool m_endRequested = false;

@@ -1,6 +1,8 @@
 // On a real X server: text selected with the mouse in a reading pane does not
-// stay in the X11 selection, which a middle click would paste.
+// stay in the X11 selection, which a middle click would paste; a start that
+// hands its file over ends the launcher's busy cursor.
 #include "qtdesktop/QtPlatform.h"
+#include "qtdesktop/StartupNotice.h"
 #include "reading/RichPane.h"
 #include "readingwindows/RichPaneView.h"
 
@@ -8,6 +10,10 @@
 #include <QClipboard>
 #include <QProcess>
 #include <QtTest>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -37,16 +43,18 @@ void dragAcross(QWidget *viewport)
 
 } // namespace
 
-class TestX11Selection : public QObject
+class TestX11Desktop : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void plainViewFillsTheSelection();
     void readingPaneEmptiesIt();
+    void launcherHearsTheStartEnd_data();
+    void launcherHearsTheStartEnd();
 };
 
-void TestX11Selection::plainViewFillsTheSelection()
+void TestX11Desktop::plainViewFillsTheSelection()
 {
     // Without the pane's rule, a drag does fill it: the check below can see it.
     RichPane pane(RichPane::Style{});
@@ -59,7 +67,7 @@ void TestX11Selection::plainViewFillsTheSelection()
     QTRY_VERIFY(primarySelection().startsWith(QStringLiteral("Most Favorable")));
 }
 
-void TestX11Selection::readingPaneEmptiesIt()
+void TestX11Desktop::readingPaneEmptiesIt()
 {
     QtPlatform platform;
     QGuiApplication::clipboard()->setText(QStringLiteral("copied before"));
@@ -77,5 +85,46 @@ void TestX11Selection::readingPaneEmptiesIt()
     QCOMPARE(QGuiApplication::clipboard()->text(QClipboard::Clipboard), QString());
 }
 
-QTEST_MAIN(TestX11Selection)
-#include "TestX11Selection.moc"
+void TestX11Desktop::launcherHearsTheStartEnd_data()
+{
+    QTest::addColumn<QByteArray>("id");
+    QTest::addColumn<QByteArray>("message"); // as the launcher puts it together
+    QTest::newRow("quoted") << QByteArray(R"(kde "x"\y_TIME42)")
+                            << QByteArray(R"(remove: ID=kde\ \"x\"\\y_TIME42)");
+    QTest::newRow("20 bytes: the NUL in a piece of its own")
+        << QByteArray("123456789") << QByteArray("remove: ID=123456789");
+}
+
+// The pieces of the message, the first marked as such, as a launcher hears them on the root window.
+void TestX11Desktop::launcherHearsTheStartEnd()
+{
+    QFETCH(QByteArray, id);
+    QFETCH(QByteArray, message);
+    xcb_connection_t *launcher = xcb_connect(nullptr, nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(launcher)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    std::free(xcb_request_check(
+        launcher, xcb_change_window_attributes_checked(launcher, root, XCB_CW_EVENT_MASK, &mask)));
+    StartupNotice::complete(id);
+    QByteArray heard;
+    QList<xcb_atom_t> types;
+    const bool ended = QTest::qWaitFor([&] {
+        while (xcb_generic_event_t *event = xcb_poll_for_event(launcher)) {
+            const auto *piece = reinterpret_cast<const xcb_client_message_event_t *>(event);
+            if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE && piece->format == 8) {
+                heard.append(reinterpret_cast<const char *>(piece->data.data8), 20);
+                types.append(piece->type);
+            }
+            std::free(event);
+        }
+        return heard.contains('\0');
+    });
+    xcb_disconnect(launcher);
+    QVERIFY(ended);
+    QCOMPARE(heard, message.leftJustified(heard.size(), '\0'));
+    QCOMPARE(types.size(), message.size() / 20 + 1);
+    QCOMPARE(types.count(types.first()), 1);
+}
+
+QTEST_MAIN(TestX11Desktop)
+#include "TestX11Desktop.moc"
