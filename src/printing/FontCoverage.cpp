@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QTextLayout>
 
 namespace FontCoverage {
@@ -16,7 +17,7 @@ bool hasMissingGlyph(const QString &text, const QFont &font)
     layout.createLine();
     layout.endLayout();
     for (const QGlyphRun &run : layout.glyphRuns()) {
-        if (run.glyphIndexes().contains(0))
+        if (run.glyphIndexes().contains(0) || isStandIn(run.rawFont()))
             return true;
     }
     return false;
@@ -35,6 +36,11 @@ QList<char32_t> missingCharacters(const QString &text, const QFont &font)
             missing.append(character);
     }
     return missing;
+}
+
+bool isStandIn(const QRawFont &font)
+{
+    return font.supportsCharacter(QChar(0xFFFF));
 }
 
 } // namespace FontCoverage

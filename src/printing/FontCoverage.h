@@ -4,6 +4,7 @@
 #include <QString>
 
 class QFont;
+class QRawFont;
 
 // Which characters of a text the installed fonts can draw. Qt draws each
 // character in the font's first face that has it, trying the font's other
@@ -15,5 +16,10 @@ namespace FontCoverage {
 // The characters of `text` that no installed face can draw in `font`, each
 // once, in the order they first occur.
 QList<char32_t> missingCharacters(const QString &text, const QFont &font);
+
+// Whether `font` is Qt's stand-in for a script no installed font draws: it
+// claims every character, even the noncharacter U+FFFF, draws each as a
+// box, and has no font tables (nor a family name to ask for).
+bool isStandIn(const QRawFont &font);
 
 } // namespace FontCoverage

@@ -1,5 +1,6 @@
 #include "printing/PdfFont.h"
 
+#include "printing/FontCoverage.h"
 #include "printing/FontTables.h"
 #include "printing/PdfObjects.h"
 #include "printing/TrueTypeSubset.h"
@@ -51,7 +52,10 @@ QByteArray utf16Hex(const QString &text)
 
 PdfFont::PdfFont(PdfObjects &objects, const QRawFont &font)
     : m_objects(objects), m_font(font), m_object(objects.reserve()),
-      m_embedded(FontTables::embeddingOf(font.fontTable("OS/2")) == FontTables::Embedding::Subset)
+      // Qt's boxes for a script no installed font has come from a font with
+      // nothing to embed: they are drawn as paths.
+      m_embedded(!FontCoverage::isStandIn(font) &&
+                 FontTables::embeddingOf(font.fontTable("OS/2")) == FontTables::Embedding::Subset)
 {
     codeOf({0, {}, 1}); // the missing glyph comes first in any font
 }
@@ -132,7 +136,8 @@ void PdfFont::write(QSet<QByteArray> &tags)
 QByteArray PdfFont::postScriptName() const
 {
     QByteArray name = FontTables::postScriptName(m_font.fontTable("name"));
-    if (name.isEmpty())
+    // The font of Qt's boxes has no family to ask for.
+    if (name.isEmpty() && !FontCoverage::isStandIn(m_font))
         name = m_font.familyName().toLatin1();
     return pdfName(name);
 }

@@ -177,7 +177,9 @@ QByteArray PdfPages::glyphsOf(const QTextLine &line, const QString &text)
             for (const GlyphClusters::Glyph &glyph : part)
                 codes += glyph.characters.size();
             PdfFont &font = fontOf(run.font, codes);
-            glyphs += fontName(font) + ' ' + PdfObjects::number(run.font.pixelSize()) + " Tf\n";
+            // Qt's stand-in boxes have no size of their own (-1): their em is their height.
+            const qreal size = run.font.pixelSize() > 0 ? run.font.pixelSize() : run.font.ascent();
+            glyphs += fontName(font) + ' ' + PdfObjects::number(size) + " Tf\n";
             if (visible != font.isEmbedded())
                 glyphs += font.isEmbedded() ? "0 Tr\n" : "3 Tr\n";
             visible = font.isEmbedded();
