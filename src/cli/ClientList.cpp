@@ -169,7 +169,7 @@ std::optional<SavedReading::Problem> ClientList::readDate(const QStringList &cel
             return std::nullopt;
         return problem(QT_TRANSLATE_NOOP("ClientList", "the date of birth must be YYYY-MM-DD or "
                                                        "%1, from 1900 to 2050, not \"%2\""),
-                       {ShortDate::format(m_locale), date});
+                       {ShortDate::format(m_locale).remove(QLatin1Char('\'')), date});
     }
     const QString day = cellAt(cells, m_columns->day).trimmed();
     const QString month = cellAt(cells, m_columns->month).trimmed();

@@ -36,6 +36,19 @@ int localMonthIndex(const QString &text, const QLocale &locale)
     return -1;
 }
 
+// The text without the words its format quotes: bg_BG writes "г." (year)
+// after the year, which is no part of the date.
+QString withoutQuotedWords(QString text, const QString &format)
+{
+    static const QRegularExpression quoted(QStringLiteral("'([^']+)'"));
+    for (auto words = quoted.globalMatch(format); words.hasNext();) {
+        const QString word = QRegularExpression::escape(words.next().captured(1));
+        text.replace(QRegularExpression(QStringLiteral("(?<!\\pL)%1(?!\\pL)").arg(word)),
+                     QStringLiteral(" "));
+    }
+    return text;
+}
+
 } // namespace
 
 DetailsEntry DetailsEntry::fromFile(const ReadingFile::Fields &fields)
@@ -88,8 +101,8 @@ bool DetailsEntry::setShortDate(const QString &text, const QLocale &locale)
     static const QRegularExpression form(
         QStringLiteral("^[^0-9\\pL]*([0-9]+|\\pL+)[^0-9\\pL]+([0-9]+|\\pL+)[^0-9\\pL]+([0-9]+|\\pL+"
                        ")[^0-9\\pL]*$"));
-    const QRegularExpressionMatch parts = form.match(text);
     const QString format = ShortDate::format(locale);
+    const QRegularExpressionMatch parts = form.match(withoutQuotedWords(text, format));
     const qsizetype day = format.indexOf(QLatin1Char('d'));
     const qsizetype month = format.indexOf(QLatin1Char('M'));
     const qsizetype year = format.indexOf(QLatin1Char('y'));

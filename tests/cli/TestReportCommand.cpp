@@ -1,6 +1,7 @@
 #include "ExpectedReport.h"
 #include "PdfText.h"
 #include "RecordingPlatform.h"
+#include "cli/DetailsEntry.h"
 #include "cli/ReportCommand.h"
 #include "cli/ReportProgress.h"
 #include "details/PersonalDetailsRules.h"
@@ -236,6 +237,7 @@ private Q_SLOTS:
     void listBadRowsTold_data();
     void listBadRowsTold();
     void savedFilesOpenAsTheRows();
+    void shortDateWithTheWordsOfItsFormat();
 
 private:
     static void addDateRows();
@@ -952,6 +954,15 @@ void TestReportCommand::listReadAsTheDetailsGiven()
     QCOMPARE(outcome.err, QString());
     QCOMPARE(outcome.status, 0);
     QCOMPARE(outcome.out, expected.join("\f\n"));
+}
+
+// bg_BG writes "г." (year) after its short date, which a list may hold too.
+void TestReportCommand::shortDateWithTheWordsOfItsFormat()
+{
+    DetailsEntry entry;
+    QVERIFY(entry.setShortDate(QString::fromUtf8("5.03.1980 г."), QLocale("bg_BG")));
+    QCOMPARE(entry.isoDate(), "1980-03-05");
+    QVERIFY(!entry.setShortDate(QString::fromUtf8("5.03.1980 гг."), QLocale("bg_BG")));
 }
 
 void TestReportCommand::listBadRowsTold_data()
