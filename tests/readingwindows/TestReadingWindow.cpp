@@ -279,28 +279,22 @@ void TestReadingWindow::tabReachesOnlyWhatIsInView()
 {
     frmNineStar *reading = calculate("Anna", "5", "March", "1980");
     QVERIFY(QTest::qWaitForWindowActive(reading));
-    const auto afterSave = [reading] {
-        reading->cmdSave->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    const auto tabFrom = [](QWidget *control) {
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Tab);
         return QApplication::focusWidget()->objectName();
     };
-    QCOMPARE(afterSave(), "lblLink"); // at the top, past the tabs out of sight
+    QCOMPARE(tabFrom(reading->cmdSave), "lblLink"); // at the top, past the tabs out of sight
     reading->resize(reading->width(), reading->height() * 2); // the user shows what is below
-    QCOMPARE(afterSave(), "TS");
-    const auto afterTabs = [reading](int tab) {
-        reading->TS->setCurrentIndex(tab);
-        reading->TS->setFocus();
-        QTest::keyClick(reading->TS, Qt::Key_Tab);
-        return QApplication::focusWidget()->objectName();
-    };
-    QCOMPARE(afterTabs(2), "RTB");
-    QCOMPARE(afterTabs(1), "lblLink"); // the relationship pane is behind the element pane
+    QCOMPARE(tabFrom(reading->cmdSave), "TS");
+    reading->TS->setCurrentIndex(2);
+    QCOMPARE(tabFrom(reading->TS), "RTB");
+    reading->TS->setCurrentIndex(1); // the relationship pane goes behind the element pane
+    QCOMPARE(tabFrom(reading->TS), "lblLink");
     reading->resize(reading->width(), reading->height() / 2);
-    QCOMPARE(afterSave(), "lblLink");
+    QCOMPARE(tabFrom(reading->cmdSave), "lblLink");
     reading->resize(reading->width(), reading->cmdBack->y()); // the buttons cut off
-    reading->picLoShuSquare->RTBLoshu->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), "lblLink");
+    QCOMPARE(tabFrom(reading->picLoShuSquare->RTBLoshu), "lblLink");
 }
 
 void TestReadingWindow::mouseOverPanesEmptiesClipboard()
