@@ -21,10 +21,18 @@ QString storedText(QDate day)
     return kept ? text : day.toString(Qt::ISODate);
 }
 
+// The day stored in the user's short date format, or as YYYY-MM-DD, or in the
+// format of another locale the user had when it was written.
 QDate storedDay(const QString &text)
 {
-    const QDate day = ShortDate::fromText(text);
-    return day.isValid() ? day : QDate::fromString(text, Qt::ISODate);
+    QDate day = ShortDate::fromText(text);
+    if (!day.isValid())
+        day = QDate::fromString(text, Qt::ISODate);
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (auto locale = locales.cbegin(); !day.isValid() && locale != locales.cend(); ++locale)
+        day = ShortDate::fromText(text, *locale);
+    return day;
 }
 
 } // namespace
@@ -77,12 +85,12 @@ void RemindUpdate(Platform &platform)
     const QDate today = platform.today();
     const QString stored = SettingsStore::ReadSetting(platform, key);
     const QDate last = storedDay(stored);
-    // No date yet, or one that cannot be read back (say, written under
-    // another locale): start counting from today without asking.
-    if (!last.isValid()) {
+    // No date yet: start counting from today without asking. A text that is
+    // no date is left as it is, and the reminder ends there.
+    if (stored.isEmpty())
         SettingsStore::WriteSetting(platform, key, storedText(today));
+    if (!last.isValid())
         return;
-    }
     const qint64 days = today.daysTo(last);
     if (days >= -14 && days <= 14)
         return;

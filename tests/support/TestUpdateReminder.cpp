@@ -51,8 +51,10 @@ void TestUpdateReminder::reminder_data()
     QTest::newRow("15 days ahead, no") << "+15" << Answer::No << true << QStringList{today};
     QTest::newRow("a year ago, yes")
         << "-365" << Answer::Yes << true << QStringList{today, download};
-    QTest::newRow("not a date") << "31.02.x" << Answer::Yes << false << QStringList{today};
-    QTest::newRow("two-digit year") << "11/20/26" << Answer::No << false << QStringList{today};
+    QTest::newRow("not a date, kept") << "31.02.x" << Answer::Yes << false << QStringList();
+    QTest::newRow("two-digit year") << "11/20/26" << Answer::No << false << QStringList();
+    QTest::newRow("written under de_DE")
+        << "20.11.2026" << Answer::No << true << QStringList{today};
 }
 
 void TestUpdateReminder::reminder()
