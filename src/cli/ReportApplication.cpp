@@ -10,13 +10,17 @@ namespace {
 
 QtMessageHandler previousHandler = nullptr;
 
-// Without a desktop session there is no runtime folder, which Qt looks in for
-// signs of a sandbox while it starts; that says nothing about a report.
-void quietAboutRuntimeFolder(QtMsgType type, const QMessageLogContext &context,
+// Qt's warnings that tell a report's reader nothing: without a desktop
+// session there is no runtime folder, which Qt looks in for signs of a
+// sandbox while it starts; and a script that needs shaping with no installed
+// font is said once per font Qt tries, where the program names the
+// characters it cannot draw itself.
+void quietAboutQtsOwnMatters(QtMsgType type, const QMessageLogContext &context,
                              const QString &message)
 {
     if (type == QtWarningMsg &&
-        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) ||
+         message.contains(QLatin1String("OpenType support missing for"))))
         return;
     previousHandler(type, context, message);
 }
@@ -38,10 +42,8 @@ std::unique_ptr<QCoreApplication> create(char *programPath, bool fonts)
     arguments[0] = programPath;
     if (!fonts)
         return std::make_unique<QCoreApplication>(argumentCount, arguments);
-    previousHandler = qInstallMessageHandler(quietAboutRuntimeFolder);
-    auto application = std::make_unique<QGuiApplication>(argumentCount, arguments);
-    qInstallMessageHandler(previousHandler);
-    return application;
+    previousHandler = qInstallMessageHandler(quietAboutQtsOwnMatters);
+    return std::make_unique<QGuiApplication>(argumentCount, arguments);
 }
 
 } // namespace ReportApplication

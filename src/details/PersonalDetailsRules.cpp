@@ -31,7 +31,8 @@ QStringList numberTexts(int first, int last)
 
 QString oneLine(const QString &text)
 {
-    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
+    // CR, LF, and the line and paragraph separators U+2028 and U+2029
+    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n\u2028\u2029]+"));
     return QString(text).replace(lineBreaks, QStringLiteral(" "));
 }
 

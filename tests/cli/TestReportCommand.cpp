@@ -359,7 +359,7 @@ void TestReportCommand::savedReadingOpensAsTheWindowOpensIt_data()
         << QStringList{"Ed", "7", "june", "1999"} << QStringList{"Ed", "7", "January", "1999"};
     QTest::newRow("year not in the list")
         << QStringList{"Ed", "7", "June", "1899"} << QStringList{"Ed", "7", "June", "1970"};
-    QTest::newRow("a name on two lines") << QStringList{"Anna\r\nLee\r", "5", "March", "1980"}
+    QTest::newRow("a name on two lines") << QStringList{"Anna\r\nLee\u2028", "5", "March", "1980"}
                                          << QStringList{"Anna Lee", "5", "March", "1980"};
     QTest::newRow("name longer than the field")
         << QStringList{QString(40000, 'n'), "7", "June", "1999"}
