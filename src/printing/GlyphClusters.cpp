@@ -2,6 +2,7 @@
 
 #include <QGlyphRun>
 #include <QHash>
+#include <QSet>
 #include <QTextLine>
 
 #include <algorithm>
@@ -100,27 +101,59 @@ Numbering numberGlyphs(const QList<Run> &runs)
     return numbering;
 }
 
-// Asks the shaping for the glyphs of each character of the line, and joins
-// them in `parents` into one set a cluster. Gives a glyph of each
-// character's cluster (-1 for a character without one).
+// The numbers of the glyphs that the line's first `count` characters are drawn with.
+QSet<int> glyphsOfFirst(const QTextLine &line, const Numbering &numbering, int count)
+{
+    QSet<int> glyphs;
+    for (const QGlyphRun &part : line.glyphRuns(line.textStart(), count)) {
+        const QList<quint32> indexes = part.glyphIndexes();
+        const QList<QPointF> positions = part.positions();
+        for (qsizetype index = 0; index < indexes.size(); ++index)
+            glyphs.insert(numbering.ids.value(keyOf(indexes.at(index), positions.at(index)), -1));
+    }
+    return glyphs;
+}
+
+// The glyphs of a character's cluster, as the line places them. Qt places a
+// part of a line that follows a character drawn as nothing (a soft hyphen
+// within the line, a form feed) as if that character took its width, and a
+// part from the line's start as the line does: where a glyph of the
+// character is not where the line has it, its cluster is what the
+// characters up to it add to those before it, and the cluster of the
+// character before when they add nothing.
+QList<int> clusterOf(const QTextLine &line, const Numbering &numbering, int character,
+                     const std::vector<int> &glyphOf)
+{
+    QList<int> glyphs;
+    for (const QGlyphRun &part : line.glyphRuns(line.textStart() + character, 1)) {
+        const QList<quint32> indexes = part.glyphIndexes();
+        const QList<QPointF> positions = part.positions();
+        for (qsizetype index = 0; index < indexes.size(); ++index)
+            glyphs.append(numbering.ids.value(keyOf(indexes.at(index), positions.at(index)), -1));
+    }
+    if (!glyphs.contains(-1))
+        return glyphs;
+    glyphs =
+        (glyphsOfFirst(line, numbering, character + 1) - glyphsOfFirst(line, numbering, character))
+            .values();
+    if (glyphs.isEmpty() && character > 0)
+        glyphs.append(glyphOf[static_cast<size_t>(character - 1)]);
+    glyphs.removeAll(-1);
+    return glyphs;
+}
+
+// Joins the glyphs of each character's cluster in `parents` into one set.
+// Gives a glyph of each character's cluster (-1 for a character without one).
 std::vector<int> joinClusters(const QTextLine &line, const Numbering &numbering,
                               std::vector<int> &parents)
 {
     std::vector<int> glyphOf(static_cast<size_t>(line.textLength()), -1);
-    int character = line.textStart();
-    for (int &first : glyphOf) {
-        for (const QGlyphRun &part : line.glyphRuns(character++, 1)) {
-            const QList<quint32> indexes = part.glyphIndexes();
-            const QList<QPointF> positions = part.positions();
-            for (qsizetype index = 0; index < indexes.size(); ++index) {
-                const auto id =
-                    numbering.ids.constFind(keyOf(indexes.at(index), positions.at(index)));
-                if (id == numbering.ids.constEnd())
-                    continue;
-                if (first < 0)
-                    first = id.value();
-                parents[rootOf(parents, id.value())] = rootOf(parents, first);
-            }
+    for (int character = 0; character < line.textLength(); ++character) {
+        int &first = glyphOf[static_cast<size_t>(character)];
+        for (const int glyph : clusterOf(line, numbering, character, glyphOf)) {
+            if (first < 0)
+                first = glyph;
+            parents[rootOf(parents, glyph)] = rootOf(parents, first);
         }
     }
     return glyphOf;

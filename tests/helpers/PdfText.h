@@ -7,10 +7,11 @@
 #include <QTemporaryDir>
 
 // Text as comparisons with a PDF see it: without white space or hyphens,
-// since a line may wrap anywhere on paper and pdftotext joins "self-" at a line end.
+// soft ones too, since a line may wrap anywhere on paper and pdftotext joins
+// "self-" at a line end.
 inline QString letters(const QString &text)
 {
-    static const QRegularExpression spacing(QStringLiteral("[\\s-]+"));
+    static const QRegularExpression spacing(QStringLiteral("[\\s\u00AD-]+"));
     return QString(text).remove(spacing);
 }
 

@@ -120,6 +120,8 @@ void TestPdfFont::textReadsBackAsWritten_data()
     QTest::newRow("Latin") << "Zoë Øster";
     // Drawn as boxes where no installed font has the script, as in the tests' own runs.
     QTest::newRow("Devanagari, Tamil") << "नमस्ते தமிழ்";
+    // Drawn as nothing within a line, so Qt places the rest of the line apart.
+    QTest::newRow("soft hyphen, form feed") << "Zoë\u00ADAnn\fofficer مرحبا";
 }
 
 // pdftotext reads back what was drawn, in every script.
