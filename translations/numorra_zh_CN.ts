@@ -730,6 +730,10 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <source>row %1: </source>
         <translation>第 %1 行：</translation>
     </message>
+    <message>
+        <source>argument %1 holds bytes that are not UTF-8 text</source>
+        <translation>第 %1 个参数含有不是 UTF-8 文本的字节</translation>
+    </message>
 </context>
 <context>
     <name>ReportOptions</name>

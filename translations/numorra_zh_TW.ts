@@ -730,6 +730,10 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <source>row %1: </source>
         <translation>第 %1 列：</translation>
     </message>
+    <message>
+        <source>argument %1 holds bytes that are not UTF-8 text</source>
+        <translation>第 %1 個參數含有不是 UTF-8 文字的位元組</translation>
+    </message>
 </context>
 <context>
     <name>ReportOptions</name>

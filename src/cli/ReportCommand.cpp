@@ -61,8 +61,14 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
     m_out = &out;
     m_err = &err;
     m_status = Success;
-    QString error;
-    const std::optional<ReportOptions> options = ReportOptions::parse(arguments, &error);
+    QString error =
+        m_argumentNotText > 0
+            ? translated(QT_TRANSLATE_NOOP("ReportCommand",
+                                           "argument %1 holds bytes that are not UTF-8 text"))
+                  .arg(m_argumentNotText)
+            : QString();
+    const std::optional<ReportOptions> options =
+        error.isEmpty() ? ReportOptions::parse(arguments, &error) : std::nullopt;
     if (!options) {
         fail(Refused, error + translated(QT_TRANSLATE_NOOP("ReportCommand",
                                                            "\nTry 'numorra-report --help' for "

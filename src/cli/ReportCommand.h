@@ -56,6 +56,9 @@ public:
     // Whether `out` is a terminal (no by default): if readings go there, the
     // progress line stays off it.
     void setOutputTerminal(bool terminal) { m_outputTerminal = terminal; }
+    // The place (from 1) of an argument whose bytes are no UTF-8 text: read
+    // as text, it would name another file or another name, so run refuses it.
+    void setArgumentNotText(int place) { m_argumentNotText = place; }
 
     // True when the arguments ask for a PDF, which needs a QGuiApplication.
     static bool needsGuiApplication(const QStringList &arguments);
@@ -102,6 +105,7 @@ private:
     QIODevice *m_standardInput = nullptr;
     bool m_terminal = false;
     bool m_outputTerminal = false;
+    int m_argumentNotText = 0;
     ReportProgress::Clock m_clock;
 
     // The run under way.

@@ -29,8 +29,12 @@ int main(int argc, char *argv[])
     Utf8Locale::choose(); // before Qt looks at the locale
     // Our arguments never reach Qt, which would take some (-platform, -reverse...) for its own.
     QStringList arguments;
-    for (int index = 1; index < argc; ++index)
+    int notText = 0;
+    for (int index = 1; index < argc; ++index) {
         arguments.append(QString::fromLocal8Bit(argv[index]));
+        if (notText == 0 && arguments.constLast().toLocal8Bit() != argv[index])
+            notText = index;
+    }
     const auto application =
         ReportApplication::create(argv[0], ReportCommand::needsGuiApplication(arguments));
     QCoreApplication::setApplicationName(QStringLiteral("numorra-report"));
@@ -42,5 +46,6 @@ int main(int argc, char *argv[])
     ReportCommand command;
     command.setProgressTerminal(isatty(STDERR_FILENO) == 1);
     command.setOutputTerminal(isatty(STDOUT_FILENO) == 1);
+    command.setArgumentNotText(notText);
     return command.run(arguments, out, err);
 }

@@ -175,6 +175,11 @@ void TestReportProcess::standardStreams_data()
     QTest::newRow("PDF to /dev/stdout, a pipe")
         << "$R --pdf /dev/stdout anna.qnr | cat >out.pdf; exit ${PIPESTATUS[0]}" << 0 << ""
         << Report::printDocument(anna);
+    QTest::newRow("a file name not UTF-8")
+        << "$R --pdf $'\\xff.pdf' anna.qnr" << 2
+        << "numorra-report: argument 2 holds bytes that are not UTF-8 text\n"
+           "Try 'numorra-report --help' for more.\n"
+        << "";
     QTest::newRow("PDF onto a full device")
         << "$R --pdf - anna.qnr >/dev/full" << 1
         << "numorra-report: -: cannot be written: No space left on device\n"
