@@ -83,10 +83,12 @@ public:
                               const QString &key, const QString &value) = 0;
 
     // True when this process is the only running instance for this user; the
-    // claim lasts until the process ends.
+    // claim lasts until the process ends. Tried again, it waits a moment for
+    // the running instance to end.
     virtual bool claimSingleInstance() = 0;
     // A later start hands the reading file named on its command line to the
-    // running instance: true once that instance has taken it.
+    // running instance: true once that instance has taken it. An instance
+    // that is ending takes none.
     virtual bool handOverReading(const QString &path) = 0;
     // The running instance takes reading files from later starts: each one's
     // path goes to `open`, from the event loop.

@@ -9,10 +9,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <QThread>
 #include <QUrl>
 
 namespace {
@@ -32,6 +34,7 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
 
 // The hand-over socket's name in the instance folder.
 const QString kSocketName = QStringLiteral("socket");
+constexpr int kClaimPoll = 50; // ms
 
 } // namespace
 
@@ -153,9 +156,16 @@ QString QtPlatform::instanceFolder() const
 
 bool QtPlatform::claimSingleInstance()
 {
+    // Tried again (a running instance did not take a reading), the claim
+    // waits a moment for that instance to end: it may be closing.
+    const QDeadlineTimer deadline(m_folder ? ReadingHandOver::kWaitMilliseconds : 0);
     if (!m_folder)
         m_folder = std::make_unique<InstanceFolder>();
-    const InstanceFolder::Claim claim = m_folder->claim();
+    InstanceFolder::Claim claim = m_folder->claim();
+    while (claim == InstanceFolder::Claim::Running && !deadline.hasExpired()) {
+        QThread::msleep(kClaimPoll);
+        claim = m_folder->claim();
+    }
     m_lockHeld = claim == InstanceFolder::Claim::Held;
     // Without a folder that only the user can enter, this instance runs on
     // its own rather than trust a name that another user could make.
@@ -218,6 +228,7 @@ QDate QtPlatform::today()
 void QtPlatform::endProcess(int exitCode)
 {
     m_endRequested = true;
+    m_handOver.reset(); // a later start now opens its reading itself
     m_exitCode = exitCode;
     QCoreApplication::exit(exitCode);
 }

@@ -23,11 +23,18 @@ ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
 void ApplicationShell::StartApplication(const QString &readingFile)
 {
     if (!m_platform.claimSingleInstance()) {
-        if (readingFile.isEmpty() || !m_platform.handOverReading(readingFile))
+        if (!readingFile.isEmpty() && m_platform.handOverReading(readingFile)) {
+            CloseApplication();
+            return;
+        }
+        // A running instance that did not take the reading may be closing:
+        // once it has gone, this start opens the reading itself.
+        if (readingFile.isEmpty() || !m_platform.claimSingleInstance()) {
             m_platform.showMessage(tr("Application is already running"),
                                    Platform::Icon::Information, Platform::Buttons::Ok);
-        CloseApplication();
-        return;
+            CloseApplication();
+            return;
+        }
     }
     m_platform.acceptReadings([this](const QString &path) { openHandedReading(path); });
     if (m_updateReminder) {

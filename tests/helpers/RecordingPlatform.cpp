@@ -69,6 +69,7 @@ bool RecordingPlatform::claimSingleInstance()
 bool RecordingPlatform::handOverReading(const QString &path)
 {
     handedOver.append(path);
+    otherInstanceRunning = otherInstanceRunning && !otherInstanceEnds;
     return handOverTaken;
 }
 

@@ -42,7 +42,8 @@ public:
     QQueue<Answer> answers;
     QQueue<QString> chosenFiles;
     bool otherInstanceRunning = false;
-    bool handOverTaken = true; // the running instance takes what a second start hands it
+    bool handOverTaken = true;      // the running instance takes what a second start hands it
+    bool otherInstanceEnds = false; // it ends while a second start hands it a reading
     PrintOutcome printOutcome = PrintOutcome::Printed;
     bool settingsReadable = true;
     bool settingsWritable = true;

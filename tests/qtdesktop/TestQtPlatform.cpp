@@ -18,6 +18,8 @@
 #include <QtTest>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -185,6 +187,13 @@ void TestQtPlatform::lockOfDeadProcessIsTakenOver()
     QVERIFY(holder->claimSingleInstance() && !QtPlatform().claimSingleInstance());
     holder.reset(); // its descriptors closed, as when a killed instance's process ends
     QVERIFY(QtPlatform().claimSingleInstance());
+    // Tried again, a claim waits for an instance that is ending.
+    QtPlatform later;
+    const int ending = ::open(QFile::encodeName(m_runtime.filePath("numorra")), O_RDONLY);
+    QVERIFY(::flock(ending, LOCK_EX) == 0 && !later.claimSingleInstance());
+    std::thread end([ending] { QThread::msleep(300), ::close(ending); });
+    QVERIFY(later.claimSingleInstance());
+    end.join();
 }
 
 void TestQtPlatform::oldLockOfLiveProcessHolds()

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void secondInstanceIsRefused();
     void startOpensTheNamedReading_data();
     void startOpensTheNamedReading();
+    void readingOpensHereWhenTheRunningInstanceCloses();
     void handedOverReadingOpens_data();
     void handedOverReadingOpens();
     void handedOverReadingWaitsForANestedLoop();
@@ -175,6 +176,19 @@ void TestApplicationShell::startOpensTheNamedReading()
         QCOMPARE(m_platform->messages.constFirst().text, message);
     QVERIFY(m_shell->readingWindow() == nullptr);
     QCOMPARE(m_shell->mainWindow() != nullptr, !otherInstance);
+}
+
+void TestApplicationShell::readingOpensHereWhenTheRunningInstanceCloses()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("anna.qnr");
+    QVERIFY(ReadingFile::write(
+        path, PersonalDetailsRules::capture("Anna Lee", "5", "March", "1980"), nullptr));
+    m_platform->otherInstanceRunning = m_platform->otherInstanceEnds = true;
+    m_platform->handOverTaken = false;
+    m_shell->StartApplication(path);
+    QVERIFY(m_platform->messages.isEmpty() && m_platform->endedWith.isEmpty());
+    QVERIFY(m_shell->readingWindow() && m_shell->readingWindow()->isVisible());
 }
 
 void TestApplicationShell::handedOverReadingOpens_data()
