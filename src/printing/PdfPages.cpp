@@ -162,7 +162,7 @@ QByteArray PdfPages::glyphsOf(const QTextLine &line, const QString &text)
         for (const GlyphClusters::Glyph &glyph : run.glyphs) {
             if (glyph.characters.isEmpty() || !embedded)
                 appendOutline(glyphs,
-                              run.font.pathForGlyph(glyph.index).translated(glyph.position - top));
+                              outlineOf(run.font, glyph.index).translated(glyph.position - top));
         }
     }
     // One text object for the line, as readers that go by the order of the
@@ -238,6 +238,27 @@ PdfFont &PdfPages::fontOf(const QRawFont &font, qsizetype codes)
     }
     m_fonts.push_back(std::make_unique<PdfFont>(m_objects, font));
     return *m_fonts.back();
+}
+
+// Qt traces the outline of a glyph of a bitmap font (its stand-in boxes) dot
+// by dot, which took most of the time of a long name drawn in boxes: each
+// glyph is traced once.
+QPainterPath PdfPages::outlineOf(const QRawFont &font, quint32 glyph)
+{
+    if (m_outlines.size() >= kKeptOutlines || m_outlineFonts.size() >= kOutlineFonts) {
+        m_outlines.clear();
+        m_outlineFonts.clear();
+    }
+    qsizetype face = m_outlineFonts.indexOf(font);
+    if (face < 0) {
+        face = m_outlineFonts.size();
+        m_outlineFonts.append(font);
+    }
+    const std::pair<qsizetype, quint32> key(face, glyph);
+    auto known = m_outlines.constFind(key);
+    if (known == m_outlines.constEnd())
+        known = m_outlines.insert(key, font.pathForGlyph(glyph));
+    return *known;
 }
 
 void PdfPages::endPage()

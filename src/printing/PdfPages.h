@@ -4,8 +4,11 @@
 #include "printing/PdfObjects.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QPageLayout>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QRect>
 #include <QString>
 
@@ -14,7 +17,6 @@
 
 class PdfFont;
 class QIODevice;
-class QRawFont;
 class QTextLine;
 
 // A PDF of text pages, written out page by page as each is done. A line of
@@ -47,6 +49,7 @@ private:
     // The line's glyphs, drawn from the line's top left corner.
     QByteArray glyphsOf(const QTextLine &line, const QString &text);
     PdfFont &fontOf(const QRawFont &font, qsizetype codes);
+    QPainterPath outlineOf(const QRawFont &font, quint32 glyph);
     static void appendGlyph(QByteArray &glyphs, PdfFont &font, const GlyphClusters::Glyph &glyph,
                             bool rightToLeft, QPointF &last);
     void endPage();
@@ -72,4 +75,10 @@ private:
     qint64 m_pageCount = 0;
     std::vector<int> m_forms;
     std::vector<std::unique_ptr<PdfFont>> m_fonts;
+    // Outlines drawn, by their font's place in m_outlineFonts and their glyph;
+    // both start again when full.
+    static constexpr qsizetype kKeptOutlines = 4096;
+    static constexpr qsizetype kOutlineFonts = 16;
+    QList<QRawFont> m_outlineFonts;
+    QHash<std::pair<qsizetype, quint32>, QPainterPath> m_outlines;
 };
