@@ -148,13 +148,14 @@ std::vector<int> joinClusters(const QTextLine &line, const Numbering &numbering,
                               std::vector<int> &parents)
 {
     std::vector<int> glyphOf(static_cast<size_t>(line.textLength()), -1);
-    for (int character = 0; character < line.textLength(); ++character) {
-        int &first = glyphOf[static_cast<size_t>(character)];
-        for (const int glyph : clusterOf(line, numbering, character, glyphOf)) {
-            if (first < 0)
-                first = glyph;
+    int character = 0;
+    for (int &first : glyphOf) {
+        const QList<int> cluster = clusterOf(line, numbering, character++, glyphOf);
+        if (cluster.isEmpty())
+            continue;
+        first = cluster.constFirst();
+        for (const int glyph : cluster)
             parents[rootOf(parents, glyph)] = rootOf(parents, first);
-        }
     }
     return glyphOf;
 }

@@ -245,12 +245,12 @@ PdfFont &PdfPages::fontOf(const QRawFont &font, qsizetype codes)
 // glyph is traced once.
 QPainterPath PdfPages::outlineOf(const QRawFont &font, quint32 glyph)
 {
-    if (m_outlines.size() >= kKeptOutlines || m_outlineFonts.size() >= kOutlineFonts) {
+    if (m_outlines.size() >= kKeptOutlines) {
         m_outlines.clear();
         m_outlineFonts.clear();
     }
     qsizetype face = m_outlineFonts.indexOf(font);
-    if (face < 0) {
+    if (face == -1) {
         face = m_outlineFonts.size();
         m_outlineFonts.append(font);
     }

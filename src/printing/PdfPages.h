@@ -78,7 +78,6 @@ private:
     // Outlines drawn, by their font's place in m_outlineFonts and their glyph;
     // both start again when full.
     static constexpr qsizetype kKeptOutlines = 4096;
-    static constexpr qsizetype kOutlineFonts = 16;
     QList<QRawFont> m_outlineFonts;
     QHash<std::pair<qsizetype, quint32>, QPainterPath> m_outlines;
 };

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <thread>
 
 #include <fcntl.h>
@@ -259,6 +260,12 @@ void TestQtPlatform::readingGoesToTheRunningInstance()
     QTRY_COMPARE(opened, QStringList{QDir::current().absoluteFilePath("saved/anna.qnr")});
     start.join();
     QVERIFY(taken);
+    running.endProcess(0); // a program that is ending takes no more
+    std::atomic<bool> answered = false;
+    std::thread again([&] { taken = later.handOverReading("bo.qnr"), answered = true; });
+    QTRY_VERIFY(answered);
+    again.join();
+    QVERIFY(!taken && opened.size() == 1);
 }
 
 void TestQtPlatform::handOverToAStoppedInstanceEnds()
