@@ -1,6 +1,7 @@
 #include "files/AtomicFile.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -14,6 +15,20 @@ bool isStream(const QFileInfo &target)
     return target.exists() && !target.isFile() && !target.isDir();
 }
 
+// The open descriptor of this process that the path names (/dev/stdout,
+// /dev/fd/3, /proc/self/fd/1...), or -1. Opened again by its name, a file
+// it leads to would be started afresh: `>> log` would lose the log.
+int descriptorNamed(const QString &path)
+{
+    static const QRegularExpression numbered(QStringLiteral("^/(?:dev|proc/self)/fd/(\\d{1,9})$"));
+    const QRegularExpressionMatch match = numbered.match(path);
+    const int descriptor = path == QLatin1String("/dev/stdout")   ? STDOUT_FILENO
+                           : path == QLatin1String("/dev/stderr") ? STDERR_FILENO
+                           : match.hasMatch()                     ? match.captured(1).toInt()
+                                                                  : -1;
+    return descriptor >= 0 && ::fcntl(descriptor, F_GETFD) != -1 ? descriptor : -1;
+}
+
 bool fail(QString *reason, const QString &text)
 {
     if (reason)
@@ -24,12 +39,17 @@ bool fail(QString *reason, const QString &text)
 } // namespace
 
 AtomicFile::AtomicFile(const QString &path)
-    : m_file(path), m_stream(path), m_inPlace(isStream(QFileInfo(path))),
+    : m_file(path), m_stream(path), m_descriptor(descriptorNamed(path)),
+      m_inPlace(m_descriptor >= 0 || isStream(QFileInfo(path))),
       m_output(m_inPlace ? static_cast<QIODevice &>(m_stream) : m_file)
 {}
 
 bool AtomicFile::open(QString *reason)
 {
+    if (m_descriptor >= 0 &&
+        m_stream.open(m_descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                      QFileDevice::DontCloseHandle))
+        return true;
     // Replacing renames a new file over the old one, which the folder allows
     // even when the file itself is read-only: refuse that here.
     if (isReadOnly(QFileInfo(m_file.fileName())))

@@ -11,8 +11,10 @@
 // one, which replaces it only once every byte is on disk. An existing file is
 // left as it was whenever the write fails, including on a full disk. Bytes
 // may be written at once (write) or streamed through device(), however many.
-// A path naming what is not a file (a named pipe, a device, /dev/stdout, or a
-// link to one) is written into as it is, never replaced by a file.
+// A path naming what is not a file (a named pipe, a device, or a link to
+// one) is written into as it is, never replaced by a file; one naming an open
+// descriptor of this process (/dev/stdout, /dev/fd/3) is written to that
+// descriptor, at its place, as the shell opened it.
 class AtomicFile
 {
 public:
@@ -44,7 +46,8 @@ public:
 
 private:
     QSaveFile m_file;
-    QFile m_stream; // what is not a file, written into as it is
-    bool m_inPlace; // whether the path names such a thing
+    QFile m_stream;   // what is not a file, written into as it is
+    int m_descriptor; // the open descriptor the path names, or -1
+    bool m_inPlace;   // whether the path names such a thing
     CheckedOutput m_output;
 };
