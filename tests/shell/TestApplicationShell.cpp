@@ -27,6 +27,7 @@
 #include <QtTest>
 #include <functional>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace {
 
@@ -133,6 +134,8 @@ void TestApplicationShell::startOpensTheNamedReading_data()
         << "anna.txt" << true << false << false << "Please Check The File.";
     QTest::newRow("no such file") << "gone.qnr" << false << false << false
                                   << "Please Check The File.";
+    QTest::newRow("named pipe") << "pipe.qnr" << false << false << false
+                                << "Please Check The File.";
     QTest::newRow("second start hands it over") << "anna.qnr" << true << true << true << QString();
     QTest::newRow("second start, not taken")
         << "anna.qnr" << true << true << false << "Application is already running";
@@ -154,6 +157,7 @@ void TestApplicationShell::startOpensTheNamedReading()
         saved.write(ReadingFile::compose(anna));
         saved.setPermissions(file.startsWith("read-only") ? QFile::ReadOwner : saved.permissions());
     }
+    QVERIFY(!file.startsWith("pipe") || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     m_platform->otherInstanceRunning = otherInstance;
     m_platform->handOverTaken = taken;
     m_shell->StartApplication(path);
