@@ -39,6 +39,19 @@ QString translated(const char *text)
     return QCoreApplication::translate("ReportCommand", text);
 }
 
+// Text as a terminal is given it: a control character (ESC opening an escape
+// sequence, from a name in a file someone sent) would drive the terminal, so
+// each but tab and line feed shows as U+FFFD.
+QString forTerminal(QString text, bool terminal)
+{
+    for (QChar &character : text) {
+        if (terminal && character.category() == QChar::Other_Control && character != u'\t' &&
+            character != u'\n')
+            character = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 ReportCommand::ReportCommand(EngineSteps engineSteps) : m_engineSteps(std::move(engineSteps)) {}
@@ -239,7 +252,7 @@ void ReportCommand::writeText(const QString &reportText)
 {
     if (m_written++ > 0)
         *m_out << "\f\n";
-    *m_out << LineBreaks::toLineFeeds(reportText) << '\n';
+    *m_out << forTerminal(LineBreaks::toLineFeeds(reportText), m_outputTerminal) << '\n';
 }
 
 void ReportCommand::writeJson(const QJsonObject &object)
@@ -323,7 +336,7 @@ void ReportCommand::tell(const QString &message)
 {
     if (m_progress)
         m_progress->clear();
-    *m_err << kProgram << message << QLatin1Char('\n');
+    *m_err << kProgram << forTerminal(message, m_terminal) << QLatin1Char('\n');
 }
 
 QString ReportCommand::where(const Source &source)

@@ -230,6 +230,7 @@ private Q_SLOTS:
     void progressLine();
     void progressShowsWhileTheRunGoesOn_data();
     void progressShowsWhileTheRunGoesOn();
+    void terminalIsNotDriven();
     void failedStepIsReported_data();
     void failedStepIsReported();
     void listReadAsTheDetailsGiven_data();
@@ -865,6 +866,21 @@ void TestReportCommand::progressShowsWhileTheRunGoesOn()
         command.setOutputTerminal(true);
     QCOMPARE(command.run(options << m_folder.filePath("anna.qnr") << "-", out, err), 0);
     QCOMPARE(shownWhileWaiting.contains("numorra-report: 1 of 2 readings"), shown);
+}
+
+// A name from a file someone sent drives no terminal: its control characters
+// show as U+FFFD there.
+void TestReportCommand::terminalIsNotDriven()
+{
+    QString text, messages;
+    QTextStream out(&text), err(&messages);
+    ReportCommand command;
+    command.setOutputTerminal(true);
+    command.setProgressTerminal(true);
+    command.run(detailsArguments("A\x1b[2J\u009b\tB", "5", "March", "1980"), out, err);
+    command.run({"--name", "Bo", "--date", "\a"}, out, err);
+    QVERIFY(text.contains("A\uFFFD[2J\uFFFD\tB"));
+    QVERIFY(messages.contains("not \"\uFFFD\""));
 }
 
 void TestReportCommand::failedStepIsReported_data()
