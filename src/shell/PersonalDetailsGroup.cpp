@@ -53,13 +53,32 @@ void PersonalDetailsGroup::keepNameOnOneLine()
 {
     // A name pasted from several lines keeps its words on one line.
     connect(txtName, &QLineEdit::textChanged, this, [this](const QString &text) {
-        const QString line = PersonalDetailsRules::oneLine(text);
-        if (line == text)
-            return;
-        const int cursor = txtName->cursorPosition();
-        txtName->setText(line);
-        txtName->setCursorPosition(qMin(cursor, int(line.size())));
+        if (PersonalDetailsRules::oneLine(text) == text)
+            m_oneLineName = text;
+        else
+            putNameOnOneLine(text);
     });
+}
+
+// The text that came in is taken back and put in again on one line, so
+// that the cursor follows it and one undo still gives back the name before.
+void PersonalDetailsGroup::putNameOnOneLine(const QString &text)
+{
+    const QString before = m_oneLineName;
+    qsizetype start = 0;
+    while (start < before.size() && start < text.size() && before.at(start) == text.at(start))
+        ++start;
+    qsizetype end = 0; // the characters after what came in, the same in both
+    while (end < before.size() - start && end < text.size() - start &&
+           before.at(before.size() - 1 - end) == text.at(text.size() - 1 - end))
+        ++end;
+    txtName->undo();
+    if (txtName->text() != before) { // set by the program: nothing to take back
+        txtName->setText(PersonalDetailsRules::oneLine(text));
+        return;
+    }
+    txtName->setSelection(int(start), int(before.size() - start - end));
+    txtName->insert(PersonalDetailsRules::oneLine(text.mid(start, text.size() - start - end)));
 }
 
 QComboBox *PersonalDetailsGroup::addList(const QString &objectName, const QString &accessibleName,

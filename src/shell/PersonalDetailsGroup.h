@@ -37,6 +37,7 @@ public:
 
 private:
     void keepNameOnOneLine();
+    void putNameOnOneLine(const QString &text);
     // Items showing `captions`, each standing for the value at its position.
     static void fillList(QComboBox *list, const QStringList &captions, const QStringList &values);
     QComboBox *addList(const QString &objectName, const QString &accessibleName, int left,
@@ -44,4 +45,5 @@ private:
 
     Platform &m_platform;
     PersonalDetails &m_details;
+    QString m_oneLineName; // the name field's text when it last held one line
 };

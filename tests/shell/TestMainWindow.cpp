@@ -176,10 +176,15 @@ void TestMainWindow::nameFieldHoldsOneLine()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, field);
-    frmMain *window = m_shell->openMainWindow();
+    QLineEdit *name = m_shell->openMainWindow()->fraDetails->txtName;
+    QTest::keyClicks(name, "BoYu");
+    name->setCursorPosition(2);
     QApplication::clipboard()->setText(pasted);
-    window->fraDetails->txtName->paste();
-    QCOMPARE(window->fraDetails->txtName->text(), field);
+    name->paste();
+    QCOMPARE(name->text(), "Bo" + field + "Yu");
+    QCOMPARE(name->cursorPosition(), 2 + field.size()); // after what was pasted
+    name->undo();
+    QCOMPARE(name->text(), "BoYu");
 }
 
 void TestMainWindow::validationMessages_data()
