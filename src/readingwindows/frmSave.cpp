@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -103,6 +104,20 @@ void frmSave::buildButtons()
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::PrintReport);
     connect(cmdOpen, &QPushButton::clicked, this, &frmSave::OpenNineStarFile);
     connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::exportPdf);
+}
+
+// Enter presses the button in focus, as in any dialog. The buttons are not
+// auto-default, so that Enter in the report presses none, and so Qt's own
+// buttons let Enter pass.
+void frmSave::keyPressEvent(QKeyEvent *event)
+{
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (button && enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmSave::BuildReport()

@@ -7,6 +7,7 @@
 
 class LinkLabel;
 class Platform;
+class QKeyEvent;
 class QPushButton;
 class ReadingResults;
 class RichPaneView;
@@ -44,6 +45,9 @@ public:
     QPushButton *cmdExportPdf = nullptr;
     LinkLabel *lblCommunity = nullptr;
     LinkLabel *lblHomePage = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildLinks();

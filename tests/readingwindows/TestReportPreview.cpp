@@ -114,6 +114,11 @@ void TestReportPreview::fieldsAtTheirPlaces()
     QTest::keyClick(preview, Qt::Key_O, Qt::AltModifier);
     QTRY_COMPARE(m_platform->fileDialogs.size(), 1); // an access key clicks a moment later
     QCOMPARE(m_platform->fileDialogs.constFirst().defaultSuffix, QStringLiteral("qfs"));
+    // Enter presses the button in focus, and none from the report.
+    QTest::keyClick(preview->RTB, Qt::Key_Return);
+    preview->cmdSave->setFocus();
+    QTest::keyClick(preview->cmdSave, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(m_platform->fileDialogs.size(), 2);
 }
 
 void TestReportPreview::showsTheReport()
