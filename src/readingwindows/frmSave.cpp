@@ -156,18 +156,33 @@ QString frmSave::printProblem(Platform::PrintOutcome outcome)
     return {};
 }
 
+// A name as the question shows it: a long one by its two ends, so that the
+// box and its buttons stay within the screen.
+QString frmSave::shownInQuestion(const QString &name)
+{
+    constexpr qsizetype kEnd = 60; // characters shown at each end
+    if (name.size() <= 2 * kEnd + 1)
+        return name;
+    qsizetype head = kEnd;
+    qsizetype tail = name.size() - kEnd;
+    head -= name.at(head - 1).isHighSurrogate() ? 1 : 0; // a pair stays whole
+    tail += name.at(tail).isLowSurrogate() ? 1 : 0;
+    return name.left(head) + QChar(0x2026) + name.mid(tail);
+}
+
 bool frmSave::acceptStoredName()
 {
     const QString stored = ReadingFile::storedName(m_details.Name);
     if (stored == m_details.Name)
         return true;
     // The file keeps the whole name on a line of its own, which only Numorra reads.
-    const QString seen = stored.isEmpty() ? tr("They will see no name.")
-                                          : tr("They will see it as \"%1\".").arg(stored);
+    const QString seen = stored.isEmpty()
+                             ? tr("They will see no name.")
+                             : tr("They will see it as \"%1\".").arg(shownInQuestion(stored));
     const QString question =
         tr("The name \"%1\" holds characters that other programs reading this file cannot "
            "show. %2 Numorra itself keeps the whole name.\n\nSave the reading anyway?")
-            .arg(m_details.Name, seen);
+            .arg(shownInQuestion(m_details.Name), seen);
     return m_platform.showMessage(question, Platform::Icon::Warning, Platform::Buttons::YesNo) ==
            Platform::Answer::Yes;
 }

@@ -50,6 +50,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    static QString shownInQuestion(const QString &name);
     void buildLinks();
     void buildReportBoxes();
     void buildButtons();

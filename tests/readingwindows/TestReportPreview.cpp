@@ -232,6 +232,9 @@ void TestReportPreview::savingAnUnstorableName_data()
     QTest::newRow("accented, cancelled")
         << QStringLiteral("Zo\u00EB") << "see it as \"Zo\"" << false;
     QTest::newRow("all Chinese") << QStringLiteral("\u674E\u5A1C") << "see no name" << true;
+    const QString as(100, 'A'), bs(100, 'B'); // shown by its ends
+    QTest::newRow("long") << as + "\u00EB" + bs
+                          << "as \"" + as.left(60) + "\u2026" + bs.left(60) + "\"" << true;
 }
 
 void TestReportPreview::savingAnUnstorableName()
