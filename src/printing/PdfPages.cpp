@@ -4,6 +4,7 @@
 #include "printing/GlyphClusters.h"
 #include "printing/PdfFont.h"
 
+#include <algorithm>
 #include <QDateTime>
 #include <QPainterPath>
 #include <QTextLine>
@@ -245,19 +246,16 @@ PdfFont &PdfPages::fontOf(const QRawFont &font, qsizetype codes)
 // glyph is traced once.
 QPainterPath PdfPages::outlineOf(const QRawFont &font, quint32 glyph)
 {
-    if (m_outlines.size() >= kKeptOutlines) {
-        m_outlines.clear();
-        m_outlineFonts.clear();
-    }
-    qsizetype face = m_outlineFonts.indexOf(font);
-    if (face == -1) {
-        face = m_outlineFonts.size();
-        m_outlineFonts.append(font);
-    }
-    const std::pair<qsizetype, quint32> key(face, glyph);
-    auto known = m_outlines.constFind(key);
-    if (known == m_outlines.constEnd())
-        known = m_outlines.insert(key, font.pathForGlyph(glyph));
+    auto face = std::find_if(m_outlines.begin(), m_outlines.end(),
+                             [&font](const auto &outlines) { return outlines.first == font; });
+    if (face == m_outlines.end())
+        face = m_outlines.insert(m_outlines.end(), {font, {}});
+    QHash<quint32, QPainterPath> &outlines = face->second;
+    if (outlines.size() >= kKeptOutlines)
+        outlines.clear();
+    auto known = outlines.constFind(glyph);
+    if (known == outlines.constEnd())
+        known = outlines.insert(glyph, font.pathForGlyph(glyph));
     return *known;
 }
 

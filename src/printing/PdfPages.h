@@ -75,9 +75,7 @@ private:
     qint64 m_pageCount = 0;
     std::vector<int> m_forms;
     std::vector<std::unique_ptr<PdfFont>> m_fonts;
-    // Outlines drawn, by their font's place in m_outlineFonts and their glyph;
-    // both start again when full.
+    // The outlines drawn of each font, by glyph: up to so many a font.
     static constexpr qsizetype kKeptOutlines = 4096;
-    QList<QRawFont> m_outlineFonts;
-    QHash<std::pair<qsizetype, quint32>, QPainterPath> m_outlines;
+    std::vector<std::pair<QRawFont, QHash<quint32, QPainterPath>>> m_outlines;
 };
