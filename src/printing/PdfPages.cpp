@@ -4,10 +4,11 @@
 #include "printing/GlyphClusters.h"
 #include "printing/PdfFont.h"
 
-#include <algorithm>
 #include <QDateTime>
 #include <QPainterPath>
 #include <QTextLine>
+
+#include <algorithm>
 
 namespace {
 
