@@ -101,15 +101,16 @@ Numbering numberGlyphs(const QList<Run> &runs)
     return numbering;
 }
 
-// The numbers of the glyphs that the line's first `count` characters are drawn with.
-QSet<int> glyphsOfFirst(const QTextLine &line, const Numbering &numbering, int count)
+// The numbers of the glyphs that `count` characters of the line from
+// `character` on are drawn with, in drawing order (-1 for one not found).
+QList<int> glyphsOf(const QTextLine &line, const Numbering &numbering, int character, int count)
 {
-    QSet<int> glyphs;
-    for (const QGlyphRun &part : line.glyphRuns(line.textStart(), count)) {
+    QList<int> glyphs;
+    for (const QGlyphRun &part : line.glyphRuns(line.textStart() + character, count)) {
         const QList<quint32> indexes = part.glyphIndexes();
         const QList<QPointF> positions = part.positions();
         for (qsizetype index = 0; index < indexes.size(); ++index)
-            glyphs.insert(numbering.ids.value(keyOf(indexes.at(index), positions.at(index)), -1));
+            glyphs.append(numbering.ids.value(keyOf(indexes.at(index), positions.at(index)), -1));
     }
     return glyphs;
 }
@@ -124,18 +125,16 @@ QSet<int> glyphsOfFirst(const QTextLine &line, const Numbering &numbering, int c
 QList<int> clusterOf(const QTextLine &line, const Numbering &numbering, int character,
                      const std::vector<int> &glyphOf)
 {
-    QList<int> glyphs;
-    for (const QGlyphRun &part : line.glyphRuns(line.textStart() + character, 1)) {
-        const QList<quint32> indexes = part.glyphIndexes();
-        const QList<QPointF> positions = part.positions();
-        for (qsizetype index = 0; index < indexes.size(); ++index)
-            glyphs.append(numbering.ids.value(keyOf(indexes.at(index), positions.at(index)), -1));
-    }
+    QList<int> glyphs = glyphsOf(line, numbering, character, 1);
     if (!glyphs.contains(-1))
         return glyphs;
-    glyphs =
-        (glyphsOfFirst(line, numbering, character + 1) - glyphsOfFirst(line, numbering, character))
-            .values();
+    const QList<int> first = glyphsOf(line, numbering, 0, character);
+    const QSet<int> before(first.cbegin(), first.cend());
+    glyphs.clear();
+    for (const int glyph : glyphsOf(line, numbering, 0, character + 1)) {
+        if (!before.contains(glyph))
+            glyphs.append(glyph);
+    }
     if (glyphs.isEmpty() && character > 0)
         glyphs.append(glyphOf[static_cast<size_t>(character - 1)]);
     glyphs.removeAll(-1);
