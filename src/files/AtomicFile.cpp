@@ -46,10 +46,10 @@ AtomicFile::AtomicFile(const QString &path)
 
 bool AtomicFile::open(QString *reason)
 {
-    if (m_descriptor >= 0 &&
-        m_stream.open(m_descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                      QFileDevice::DontCloseHandle))
-        return true;
+    if (m_descriptor >= 0)
+        return m_stream.open(m_descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                             QFileDevice::DontCloseHandle) ||
+               fail(reason, m_stream.errorString());
     // Replacing renames a new file over the old one, which the folder allows
     // even when the file itself is read-only: refuse that here.
     if (isReadOnly(QFileInfo(m_file.fileName())))
