@@ -35,6 +35,8 @@ PersonalDetailsGroup::PersonalDetailsGroup(Platform &platform, PersonalDetails &
     cboMonth = addList(QStringLiteral("cboMonth"), tr("Birth month"), 1755, 1305);
     cboYear = addList(QStringLiteral("cboYear"), tr("Birth year"), 3120, 1095);
     dayLabel->setBuddy(cboDate);
+    nameForScreenReaders(cboMonth);
+    nameForScreenReaders(cboYear);
 
     for (QWidget *field : {static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(dayLabel)}) {
         field->setFont(WidgetStyle::windowFont());
@@ -94,6 +96,16 @@ QComboBox *PersonalDetailsGroup::addList(const QString &objectName, const QStrin
     list->setFont(WidgetStyle::windowFont());
     WidgetStyle::setColours(list, Colours::kLightGreen, Colours::kFieldGrey);
     return list;
+}
+
+// A screen reader on Linux names a list by its value ("January") and takes
+// what it is for from the label whose buddy it is: the month and year lists
+// have no label to see, so each gets one that only a screen reader meets.
+void PersonalDetailsGroup::nameForScreenReaders(QComboBox *list)
+{
+    auto *label = new QLabel(list->accessibleName(), this);
+    label->setBuddy(list);
+    label->hide();
 }
 
 void PersonalDetailsGroup::FillPersonalDetailsLists()

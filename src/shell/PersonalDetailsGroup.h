@@ -40,6 +40,7 @@ private:
     void putNameOnOneLine(const QString &text);
     // Items showing `captions`, each standing for the value at its position.
     static void fillList(QComboBox *list, const QStringList &captions, const QStringList &values);
+    void nameForScreenReaders(QComboBox *list);
     QComboBox *addList(const QString &objectName, const QString &accessibleName, int left,
                        int width);
 

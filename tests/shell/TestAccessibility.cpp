@@ -29,12 +29,24 @@ bool isInteractive(const QAccessibleInterface *node)
     return roles.contains(node->role()) || node->state().focusable;
 }
 
+// What a screen reader says an element is for. A list's name on Linux is its
+// value, so a list is known by the labels whose buddy it is.
+QString nameOf(QAccessibleInterface *node)
+{
+    if (node->role() != QAccessible::ComboBox)
+        return node->text(QAccessible::Name);
+    QString labels;
+    for (const auto &[label, relation] : node->relations(QAccessible::Label))
+        labels += qobject_cast<QLabel *>(label->object()) ? label->text(QAccessible::Name) : "";
+    return labels;
+}
+
 // Every interactive element below `node` that has no name, as "role (object name)".
 void collectNameless(QAccessibleInterface *node, QStringList &nameless, int depth = 0)
 {
     if (!node || depth > 30)
         return;
-    if (isInteractive(node) && node->text(QAccessible::Name).trimmed().isEmpty()) {
+    if (isInteractive(node) && nameOf(node).trimmed().isEmpty()) {
         const QObject *object = node->object();
         nameless << QStringLiteral("%1 (%2)")
                         .arg(node->role())
