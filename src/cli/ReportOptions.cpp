@@ -1,8 +1,11 @@
 #include "cli/ReportOptions.h"
+#include "files/AtomicFile.h"
 #include "files/FileArgument.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <unistd.h>
 
 namespace {
 
@@ -291,7 +294,7 @@ QString conflict(const QCommandLineParser &parser, const ReportOptions &options)
     if (parser.isSet(kPdf) && options.pdfPath.isEmpty())
         return translated(QT_TRANSLATE_NOOP("ReportOptions", "--pdf needs the name of the file to "
                                                              "write, or - for standard output"));
-    if (options.json && options.pdfPath == ReportOptions::kStandardStream)
+    if (options.json && options.pdfToStandardOutput())
         return translated(QT_TRANSLATE_NOOP(
             "ReportOptions", "--json and --pdf - cannot both go to standard output"));
     if (parser.isSet(kDate) && (parser.isSet(kDay) || parser.isSet(kMonth) || parser.isSet(kYear)))
@@ -328,6 +331,11 @@ QString conflict(const QCommandLineParser &parser, const ReportOptions &options)
 }
 
 } // namespace
+
+bool ReportOptions::pdfToStandardOutput() const
+{
+    return pdfPath == kStandardStream || AtomicFile::descriptorNamed(pdfPath) == STDOUT_FILENO;
+}
 
 std::optional<ReportOptions> ReportOptions::parse(const QStringList &arguments, QString *error)
 {

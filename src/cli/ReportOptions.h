@@ -30,7 +30,9 @@ struct ReportOptions
     // are named or a list is read.
     bool jsonArray() const { return json && (files.size() > 1 || !listPath.isEmpty()); }
     // Whether readings go to standard output: the report, the JSON or the PDF.
-    bool writesOut() const { return json || pdfPath.isEmpty() || pdfPath == kStandardStream; }
+    bool writesOut() const { return json || pdfPath.isEmpty() || pdfToStandardOutput(); }
+    // Whether the PDF goes to standard output: "-", or a name for it such as /dev/stdout.
+    bool pdfToStandardOutput() const;
 
     // The options from the arguments (without the program name). Nothing, with
     // the reason, for a usage error or a day, month or year the lists lack.

@@ -15,10 +15,18 @@ bool isStream(const QFileInfo &target)
     return target.exists() && !target.isFile() && !target.isDir();
 }
 
-// The open descriptor of this process that the path names (/dev/stdout,
-// /dev/fd/3, /proc/self/fd/1...), or -1. Opened again by its name, a file
-// it leads to would be started afresh: `>> log` would lose the log.
-int descriptorNamed(const QString &path)
+bool fail(QString *reason, const QString &text)
+{
+    if (reason)
+        *reason = text;
+    return false;
+}
+
+} // namespace
+
+// Opened again by its name, a file the descriptor leads to would be started
+// afresh: `>> log` would lose the log.
+int AtomicFile::descriptorNamed(const QString &path)
 {
     static const QRegularExpression numbered(QStringLiteral("^/(?:dev|proc/self)/fd/(\\d{1,9})$"));
     const QRegularExpressionMatch match = numbered.match(path);
@@ -28,15 +36,6 @@ int descriptorNamed(const QString &path)
                                                                   : -1;
     return descriptor >= 0 && ::fcntl(descriptor, F_GETFD) != -1 ? descriptor : -1;
 }
-
-bool fail(QString *reason, const QString &text)
-{
-    if (reason)
-        *reason = text;
-    return false;
-}
-
-} // namespace
 
 AtomicFile::AtomicFile(const QString &path)
     : m_file(path), m_stream(path), m_descriptor(descriptorNamed(path)),

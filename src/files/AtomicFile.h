@@ -33,6 +33,9 @@ public:
     // True for an existing file that is read-only: one its user may not
     // write, or whose mode lets nobody write it (as root may write anything).
     static bool isReadOnly(const QFileInfo &file);
+    // The open descriptor of this process that the path names (/dev/stdout,
+    // /dev/fd/3, /proc/self/fd/1...), or -1.
+    static int descriptorNamed(const QString &path);
 
     // The whole file at once; false, with the reason, when it cannot be written.
     static bool write(const QString &path, const QByteArray &bytes, QString *reason);

@@ -501,6 +501,9 @@ void TestReportCommand::statusAndMessage_data()
     QTest::newRow("JSON and PDF both on standard output")
         << QStringList{"--json", "--pdf", "-", "%1/anna.qnr"} << 2
         << "--json and --pdf - cannot both go to standard output";
+    QTest::newRow("JSON and PDF both on standard output, by its name")
+        << QStringList{"--json", "--pdf", "/dev/fd/1", "%1/anna.qnr"} << 2
+        << "--json and --pdf - cannot both go to standard output";
     const QString date = "--date must be a date YYYY-MM-DD from 1900-01-01 to 2050-12-31, not ";
     QTest::newRow("date and day") << QStringList{"--date", "1990-05-05", "--day", "5"} << 2
                                   << "give the date of birth either as --date or as --day, "
