@@ -93,7 +93,8 @@ std::optional<ClientList::Row> ClientList::next()
             continue;
         if (!m_columns && readHeader(cells))
             continue;
-        if (!m_columns) {
+        const bool decided = m_columns.has_value();
+        if (!decided) {
             // No header: the name, then a date, or a day (one or two digits),
             // a month and a year.
             static const QRegularExpression day(QStringLiteral("^[0-9]{1,2}$"));
@@ -101,7 +102,11 @@ std::optional<ClientList::Row> ClientList::next()
             m_columns = apart ? Columns{0, -1, 1, 2, 3} : Columns{0, 1, -1, -1, -1};
         }
         m_rowsGiven = true;
-        return rowOf(cells);
+        const Row row = rowOf(cells);
+        // A row without a date shows neither form: a later row decides.
+        if (!decided && cellAt(cells, 1).trimmed().isEmpty())
+            m_columns.reset();
+        return row;
     }
     if (!m_failure)
         m_failure = readerFailure();

@@ -1019,6 +1019,9 @@ void TestReportCommand::listBadRowsTold_data()
                        "row 4: the year of birth must be 1900 to 2050, not \"1899\"",
                        "row 5: the name must be one line: it holds a line break"}
         << 0;
+    QTest::newRow("no header, no date in the first row: the next row tells the columns")
+        << QByteArray("Anna;;;\nBo;5;March;1980\nCy;6;7;1990\n") << false
+        << QStringList{"row 1: " + date + "\"\""} << 2;
     QTest::newRow("a quote never closed: the rows before it done")
         << QByteArray("Anna,1980-03-05\n\"Bo,1911-01-01\nCy,1911-01-01\n") << false
         << QStringList{"row 2: " + notAList + "a quote opened in this row is never closed"} << 1;
