@@ -25,10 +25,12 @@ struct Cups
     decltype(&cupsPrintFile) printFile = nullptr;
     decltype(&pwgMediaForPWG) mediaForPwg = nullptr;
     decltype(&pwgMediaForLegacy) mediaForLegacy = nullptr;
+    decltype(&pwgMediaForPPD) mediaForPpd = nullptr;
 
     bool isLoaded() const
     {
-        return getNamedDest && freeDests && getOption && printFile && mediaForPwg && mediaForLegacy;
+        return getNamedDest && freeDests && getOption && printFile && mediaForPwg &&
+               mediaForLegacy && mediaForPpd;
     }
 };
 
@@ -41,8 +43,8 @@ const Cups &cups()
 {
 #ifdef NUMORRA_PLAIN_CUPS
     // The plain way, which the benchmark measures: libcups linked, so loaded at start-up.
-    static const Cups linked{&cupsGetNamedDest, &cupsFreeDests,  &cupsGetOption,
-                             &cupsPrintFile,    &pwgMediaForPWG, &pwgMediaForLegacy};
+    static const Cups linked{&cupsGetNamedDest, &cupsFreeDests,     &cupsGetOption, &cupsPrintFile,
+                             &pwgMediaForPWG,   &pwgMediaForLegacy, &pwgMediaForPPD};
     return linked;
 #else
     static const Cups loaded = [] {
@@ -56,13 +58,14 @@ const Cups &cups()
         resolve(library, functions.printFile, "cupsPrintFile");
         resolve(library, functions.mediaForPwg, "pwgMediaForPWG");
         resolve(library, functions.mediaForLegacy, "pwgMediaForLegacy");
+        resolve(library, functions.mediaForPpd, "pwgMediaForPPD");
         return functions;
     }();
     return loaded;
 #endif
 }
 
-// The size of a media name ("iso_a4_210x297mm", "na_letter_8.5x11in", "A4"...)
+// The size of a media name ("iso_a4_210x297mm", "iso-a4", "A4", "Letter"...)
 // as CUPS knows it; the user's local size when the printer names none CUPS knows.
 QPageSize pageSizeOf(const Cups &functions, const char *media)
 {
@@ -71,6 +74,8 @@ QPageSize pageSizeOf(const Cups &functions, const char *media)
         size = functions.mediaForPwg(media);
         if (!size)
             size = functions.mediaForLegacy(media);
+        if (!size)
+            size = functions.mediaForPpd(media);
     }
     if (!size)
         return PdfFile::localPageSize();

@@ -70,4 +70,9 @@ pwg_media_t *pwgMediaForLegacy(const char *)
 {
     return nullptr;
 }
+
+pwg_media_t *pwgMediaForPPD(const char *)
+{
+    return nullptr;
+}
 }

@@ -73,10 +73,15 @@ void TestRealPrinting::print(int presses)
 
 void TestRealPrinting::printsOneJobPerPress()
 {
+    // The paper the user keeps for the printer, by the name a PPD gives it.
+    QCOMPARE(QProcess::execute("lpoptions", {"-p", "PDF", "-o", "media=A5"}), 0);
     print(1);
     QCOMPARE(m_platform->messages, QStringList());
     QTRY_COMPARE(spooledDocuments().size(), 1);
     const QString spool = qEnvironmentVariable("NUMORRA_CUPS_SPOOL");
+    QFile first(spool + "/" + spooledDocuments().constFirst());
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    QVERIFY(first.readAll().contains("/MediaBox [0 0 420 595]"));
     const QString document = Report::printDocument(m_preview->report().PlainText());
     QVERIFY(document.contains("Most Favorable Direction by Chinese Numerology"));
     const QString expected = letters(document);
