@@ -13,6 +13,22 @@ namespace {
 
 using modNineStarKey::DigitCounts;
 
+// Qt's writer escapes the control characters below U+0020 only; DEL and
+// U+0080 to U+009F (U+009B opens an escape sequence on a terminal) stay as
+// they are. They can stand only within strings, where \u00XX means the same.
+QString escapeControls(const QString &json)
+{
+    QString text;
+    text.reserve(json.size());
+    for (const QChar character : json) {
+        if (character.category() == QChar::Other_Control && character.unicode() >= 0x7F)
+            text += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            text += character;
+    }
+    return text;
+}
+
 int countOf(const DigitCounts &counts, int number)
 {
     return counts[static_cast<size_t>(number - 1)];
@@ -77,7 +93,8 @@ QJsonObject failure(const QString &file, const QString &problem)
 
 QString toText(const QJsonObject &object, bool inArray)
 {
-    QString text = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    QString text =
+        escapeControls(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
     if (!inArray)
         return text;
     const QString indent(4, QLatin1Char(' '));

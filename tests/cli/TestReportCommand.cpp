@@ -882,7 +882,9 @@ void TestReportCommand::terminalIsNotDriven()
     command.setProgressTerminal(true);
     command.run(detailsArguments("A\x1b[2J\u009b\tB", "5", "March", "1980"), out, err);
     command.run({"--name", "Bo", "--date", "\a"}, out, err);
+    command.run({"--json", "--name", "A\x1b\u007f\u009b", "--date", "1980-03-05"}, out, err);
     QVERIFY(text.contains("A\uFFFD[2J\uFFFD\tB"));
+    QVERIFY(text.contains(R"("name": "A\u001b\u007f\u009b")"));
     QVERIFY(messages.contains("not \"\uFFFD\""));
 }
 
