@@ -1234,6 +1234,14 @@ Save the reading anyway?</source>
 
 %2</translation>
     </message>
+    <message>
+        <source>The report was not printed: the print service (CUPS) did not answer.
+
+Check that it is running, then print again.</source>
+        <translation>报告未打印：打印服务（CUPS）没有响应。
+
+请检查它是否正在运行，然后重新打印。</translation>
+    </message>
 </context>
 <context>
     <name>modHelp</name>

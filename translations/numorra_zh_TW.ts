@@ -1234,6 +1234,14 @@ Save the reading anyway?</source>
 
 %2</translation>
     </message>
+    <message>
+        <source>The report was not printed: the print service (CUPS) did not answer.
+
+Check that it is running, then print again.</source>
+        <translation>報告未列印：列印服務（CUPS）沒有回應。
+
+請檢查它是否正在執行，然後再列印一次。</translation>
+    </message>
 </context>
 <context>
     <name>modHelp</name>

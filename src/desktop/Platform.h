@@ -16,10 +16,17 @@ public:
     enum class Icon { Critical, Information, Warning };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
-    // A print job: printed, no print system (CUPS) to print with, no default
-    // printer, refused by the printer, or the document for the printer could
-    // not be made (in the temporary folder).
-    enum class PrintOutcome { Printed, NoPrintSystem, NoPrinter, Refused, DocumentNotMade };
+    // A print job: printed, no print system (CUPS) to print with, no print
+    // server answering, no default printer, refused by the printer, or the
+    // document for the printer could not be made (in the temporary folder).
+    enum class PrintOutcome {
+        Printed,
+        NoPrintSystem,
+        NoPrintServer,
+        NoPrinter,
+        Refused,
+        DocumentNotMade
+    };
 
     // What a file dialog shows and accepts; it opens with no file name. A
     // filter is written "Label|pattern". No dialog returns a read-only file:

@@ -20,6 +20,8 @@ namespace {
 struct Cups
 {
     decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&cupsGetDests2) getDests = nullptr;
+    decltype(&cupsLastError) lastError = nullptr;
     decltype(&cupsFreeDests) freeDests = nullptr;
     decltype(&cupsGetOption) getOption = nullptr;
     decltype(&cupsPrintFile) printFile = nullptr;
@@ -29,8 +31,8 @@ struct Cups
 
     bool isLoaded() const
     {
-        return getNamedDest && freeDests && getOption && printFile && mediaForPwg &&
-               mediaForLegacy && mediaForPpd;
+        return getNamedDest && getDests && lastError && freeDests && getOption && printFile &&
+               mediaForPwg && mediaForLegacy && mediaForPpd;
     }
 };
 
@@ -43,7 +45,8 @@ const Cups &cups()
 {
 #ifdef NUMORRA_PLAIN_CUPS
     // The plain way, which the benchmark measures: libcups linked, so loaded at start-up.
-    static const Cups linked{&cupsGetNamedDest, &cupsFreeDests,     &cupsGetOption, &cupsPrintFile,
+    static const Cups linked{&cupsGetNamedDest, &cupsGetDests2,     &cupsLastError,
+                             &cupsFreeDests,    &cupsGetOption,     &cupsPrintFile,
                              &pwgMediaForPWG,   &pwgMediaForLegacy, &pwgMediaForPPD};
     return linked;
 #else
@@ -53,6 +56,8 @@ const Cups &cups()
         if (!library.load())
             return functions;
         resolve(library, functions.getNamedDest, "cupsGetNamedDest");
+        resolve(library, functions.getDests, "cupsGetDests2");
+        resolve(library, functions.lastError, "cupsLastError");
         resolve(library, functions.freeDests, "cupsFreeDests");
         resolve(library, functions.getOption, "cupsGetOption");
         resolve(library, functions.printFile, "cupsPrintFile");
@@ -98,6 +103,16 @@ Destination defaultDestination(const Cups &functions)
                        FreeDestination{&functions});
 }
 
+// Whether the print server answers. Without one, libcups finds no printer
+// either, and tells that as having no default destination.
+bool serverAnswers(const Cups &functions)
+{
+    cups_dest_t *destinations = nullptr;
+    const int count = functions.getDests(CUPS_HTTP_DEFAULT, &destinations);
+    functions.freeDests(count, destinations);
+    return count > 0 || functions.lastError() != IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+}
+
 } // namespace
 
 Platform::PrintOutcome print(const QString &text, const QString &title)
@@ -107,7 +122,8 @@ Platform::PrintOutcome print(const QString &text, const QString &title)
         return Platform::PrintOutcome::NoPrintSystem;
     const Destination printer = defaultDestination(functions);
     if (!printer)
-        return Platform::PrintOutcome::NoPrinter;
+        return serverAnswers(functions) ? Platform::PrintOutcome::NoPrinter
+                                        : Platform::PrintOutcome::NoPrintServer;
     const char *media = functions.getOption("media", printer->num_options, printer->options);
 
     // Every write is checked: Qt's PDF writer would carry on past a full disk.

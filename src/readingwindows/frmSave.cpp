@@ -141,6 +141,9 @@ QString frmSave::printProblem(Platform::PrintOutcome outcome)
     case Platform::PrintOutcome::NoPrintSystem:
         return tr("The report was not printed: the system's print service (CUPS) could not be "
                   "found.\n\nInstall CUPS (the package libcups2), then print again.");
+    case Platform::PrintOutcome::NoPrintServer:
+        return tr("The report was not printed: the print service (CUPS) did not answer.\n\nCheck "
+                  "that it is running, then print again.");
     case Platform::PrintOutcome::NoPrinter:
         return tr("The report was not printed: there is no default printer.\n\nMake a printer "
                   "the default in your system's printer settings, then print again.");

@@ -25,7 +25,8 @@ QString RecordingPlatform::chooseSaveFile(const FileDialogRequest &request)
 
 Platform::PrintOutcome RecordingPlatform::printText(const QString &text, const QString &title)
 {
-    if (printOutcome == PrintOutcome::NoPrinter || printOutcome == PrintOutcome::NoPrintSystem)
+    if (printOutcome == PrintOutcome::NoPrinter || printOutcome == PrintOutcome::NoPrintSystem ||
+        printOutcome == PrintOutcome::NoPrintServer)
         return printOutcome;
     printedTexts.append(text);
     printedTitles.append(title);

@@ -423,7 +423,7 @@ void TestQtPlatform::messageBoxBelongsToTheWindowInFront()
     QCOMPARE(boxParent(false), &first);
 }
 
-// The print service is there (libcups), the server is not: no default printer.
+// The print service is there (libcups), the server is not.
 void TestQtPlatform::printingWithoutAPrintServer()
 {
     qputenv("CUPS_SERVER", QFile::encodeName(m_runtime.filePath("no-cups.sock")));
@@ -431,7 +431,7 @@ void TestQtPlatform::printingWithoutAPrintServer()
     qunsetenv("PRINTER");
     const Platform::PrintOutcome outcome = QtPlatform().printText("A report", "Numorra report");
     qunsetenv("CUPS_SERVER");
-    QCOMPARE(outcome, Platform::PrintOutcome::NoPrinter);
+    QCOMPARE(outcome, Platform::PrintOutcome::NoPrintServer);
 }
 
 QTEST_MAIN(TestQtPlatform)
