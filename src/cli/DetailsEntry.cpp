@@ -49,6 +49,20 @@ QString withoutQuotedWords(QString text, const QString &format)
     return text;
 }
 
+// The text with ASCII digits for the digits of any script: a locale may
+// write its dates in its own (Persian ۱۹۸۰, Arabic ١٩٨٠).
+QString withAsciiDigits(const QString &text)
+{
+    QString ascii;
+    for (const char32_t point : text.toUcs4()) {
+        if (QChar::category(point) == QChar::Number_DecimalDigit)
+            ascii += QChar(u'0' + QChar::digitValue(point));
+        else
+            ascii += QString::fromUcs4(&point, 1);
+    }
+    return ascii;
+}
+
 } // namespace
 
 DetailsEntry DetailsEntry::fromFile(const ReadingFile::Fields &fields)
@@ -102,7 +116,8 @@ bool DetailsEntry::setShortDate(const QString &text, const QLocale &locale)
         QStringLiteral("^[^0-9\\pL]*([0-9]+|\\pL+)[^0-9\\pL]+([0-9]+|\\pL+)[^0-9\\pL]+([0-9]+|\\pL+"
                        ")[^0-9\\pL]*$"));
     const QString format = ShortDate::format(locale);
-    const QRegularExpressionMatch parts = form.match(withoutQuotedWords(text, format));
+    const QRegularExpressionMatch parts =
+        form.match(withoutQuotedWords(withAsciiDigits(text), format));
     const qsizetype day = format.indexOf(QLatin1Char('d'));
     const qsizetype month = format.indexOf(QLatin1Char('M'));
     const qsizetype year = format.indexOf(QLatin1Char('y'));
