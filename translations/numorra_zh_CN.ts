@@ -734,6 +734,10 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <source>argument %1 holds bytes that are not UTF-8 text</source>
         <translation>第 %1 个参数含有不是 UTF-8 文本的字节</translation>
     </message>
+    <message>
+        <source>standard output is a terminal: --pdf - needs a file or a pipe</source>
+        <translation>标准输出是终端：--pdf - 需要一个文件或管道</translation>
+    </message>
 </context>
 <context>
     <name>ReportOptions</name>

@@ -734,6 +734,10 @@ Try &apos;numorra-report --help&apos; for more.</source>
         <source>argument %1 holds bytes that are not UTF-8 text</source>
         <translation>第 %1 個參數含有不是 UTF-8 文字的位元組</translation>
     </message>
+    <message>
+        <source>standard output is a terminal: --pdf - needs a file or a pipe</source>
+        <translation>標準輸出是終端機：--pdf - 需要一個檔案或管線</translation>
+    </message>
 </context>
 <context>
     <name>ReportOptions</name>

@@ -80,8 +80,14 @@ int ReportCommand::run(const QStringList &arguments, QTextStream &out, QTextStre
                                            "argument %1 holds bytes that are not UTF-8 text"))
                   .arg(m_argumentNotText)
             : QString();
-    const std::optional<ReportOptions> options =
+    std::optional<ReportOptions> options =
         error.isEmpty() ? ReportOptions::parse(arguments, &error) : std::nullopt;
+    if (options && m_outputTerminal && options->pdfToStandardOutput()) {
+        // Its bytes would be garbage on the screen, or drive the terminal.
+        error = translated(QT_TRANSLATE_NOOP(
+            "ReportCommand", "standard output is a terminal: --pdf - needs a file or a pipe"));
+        options.reset();
+    }
     if (!options) {
         fail(Refused, error + translated(QT_TRANSLATE_NOOP("ReportCommand",
                                                            "\nTry 'numorra-report --help' for "

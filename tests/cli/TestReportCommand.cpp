@@ -882,6 +882,7 @@ void TestReportCommand::terminalIsNotDriven()
     command.setProgressTerminal(true);
     command.run(detailsArguments("A\x1b[2J\u009b\tB", "5", "March", "1980"), out, err);
     command.run({"--name", "Bo", "--date", "\a"}, out, err);
+    QCOMPARE(command.run({"--name", "Cy", "--pdf", "/dev/stdout"}, out, err), 2);
     command.run({"--json", "--name", "A\x1b\u007f\u009b", "--date", "1980-03-05"}, out, err);
     QVERIFY(text.contains("A\uFFFD[2J\uFFFD\tB"));
     QVERIFY(text.contains(R"("name": "A\u001b\u007f\u009b")"));
