@@ -29,16 +29,14 @@ bool isInteractive(const QAccessibleInterface *node)
     return roles.contains(node->role()) || node->state().focusable;
 }
 
-// What a screen reader says an element is for. A list's name on Linux is its
-// value, so a list is known by the labels whose buddy it is.
+// What a screen reader says an element is for: its name, and its labels'
+// (a list's name on Linux is its value).
 QString nameOf(QAccessibleInterface *node)
 {
-    if (node->role() != QAccessible::ComboBox)
-        return node->text(QAccessible::Name);
-    QString labels;
+    QString name = node->role() == QAccessible::ComboBox ? "" : node->text(QAccessible::Name);
     for (const auto &[label, relation] : node->relations(QAccessible::Label))
-        labels += qobject_cast<QLabel *>(label->object()) ? label->text(QAccessible::Name) : "";
-    return labels;
+        name += qobject_cast<QLabel *>(label->object()) ? label->text(QAccessible::Name) : "";
+    return name;
 }
 
 // Every interactive element below `node` that has no name, as "role (object name)".
