@@ -10,17 +10,16 @@ namespace {
 
 QtMessageHandler previousHandler = nullptr;
 
-// Qt's warnings that tell a report's reader nothing: without a desktop
-// session there is no runtime folder, which Qt looks in for signs of a
-// sandbox while it starts; and a script that needs shaping with no installed
-// font is said once per font Qt tries, where the program names the
-// characters it cannot draw itself.
+// Qt's warnings that tell a report's reader nothing: of the runtime folder
+// Qt looks in for signs of a sandbox while it starts (none without a desktop
+// session, or another user's after su, or one others may enter); and a script that needs shaping
+// with no installed font is said once per font Qt tries, where the program names the characters it
+// cannot draw itself.
 void quietAboutQtsOwnMatters(QtMsgType type, const QMessageLogContext &context,
                              const QString &message)
 {
-    if (type == QtWarningMsg &&
-        (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) ||
-         message.contains(QLatin1String("OpenType support missing for"))))
+    if (type == QtWarningMsg && (message.startsWith(QLatin1String("QStandardPaths: ")) ||
+                                 message.contains(QLatin1String("OpenType support missing for"))))
         return;
     previousHandler(type, context, message);
 }

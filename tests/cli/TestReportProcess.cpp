@@ -111,6 +111,7 @@ void TestReportProcess::pdfWithoutDisplay_data()
     QTest::newRow("no display at all") << QStringList{};
     QTest::newRow("a display named, not reachable")
         << QStringList{"DISPLAY=:77", "QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=none"};
+    QTest::newRow("a runtime folder anyone may enter") << QStringList{"XDG_RUNTIME_DIR=/tmp"};
 }
 
 void TestReportProcess::pdfWithoutDisplay()
