@@ -1246,6 +1246,14 @@ Check that it is running, then print again.</source>
 
 请检查它是否正在运行，然后重新打印。</translation>
     </message>
+    <message>
+        <source>The report waits in the printer&apos;s queue: the printer is stopped.
+
+Start the printer again in your system&apos;s printer settings.</source>
+        <translation>报告正在打印机的队列中等待：打印机已停止。
+
+请在系统的打印机设置中重新启动打印机。</translation>
+    </message>
 </context>
 <context>
     <name>modHelp</name>

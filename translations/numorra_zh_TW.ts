@@ -1246,6 +1246,14 @@ Check that it is running, then print again.</source>
 
 請檢查它是否正在執行，然後再列印一次。</translation>
     </message>
+    <message>
+        <source>The report waits in the printer&apos;s queue: the printer is stopped.
+
+Start the printer again in your system&apos;s printer settings.</source>
+        <translation>報告正在印表機的佇列中等待：印表機已停止。
+
+請在系統的印表機設定中重新啟動印表機。</translation>
+    </message>
 </context>
 <context>
     <name>modHelp</name>

@@ -16,11 +16,13 @@ public:
     enum class Icon { Critical, Information, Warning };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
-    // A print job: printed, no print system (CUPS) to print with, no print
-    // server answering, no default printer, refused by the printer, or the
-    // document for the printer could not be made (in the temporary folder).
+    // A print job: printed, queued for a printer that is stopped, no print
+    // system (CUPS) to print with, no print server answering, no default
+    // printer, refused by the printer, or the document for the printer could
+    // not be made (in the temporary folder).
     enum class PrintOutcome {
         Printed,
+        QueuedWhileStopped,
         NoPrintSystem,
         NoPrintServer,
         NoPrinter,

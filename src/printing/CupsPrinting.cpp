@@ -138,7 +138,13 @@ Platform::PrintOutcome print(const QString &text, const QString &title)
     const int job =
         functions.printFile(printer->name, QFile::encodeName(document.fileName()).constData(),
                             title.toUtf8().constData(), printer->num_options, printer->options);
-    return job > 0 ? Platform::PrintOutcome::Printed : Platform::PrintOutcome::Refused;
+    if (job <= 0)
+        return Platform::PrintOutcome::Refused;
+    const char *state =
+        functions.getOption("printer-state", printer->num_options, printer->options);
+    return state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED
+               ? Platform::PrintOutcome::QueuedWhileStopped
+               : Platform::PrintOutcome::Printed;
 }
 
 } // namespace CupsPrinting

@@ -138,6 +138,9 @@ QString frmSave::printProblem(Platform::PrintOutcome outcome)
     switch (outcome) {
     case Platform::PrintOutcome::Printed:
         break;
+    case Platform::PrintOutcome::QueuedWhileStopped:
+        return tr("The report waits in the printer's queue: the printer is stopped.\n\nStart "
+                  "the printer again in your system's printer settings.");
     case Platform::PrintOutcome::NoPrintSystem:
         return tr("The report was not printed: the system's print service (CUPS) could not be "
                   "found.\n\nInstall CUPS (the package libcups2), then print again.");

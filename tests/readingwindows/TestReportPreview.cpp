@@ -177,6 +177,7 @@ void TestReportPreview::printing_data()
     QTest::newRow("printed") << Platform::PrintOutcome::Printed << QString();
     QTest::newRow("no print system")
         << Platform::PrintOutcome::NoPrintSystem << "print service (CUPS) could not be found";
+    QTest::newRow("printer stopped") << Platform::PrintOutcome::QueuedWhileStopped << "is stopped";
     QTest::newRow("no print server") << Platform::PrintOutcome::NoPrintServer << "did not answer";
     QTest::newRow("no default printer")
         << Platform::PrintOutcome::NoPrinter << "no default printer";

@@ -290,9 +290,9 @@ void TestTranslations::everyTextGoesThroughTheCatalogs()
     auto *preview = new frmSave(platform, shell.personalDetails(), reading->results(), reading);
     check(textsOf(preview), exempt);
     for (const auto outcome :
-         {Platform::PrintOutcome::NoPrintSystem, Platform::PrintOutcome::NoPrintServer,
-          Platform::PrintOutcome::NoPrinter, Platform::PrintOutcome::Refused,
-          Platform::PrintOutcome::DocumentNotMade}) {
+         {Platform::PrintOutcome::QueuedWhileStopped, Platform::PrintOutcome::NoPrintSystem,
+          Platform::PrintOutcome::NoPrintServer, Platform::PrintOutcome::NoPrinter,
+          Platform::PrintOutcome::Refused, Platform::PrintOutcome::DocumentNotMade}) {
         platform.printOutcome = outcome;
         preview->PrintReport();
     }
@@ -321,7 +321,7 @@ void TestTranslations::everyTextGoesThroughTheCatalogs()
                             dialog.refusal(m_files.filePath("no folder/a.qnr"))};
     for (const RecordingPlatform::Message &message : std::as_const(platform.messages))
         messages << message.text;
-    QCOMPARE(messages.size(), 17);
+    QCOMPARE(messages.size(), 18);
     // The titles and filters of the file dialogs, but for the program's own
     // name in the dialogs of reading files.
     for (const Platform::FileDialogRequest &request : std::as_const(platform.fileDialogs))

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void printsOneJobPerPress();
     void saysThereIsNoPrinter();
     void saysTheJobWasRefused();
+    void saysThePrinterIsStopped();
     void saysTheDocumentWasNotMade();
 
 private:
@@ -123,6 +124,16 @@ void TestRealPrinting::saysTheJobWasRefused()
     QCOMPARE(m_platform->messages.size(), 1);
     QVERIFY(m_platform->messages.constFirst().contains("did not accept"));
     QVERIFY(spooledDocuments().isEmpty());
+}
+
+// The job waits in the queue of a stopped printer, and the user is told.
+void TestRealPrinting::saysThePrinterIsStopped()
+{
+    QCOMPARE(QProcess::execute("cupsdisable", {"PDF"}), 0);
+    print(1);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages.constFirst().contains("the printer is stopped"));
+    QCOMPARE(spooledDocuments().size(), 1);
 }
 
 QTEST_MAIN(TestRealPrinting)
