@@ -12,14 +12,14 @@ QtMessageHandler previousHandler = nullptr;
 
 // Qt's warnings that tell a report's reader nothing: of the runtime folder
 // Qt looks in for signs of a sandbox while it starts (none without a desktop
-// session, or another user's after su, or one others may enter); and a script that needs shaping
-// with no installed font is said once per font Qt tries, where the program names the characters it
-// cannot draw itself.
+// session, another user's after su, or one others may enter); and a script
+// that needs shaping with no installed font is said once per font Qt tries,
+// where the program names the characters it cannot draw itself.
 void quietAboutQtsOwnMatters(QtMsgType type, const QMessageLogContext &context,
                              const QString &message)
 {
-    if (type == QtWarningMsg && (message.startsWith(QLatin1String("QStandardPaths: ")) ||
-                                 message.contains(QLatin1String("OpenType support missing for"))))
+    if (message.startsWith(QLatin1String("QStandardPaths: ")) ||
+        message.contains(QLatin1String("OpenType support missing for")))
         return;
     previousHandler(type, context, message);
 }
