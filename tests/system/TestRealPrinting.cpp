@@ -37,7 +37,6 @@ private Q_SLOTS:
     void printsOneJobPerPress();
     void saysThereIsNoPrinter();
     void saysTheJobWasRefused();
-    void saysThePrinterIsStopped();
     void saysTheDocumentWasNotMade();
 
 private:
@@ -91,6 +90,11 @@ void TestRealPrinting::printsOneJobPerPress()
     print(1);
     QTRY_COMPARE(spooledDocuments().size(), 2);
     QCOMPARE(pdfLetters(spool + "/" + spooledDocuments().constLast()), expected);
+    // A stopped printer queues the job, and the user is told.
+    QCOMPARE(QProcess::execute("cupsdisable", {"PDF"}), 0);
+    print(1);
+    QCOMPARE(spooledDocuments().size(), 3);
+    QVERIFY(m_platform->messages.value(0).contains("the printer is stopped"));
 }
 
 void TestRealPrinting::saysThereIsNoPrinter()
@@ -124,16 +128,6 @@ void TestRealPrinting::saysTheJobWasRefused()
     QCOMPARE(m_platform->messages.size(), 1);
     QVERIFY(m_platform->messages.constFirst().contains("did not accept"));
     QVERIFY(spooledDocuments().isEmpty());
-}
-
-// The job waits in the queue of a stopped printer, and the user is told.
-void TestRealPrinting::saysThePrinterIsStopped()
-{
-    QCOMPARE(QProcess::execute("cupsdisable", {"PDF"}), 0);
-    print(1);
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages.constFirst().contains("the printer is stopped"));
-    QCOMPARE(spooledDocuments().size(), 1);
 }
 
 QTEST_MAIN(TestRealPrinting)
