@@ -985,11 +985,9 @@ void TestReportCommand::shortDateWithTheWordsOfItsFormat()
     QVERIFY(entry.setShortDate(QString::fromUtf8("5.03.1980 г."), QLocale("bg_BG")));
     QCOMPARE(entry.isoDate(), "1980-03-05");
     QVERIFY(!entry.setShortDate(QString::fromUtf8("5.03.1980 гг."), QLocale("bg_BG")));
-    // Persian and Arabic write their own digits.
-    QVERIFY(entry.setShortDate(QString::fromUtf8("۱۹۸۰/۳/۵"), QLocale("fa_IR")));
-    QCOMPARE(entry.isoDate(), "1980-03-05");
-    QVERIFY(entry.setShortDate(QString::fromUtf8("٢٩/٢/٢٠٠٠"), QLocale("ar_EG")));
-    QCOMPARE(entry.isoDate(), "2000-02-29");
+    // Persian writes its own digits.
+    QVERIFY(entry.setShortDate(QString::fromUtf8("۱۹۸۰/۳/۲۹"), QLocale("fa_IR")));
+    QCOMPARE(entry.isoDate(), "1980-03-29");
 }
 
 void TestReportCommand::listBadRowsTold_data()
