@@ -19,7 +19,6 @@ using modNineStarKey::DigitCounts;
 QString escapeControls(const QString &json)
 {
     QString text;
-    text.reserve(json.size());
     for (const QChar character : json) {
         if (character.category() == QChar::Other_Control && character.unicode() >= 0x7F)
             text += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
