@@ -1028,6 +1028,9 @@ void TestReportCommand::listBadRowsTold_data()
     QTest::newRow("no header, no date in the first row: the next row tells the columns")
         << QByteArray("Anna;;;\nBo;5;March;1980\nCy;6;7;1990\n") << false
         << QStringList{"row 1: " + date + "\"\""} << 2;
+    QTest::newRow("a header, the date first, a row without a name")
+        << QByteArray("Date,Name\n1980-03-05,\n1980-03-05,Al\n") << false
+        << QStringList{"row 2: Please Enter Your Name"} << 1;
     QTest::newRow("a quote never closed: the rows before it done")
         << QByteArray("Anna,1980-03-05\n\"Bo,1911-01-01\nCy,1911-01-01\n") << false
         << QStringList{"row 2: " + notAList + "a quote opened in this row is never closed"} << 1;

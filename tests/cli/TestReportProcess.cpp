@@ -179,6 +179,9 @@ void TestReportProcess::standardStreams_data()
     QTest::newRow("PDF to /dev/stdout, added to a file")
         << "echo kept >out.pdf; $R --pdf /dev/stdout anna.qnr >>out.pdf && grep -q kept out.pdf"
         << 0 << "" << Report::printDocument(anna);
+    QTest::newRow("PDF to descriptor 0, added to a file")
+        << "echo kept >out.pdf; $R --pdf /dev/fd/0 anna.qnr 0>>out.pdf && grep -q kept out.pdf" << 0
+        << "" << Report::printDocument(anna);
     QTest::newRow("a file name not UTF-8")
         << "$R --pdf $'\\xff.pdf' anna.qnr" << 2
         << "numorra-report: argument 2 holds bytes that are not UTF-8 text\n"
