@@ -54,6 +54,7 @@ public:
     bool claimSingleInstance() override { return true; }
     bool handOverReading(const QString &) override { return false; }
     void acceptReadings(std::function<void(const QString &)>) override {}
+    void startAnew(const QString &) override {}
     void bringForward(QObject *) override {}
     QDate today() override { return QDate(2026, 12, 7); }
     void endProcess(int) override {}

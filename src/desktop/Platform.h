@@ -102,6 +102,9 @@ public:
     // The running instance takes reading files from later starts: each one's
     // path goes to `open`, from the event loop.
     virtual void acceptReadings(std::function<void(const QString &path)> open) = 0;
+    // Starts the program again to open `readingFile`: for a reading taken
+    // from a later start in the instant this instance ends.
+    virtual void startAnew(const QString &readingFile) = 0;
     // Brings a window of the program (a widget) to the front as far as the
     // desktop lets a program do so, with the activation token of the start
     // that handed a reading over where the desktop gave it one.

@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QThread>
 #include <QUrl>
@@ -202,6 +203,24 @@ void QtPlatform::acceptReadings(std::function<void(const QString &path)> open)
     if (!listening)
         qWarning("Reading files from later starts cannot be taken: %ls",
                  qUtf16Printable(m_folder->path()));
+}
+
+void QtPlatform::startAnew(const QString &readingFile)
+{
+    // The new start raises its window with the token of the start that
+    // handed the reading over, and has no launcher's start id of its own.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DESKTOP_STARTUP_ID"));
+    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+    if (!m_activationToken.isEmpty())
+        environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"),
+                           QString::fromLatin1(m_activationToken));
+    QProcess start;
+    start.setProgram(QCoreApplication::applicationFilePath());
+    start.setArguments({QStringLiteral("--"), readingFile});
+    start.setProcessEnvironment(environment);
+    if (!start.startDetached())
+        qWarning("numorra: could not start again to open %ls", qUtf16Printable(readingFile));
 }
 
 void QtPlatform::bringForward(QObject *window)

@@ -39,6 +39,7 @@ public:
     bool claimSingleInstance() override;
     bool handOverReading(const QString &path) override;
     void acceptReadings(std::function<void(const QString &path)> open) override;
+    void startAnew(const QString &readingFile) override;
     void bringForward(QObject *window) override;
     QDate today() override;
     void endProcess(int exitCode) override;

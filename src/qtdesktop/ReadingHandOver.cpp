@@ -187,18 +187,13 @@ void ReadingHandOver::readFrom(const std::shared_ptr<Peer> &peer)
     }
     // Taken only while the later start still waits for the answer: one that
     // has given up has said "Application is already running".
-    if (const std::optional<Message> message = parse(peer->bytes);
-        message && ::send(peer->descriptor, &kTaken, 1, MSG_NOSIGNAL) == 1) {
-        // Opened from the event loop, once the answer is on its way.
-        QMetaObject::invokeMethod(
-            this,
-            [this, taken = *message] {
-                if (m_received)
-                    m_received(taken);
-            },
-            Qt::QueuedConnection);
-    }
+    const std::optional<Message> message = parse(peer->bytes);
+    const bool taken = message && ::send(peer->descriptor, &kTaken, 1, MSG_NOSIGNAL) == 1;
     hangUp(peer);
+    // Handed on at once, so that the program, which has answered for it,
+    // cannot end before it knows of the reading.
+    if (taken && m_received)
+        m_received(*message);
 }
 
 void ReadingHandOver::hangUp(const std::shared_ptr<Peer> &peer)

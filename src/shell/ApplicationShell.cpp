@@ -52,8 +52,14 @@ void ApplicationShell::StartApplication(const QString &readingFile)
 
 void ApplicationShell::openHandedReading(const QString &path)
 {
+    // The later start has been told the reading is taken: one that comes as
+    // the program ends opens in a new start.
+    if (m_closingApplication) {
+        m_platform.startAnew(path);
+        return;
+    }
     m_waitingReading = path; // a newer one takes the place of one still waiting
-    openWaitingReading();
+    QMetaObject::invokeMethod(this, &ApplicationShell::openWaitingReading, Qt::QueuedConnection);
 }
 
 void ApplicationShell::openWaitingReading()
@@ -121,6 +127,8 @@ void ApplicationShell::CloseApplication()
             // a window that fails to close does not keep the others open
         }
     }
+    if (!m_waitingReading.isEmpty()) // taken, and not opened yet
+        m_platform.startAnew(std::exchange(m_waitingReading, QString()));
     m_platform.endProcess(0);
 }
 

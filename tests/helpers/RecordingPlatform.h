@@ -33,6 +33,7 @@ public:
     bool claimSingleInstance() override;
     bool handOverReading(const QString &path) override;
     void acceptReadings(std::function<void(const QString &path)> open) override;
+    void startAnew(const QString &readingFile) override { startedAnew.append(readingFile); }
     void bringForward(QObject *window) override;
     QDate today() override;
     void endProcess(int exitCode) override;
@@ -62,6 +63,7 @@ public:
     int clipboardClears = 0;
     QList<int> endedWith;
     QStringList handedOver;
+    QStringList startedAnew;
     // Where the running instance's hand-over delivers: a test hands a file over through it.
     std::function<void(const QString &path)> acceptedReadings;
     QList<QObject *> broughtForward;

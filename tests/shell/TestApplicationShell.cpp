@@ -193,6 +193,12 @@ void TestApplicationShell::readingOpensHereWhenTheRunningInstanceCloses()
     m_shell->StartApplication(path);
     QVERIFY(m_platform->messages.isEmpty() && m_platform->endedWith.isEmpty());
     QVERIFY(m_shell->readingWindow() && m_shell->readingWindow()->isVisible());
+    // Readings this start takes as it ends, not yet opened or once it is
+    // closing, open in a new start.
+    m_platform->acceptedReadings("/saved/bo.qnr");
+    m_shell->CloseApplication();
+    m_platform->acceptedReadings("/saved/cy.qnr");
+    QCOMPARE(m_platform->startedAnew, (QStringList{"/saved/bo.qnr", "/saved/cy.qnr"}));
 }
 
 void TestApplicationShell::handedOverReadingOpens_data()
@@ -234,7 +240,7 @@ void TestApplicationShell::handedOverReadingOpens()
 
     m_platform->acceptedReadings(saved.fileName());
     QObject *front = behindModal ? dialog : static_cast<QObject *>(shown);
-    QCOMPARE(m_platform->broughtForward.value(0), front);
+    QTRY_COMPARE(m_platform->broughtForward.value(0), front);
     if (behindModal) { // the reading waits for the dialog to close
         QVERIFY(m_shell->readingWindow() == shown);
         dialog->close();
