@@ -9,6 +9,7 @@
 #include "readingwindows/frmSave.h"
 #include "support/modHelp.h"
 #include "widgets/Colours.h"
+#include "widgets/EnterKey.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/MenuKey.h"
@@ -187,6 +188,13 @@ void frmNineStar::keepTabInView()
         const bool inView = seen && (seen == widget || widget->isAncestorOf(seen));
         widget->setFocusPolicy(inView ? control.value() : Qt::NoFocus);
     }
+}
+
+// Enter presses the button in focus, as it does in the dialogs.
+void frmNineStar::keyPressEvent(QKeyEvent *event)
+{
+    if (!EnterKey::pressFocusedButton(this, event))
+        QMainWindow::keyPressEvent(event);
 }
 
 void frmNineStar::closeEvent(QCloseEvent *event)

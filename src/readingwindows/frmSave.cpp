@@ -11,6 +11,7 @@
 #include "readingwindows/RichPaneView.h"
 #include "support/modHelp.h"
 #include "widgets/Colours.h"
+#include "widgets/EnterKey.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/ProductTexts.h"
 #include "widgets/Twips.h"
@@ -106,18 +107,12 @@ void frmSave::buildButtons()
     connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::exportPdf);
 }
 
-// Enter presses the button in focus, as in any dialog. The buttons are not
-// auto-default, so that Enter in the report presses none, and so Qt's own
-// buttons let Enter pass.
+// The buttons are not auto-default, so that Enter in the report presses
+// none: Enter comes here and presses the button in focus.
 void frmSave::keyPressEvent(QKeyEvent *event)
 {
-    auto *button = qobject_cast<QPushButton *>(focusWidget());
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (button && enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!EnterKey::pressFocusedButton(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void frmSave::BuildReport()

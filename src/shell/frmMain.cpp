@@ -7,6 +7,7 @@
 #include "shell/PersonalDetailsGroup.h"
 #include "support/modHelp.h"
 #include "widgets/Colours.h"
+#include "widgets/EnterKey.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/MenuKey.h"
@@ -190,6 +191,13 @@ void frmMain::closeForCalculation()
 {
     m_closingForCalculation = true;
     close();
+}
+
+// Enter presses the button in focus, as it does in the dialogs.
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    if (!EnterKey::pressFocusedButton(this, event))
+        QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

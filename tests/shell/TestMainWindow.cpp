@@ -145,6 +145,10 @@ void TestMainWindow::keyboardOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected);
     }
+    // Enter presses the button in focus: Calculate, with no name, asks for one.
+    window->cmdProceed->setFocus();
+    QTest::keyClick(window->cmdProceed, Qt::Key_Return);
+    QCOMPARE(m_platform->messages.size(), 1);
 }
 
 void TestMainWindow::listKeepsSelectionForUnknownText()
