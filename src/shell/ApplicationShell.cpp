@@ -5,6 +5,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/modHelp.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QApplication>
 #include <QThread>
@@ -22,6 +23,8 @@ ApplicationShell::ApplicationShell(Platform &platform, QObject *parent)
 
 void ApplicationShell::StartApplication(const QString &readingFile)
 {
+    // The program's icon, also for a message shown before any window.
+    QApplication::setWindowIcon(WidgetStyle::applicationIcon());
     if (!m_platform.claimSingleInstance()) {
         if (!readingFile.isEmpty() && m_platform.handOverReading(readingFile)) {
             CloseApplication();

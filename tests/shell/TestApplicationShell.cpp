@@ -165,6 +165,7 @@ void TestApplicationShell::startOpensTheNamedReading()
     QCOMPARE(m_platform->handedOver, otherInstance ? QStringList{path} : QStringList());
     if (otherInstance) { // a second start shows no window of its own and ends
         QCOMPARE(m_platform->endedWith, QList<int>{0});
+        QVERIFY(!QApplication::windowIcon().isNull()); // its message's icon
         QVERIFY(!m_shell->mainWindow() && !m_shell->readingWindow());
     }
     if (message.isEmpty() && !otherInstance) {
