@@ -252,6 +252,7 @@ void TestQtPlatform::readingGoesToTheRunningInstance()
     QtPlatform later;
     QVERIFY(!later.claimSingleInstance());
     bool taken = false; // a later start waits for the answer: from another thread here
+    qputenv("XDG_ACTIVATION_TOKEN", "token-1");
     std::thread start([&later, &taken] { taken = later.handOverReading("saved/anna.qnr"); });
     // It comes before the running program listens, and tries again until it does.
     QThread::msleep(300);
@@ -260,6 +261,16 @@ void TestQtPlatform::readingGoesToTheRunningInstance()
     QTRY_COMPARE(opened, QStringList{QDir::current().absoluteFilePath("saved/anna.qnr")});
     start.join();
     QVERIFY(taken);
+    // Started anew for it (here this test program is started), with the
+    // later start's token and no launcher's start id.
+    QFile started(m_runtime.filePath("started"));
+    qputenv("NUMORRA_STARTED", QFile::encodeName(started.fileName()));
+    qputenv("DESKTOP_STARTUP_ID", "id-1");
+    running.startAnew(opened.constFirst());
+    QTRY_VERIFY(started.size() > 0);
+    QVERIFY(started.open(QIODevice::ReadOnly));
+    QCOMPARE(started.readAll(), QFile::encodeName(opened.constFirst()) + " token-1 ");
+    qunsetenv("DESKTOP_STARTUP_ID");
     // A program that is ending takes no more.
     QTimer::singleShot(0, [&running] { running.endProcess(0); });
     QCOMPARE(QCoreApplication::exec(), 0);
@@ -434,5 +445,20 @@ void TestQtPlatform::printingWithoutAPrintServer()
     QCOMPARE(outcome, Platform::PrintOutcome::NoPrintServer);
 }
 
-QTEST_MAIN(TestQtPlatform)
+int main(int argc, char *argv[])
+{
+    // Started as QtPlatform::startAnew starts the program: says how, and ends.
+    if (argc == 3 && qstrcmp(argv[1], "--") == 0) {
+        QFile started(qEnvironmentVariable("NUMORRA_STARTED"));
+        return started.open(QIODevice::WriteOnly) &&
+                       started.write(QByteArray(argv[2]) + ' ' + qgetenv("XDG_ACTIVATION_TOKEN") +
+                                     ' ' + qgetenv("DESKTOP_STARTUP_ID")) > 0
+                   ? 0
+                   : 1;
+    }
+    QApplication application(argc, argv);
+    TestQtPlatform test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "TestQtPlatform.moc"
