@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
 
@@ -31,6 +32,22 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
         return QMessageBox::Warning;
     }
     return QMessageBox::NoIcon;
+}
+
+// The settings file of `application`, where Qt keeps a user's settings,
+// while it is a regular file or none yet. Anything else there (a pipe, a
+// device or a link to one, a lock that is a folder) Qt's settings would
+// block on, replace, or wait for without end: such a store is left alone.
+std::optional<QString> settingsFile(const QString &application)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString file = QStringLiteral("%1/%2/%2.ini").arg(folder, application);
+    for (const QString &path : {file, file + QStringLiteral(".lock")}) {
+        const QFileInfo info(path);
+        if (folder.isEmpty() || (info.exists() && !info.isFile()))
+            return std::nullopt;
+    }
+    return file;
 }
 
 // The hand-over socket's name in the instance folder.
@@ -132,7 +149,10 @@ void QtPlatform::openUrl(const QString &address)
 std::optional<QString> QtPlatform::readSetting(const QString &application, const QString &section,
                                                const QString &key)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    const std::optional<QString> file = settingsFile(application);
+    if (!file)
+        return std::nullopt;
+    QSettings settings(*file, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)
         return std::nullopt;
     settings.beginGroup(section);
@@ -142,7 +162,10 @@ std::optional<QString> QtPlatform::readSetting(const QString &application, const
 bool QtPlatform::writeSetting(const QString &application, const QString &section,
                               const QString &key, const QString &value)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    const std::optional<QString> file = settingsFile(application);
+    if (!file)
+        return false;
+    QSettings settings(*file, QSettings::IniFormat);
     settings.beginGroup(section);
     settings.setValue(key, value);
     settings.endGroup();

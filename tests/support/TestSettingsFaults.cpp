@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 class TestSettingsFaults : public QObject
@@ -67,6 +69,9 @@ void TestSettingsFaults::startsWithAFaultyStore_data()
     QTest::addColumn<int>("questions");
     QTest::newRow("corrupt file") << "corrupt" << 0;
     QTest::newRow("folder in place of the file") << "folder" << 0;
+    QTest::newRow("pipe in place of the file") << "pipe" << 0;
+    QTest::newRow("folder in place of the lock") << "lock" << 0;
+    QTest::newRow("link to a device") << "device" << 0;
     QTest::newRow("read-only folder, first run") << "read-only" << 0;
     QTest::newRow("read-only folder, reminder due") << "read-only, due" << 1;
 }
@@ -83,8 +88,15 @@ void TestSettingsFaults::startsWithAFaultyStore()
         QFile ini(file);
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write(noise);
-    } else if (fault == "folder") {
-        QVERIFY(QDir().mkdir(file));
+    } else if (fault == "folder" || fault == "lock") {
+        QVERIFY(QDir().mkdir(fault == "lock" ? file + ".lock" : file));
+    } else if (fault == "pipe") {
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (fault == "device") { // not replaced by a file of settings
+        const QByteArray node = QFile::encodeName(storeFolder() + "/null");
+        if (mknod(node.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("making a device node needs root");
+        QVERIFY(QFile::link(node, file));
     } else {
         if (fault.endsWith("due")) {
             ScriptedQtPlatform writer;
@@ -99,6 +111,7 @@ void TestSettingsFaults::startsWithAFaultyStore()
     shell.StartApplication();
     QVERIFY(shell.mainWindow() && shell.mainWindow()->isVisible());
     QCOMPARE(platform.messages.size(), questions);
+    QVERIFY(fault != "device" || !QFileInfo(file).isFile());
 }
 
 QTEST_MAIN(TestSettingsFaults)
