@@ -10,7 +10,11 @@
 
 #include <cups/cups.h>
 
+#include <chrono>
+#include <future>
 #include <memory>
+#include <optional>
+#include <thread>
 
 namespace CupsPrinting {
 
@@ -113,6 +117,34 @@ bool serverAnswers(const Cups &functions)
     return count > 0 || functions.lastError() != IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
 }
 
+// How long Print waits for the print server to name the default printer.
+constexpr std::chrono::seconds kServerWait{5};
+
+struct Lookup
+{
+    Destination printer;
+    bool serverAnswers;
+};
+
+// The default printer, and whether the server answered, asked for on a
+// thread of its own: a server that takes the connection but never answers
+// (stopped, or hung) would hold the window for minutes, libcups waiting a
+// minute for each answer. Nothing when the server has not answered in time;
+// the thread then ends whenever libcups gives up.
+std::optional<Lookup> lookUpDefaultPrinter(const Cups &functions)
+{
+    auto lookup = std::make_shared<std::promise<Lookup>>();
+    std::future<Lookup> answer = lookup->get_future();
+    std::thread([&functions, lookup] {
+        Destination printer = defaultDestination(functions);
+        const bool answers = printer || serverAnswers(functions);
+        lookup->set_value(Lookup{std::move(printer), answers});
+    }).detach();
+    if (answer.wait_for(kServerWait) != std::future_status::ready)
+        return std::nullopt;
+    return answer.get();
+}
+
 } // namespace
 
 Platform::PrintOutcome print(const QString &text, const QString &title)
@@ -120,10 +152,12 @@ Platform::PrintOutcome print(const QString &text, const QString &title)
     const Cups &functions = cups();
     if (!functions.isLoaded())
         return Platform::PrintOutcome::NoPrintSystem;
-    const Destination printer = defaultDestination(functions);
+    const std::optional<Lookup> lookup = lookUpDefaultPrinter(functions);
+    if (!lookup || !lookup->serverAnswers)
+        return Platform::PrintOutcome::NoPrintServer;
+    const Destination &printer = lookup->printer;
     if (!printer)
-        return serverAnswers(functions) ? Platform::PrintOutcome::NoPrinter
-                                        : Platform::PrintOutcome::NoPrintServer;
+        return Platform::PrintOutcome::NoPrinter;
     const char *media = functions.getOption("media", printer->num_options, printer->options);
 
     // Every write is checked: Qt's PDF writer would carry on past a full disk.

@@ -437,12 +437,21 @@ void TestQtPlatform::messageBoxBelongsToTheWindowInFront()
 // The print service is there (libcups), the server is not.
 void TestQtPlatform::printingWithoutAPrintServer()
 {
-    qputenv("CUPS_SERVER", QFile::encodeName(m_runtime.filePath("no-cups.sock")));
     qunsetenv("LPDEST");
     qunsetenv("PRINTER");
-    const Platform::PrintOutcome outcome = QtPlatform().printText("A report", "Numorra report");
+    // None there, and one that takes the connection but never answers.
+    const QString hung = m_runtime.filePath("hung-cups.sock");
+    const sockaddr_un address = addressOf(hung);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0);
+    QVERIFY(::listen(listener, 4) == 0);
+    for (const QString &server : {m_runtime.filePath("no-cups.sock"), hung}) {
+        qputenv("CUPS_SERVER", QFile::encodeName(server));
+        QCOMPARE(QtPlatform().printText("A report", "Numorra report"),
+                 Platform::PrintOutcome::NoPrintServer);
+    }
     qunsetenv("CUPS_SERVER");
-    QCOMPARE(outcome, Platform::PrintOutcome::NoPrintServer);
+    ::close(listener);
 }
 
 int main(int argc, char *argv[])
