@@ -181,8 +181,9 @@ QString QtPlatform::instanceFolder() const
 bool QtPlatform::claimSingleInstance()
 {
     // Tried again (a running instance did not take a reading), the claim
-    // waits a moment for that instance to end: it may be closing.
-    const QDeadlineTimer deadline(m_folder ? ReadingHandOver::kWaitMilliseconds : 0);
+    // waits for that instance to end, as it may be closing, for what is left
+    // of the hand-over's time: a later start waits that long in all.
+    const QDeadlineTimer deadline = m_handOverDeadline;
     if (!m_folder)
         m_folder = std::make_unique<InstanceFolder>();
     InstanceFolder::Claim claim = m_folder->claim();
@@ -203,10 +204,17 @@ bool QtPlatform::claimSingleInstance()
 
 bool QtPlatform::handOverReading(const QString &path)
 {
-    // The running instance has a working folder of its own: the path goes whole.
+    // The running instance has a working folder of its own: the path goes
+    // whole. One that has ended while nobody listened (its lock is then this
+    // start's) is given up on at once.
+    m_handOverDeadline = QDeadlineTimer(ReadingHandOver::kWaitMilliseconds);
+    const auto ended = [this] {
+        return m_folder->claim() != InstanceFolder::Claim::Running;
+    };
     const bool handed = m_folder && ReadingHandOver::send(m_folder->entryPath(kSocketName),
                                                           {QFileInfo(path).absoluteFilePath(),
-                                                           qgetenv("XDG_ACTIVATION_TOKEN")});
+                                                           qgetenv("XDG_ACTIVATION_TOKEN")},
+                                                          ended);
     if (handed)
         StartupNotice::complete(m_startupId); // this start shows no window
     return handed;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QPointer>
 #include <memory>
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<InstanceFolder> m_folder;
     std::unique_ptr<ReadingHandOver> m_handOver; // goes before its folder
     bool m_lockHeld = false;
+    QDeadlineTimer m_handOverDeadline; // expired until a hand-over starts
     QByteArray m_startupId;
     QByteArray m_activationToken;
     QPointer<QWidget> m_front; // the window last brought forward

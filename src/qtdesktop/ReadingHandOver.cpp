@@ -38,7 +38,8 @@ bool socketAddress(const QString &path, sockaddr_un &address)
 }
 
 // A connection to the listener at `address`, not blocking, or -1.
-int connectTo(const sockaddr_un &address, const QDeadlineTimer &deadline)
+int connectTo(const sockaddr_un &address, const QDeadlineTimer &deadline,
+              const std::function<bool()> &ended)
 {
     const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     while (peer >= 0) {
@@ -46,7 +47,7 @@ int connectTo(const sockaddr_un &address, const QDeadlineTimer &deadline)
             return peer;
         // Not listening yet (no socket, or a killed instance's), or its queue is full.
         const bool later = errno == ENOENT || errno == ECONNREFUSED || errno == EAGAIN;
-        if (!later || deadline.remainingTime() < kRetryMilliseconds)
+        if (!later || deadline.remainingTime() < kRetryMilliseconds || (ended && ended()))
             break;
         QThread::msleep(kRetryMilliseconds);
     }
@@ -207,14 +208,15 @@ void ReadingHandOver::hangUp(const std::shared_ptr<Peer> &peer)
     ::close(peer->descriptor);
 }
 
-bool ReadingHandOver::send(const QString &socketPath, const Message &message)
+bool ReadingHandOver::send(const QString &socketPath, const Message &message,
+                           const std::function<bool()> &ended)
 {
     const QDeadlineTimer deadline(kWaitMilliseconds);
     const QByteArray bytes = compose(message);
     sockaddr_un address;
     if (!parse(bytes) || !socketAddress(socketPath, address))
         return false; // nothing the running instance would take
-    const int peer = connectTo(address, deadline);
+    const int peer = connectTo(address, deadline, ended);
     if (peer < 0)
         return false;
     const bool taken =

@@ -51,8 +51,10 @@ public:
     bool listen(const QString &socketPath, std::function<void(const Message &)> received);
 
     // Sends `message` to the instance listening at `socketPath`; true once it
-    // took it, false when it has not within kWaitMilliseconds.
-    static bool send(const QString &socketPath, const Message &message);
+    // took it, false when it has not within kWaitMilliseconds, or once
+    // `ended` says, while nobody listens, that the instance has ended.
+    static bool send(const QString &socketPath, const Message &message,
+                     const std::function<bool()> &ended = {});
 
     // A message's bytes: the path in UTF-8, a NUL, the token, a NUL.
     static QByteArray compose(const Message &message);

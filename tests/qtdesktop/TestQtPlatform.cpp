@@ -188,11 +188,13 @@ void TestQtPlatform::lockOfDeadProcessIsTakenOver()
     QVERIFY(holder->claimSingleInstance() && !QtPlatform().claimSingleInstance());
     holder.reset(); // its descriptors closed, as when a killed instance's process ends
     QVERIFY(QtPlatform().claimSingleInstance());
-    // Tried again, a claim waits for an instance that is ending.
+    // A later start stops handing over to an instance that has ended (its
+    // lock then being the later start's) and runs.
     QtPlatform later;
     const int ending = ::open(QFile::encodeName(m_runtime.filePath("numorra")), O_RDONLY);
     QVERIFY(::flock(ending, LOCK_EX) == 0 && !later.claimSingleInstance());
     std::thread end([ending] { QThread::msleep(300), ::close(ending); });
+    QVERIFY(!later.handOverReading("a.qnr") && !QtPlatform().claimSingleInstance());
     QVERIFY(later.claimSingleInstance());
     end.join();
 }
