@@ -149,6 +149,9 @@ void TestMainWindow::keyboardOrder()
     window->cmdProceed->setFocus();
     QTest::keyClick(window->cmdProceed, Qt::Key_Return);
     QCOMPARE(m_platform->messages.size(), 1);
+    QKeyEvent other(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier); // any other goes on, unused
+    QApplication::sendEvent(window, &other);
+    QVERIFY(!other.isAccepted());
 }
 
 void TestMainWindow::listKeepsSelectionForUnknownText()
