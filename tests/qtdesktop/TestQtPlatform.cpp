@@ -318,6 +318,12 @@ void TestQtPlatform::idleConnectionsAreCapped()
     QTRY_COMPARE(recv(idle.at(newest - 1), &byte, 1, MSG_DONTWAIT), 0);
     QCOMPARE(recv(idle.at(0), &byte, 1, MSG_DONTWAIT), 0);
     QCOMPARE(recv(idle.at(newest), &byte, 1, MSG_DONTWAIT), -1);
+    // A start that gave up before its answer has its file left alone.
+    const int gaveUp = socket(AF_UNIX, SOCK_STREAM, 0);
+    const QByteArray message = ReadingHandOver::compose({"/b.qnr", {}});
+    QVERIFY(::connect(gaveUp, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0);
+    QVERIFY(::write(gaveUp, message.constData(), message.size()) == message.size());
+    ::close(gaveUp);
     bool taken = false;
     std::thread start([&] { taken = ReadingHandOver::send(path, {"/a.qnr", {}}); });
     QTRY_COMPARE(opened, QStringList{"/a.qnr"});
