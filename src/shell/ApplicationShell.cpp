@@ -55,14 +55,14 @@ void ApplicationShell::StartApplication(const QString &readingFile)
 
 void ApplicationShell::openHandedReading(const QString &path)
 {
+    m_waitingReading = path; // a newer one takes the place of one still waiting
     // The later start has been told the reading is taken: one that comes as
     // the program ends opens in a new start.
-    if (m_closingApplication) {
-        m_platform.startAnew(path);
-        return;
-    }
-    m_waitingReading = path; // a newer one takes the place of one still waiting
-    QMetaObject::invokeMethod(this, &ApplicationShell::openWaitingReading, Qt::QueuedConnection);
+    if (m_closingApplication)
+        m_platform.startAnew(std::exchange(m_waitingReading, QString()));
+    else
+        QMetaObject::invokeMethod(this, &ApplicationShell::openWaitingReading,
+                                  Qt::QueuedConnection);
 }
 
 void ApplicationShell::openWaitingReading()

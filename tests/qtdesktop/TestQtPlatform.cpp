@@ -369,6 +369,12 @@ void TestQtPlatform::settingsRoundTrip()
     QCOMPARE(platform.readSetting("numorra-test", "Settings", "missing"), QString(""));
     QVERIFY(platform.writeSetting("numorra-test", "Settings", "Key", "value"));
     QCOMPARE(platform.readSetting("numorra-test", "Settings", "Key"), QString("value"));
+    // A store that is not a regular file is neither read nor written.
+    QVERIFY(QDir(m_runtime.path()).mkpath("numorra-pipe"));
+    const QString pipe = m_runtime.filePath("numorra-pipe/numorra-pipe.ini");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!platform.readSetting("numorra-pipe", "Settings", "Key"));
+    QVERIFY(!platform.writeSetting("numorra-pipe", "Settings", "Key", "value"));
 }
 
 void TestQtPlatform::pagesGoToTheBrowser()
