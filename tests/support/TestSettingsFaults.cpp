@@ -69,7 +69,6 @@ void TestSettingsFaults::startsWithAFaultyStore_data()
     QTest::addColumn<int>("questions");
     QTest::newRow("corrupt file") << "corrupt" << 0;
     QTest::newRow("folder in place of the file") << "folder" << 0;
-    QTest::newRow("pipe in place of the file") << "pipe" << 0;
     QTest::newRow("folder in place of the lock") << "lock" << 0;
     QTest::newRow("link to a device") << "device" << 0;
     QTest::newRow("read-only folder, first run") << "read-only" << 0;
@@ -90,8 +89,6 @@ void TestSettingsFaults::startsWithAFaultyStore()
         ini.write(noise);
     } else if (fault == "folder" || fault == "lock") {
         QVERIFY(QDir().mkdir(fault == "lock" ? file + ".lock" : file));
-    } else if (fault == "pipe") {
-        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
     } else if (fault == "device") { // not replaced by a file of settings
         const QByteArray node = QFile::encodeName(storeFolder() + "/null");
         if (mknod(node.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
